@@ -1,0 +1,45 @@
+// Inserting a full event's entries and selecting every division.
+#include <benchmark/benchmark.h>
+
+#include "core/divisions.h"
+#include "core/skier_ops.h"
+#include "support/test_platform.h"
+
+namespace {
+
+void Fill(Tournament& t, Prompter& prompt) {
+  BlankWorkingRecord(t);
+  for (int i = 0; i < 299; ++i) {
+    TSkier s = t.Working;
+    s.Surname = "SKIER" + std::to_string((i * 7919) % 1000);
+    s.FirstName = "F" + std::to_string(i);
+    s.Division = static_cast<std::uint8_t>(6 + i % 30);
+    s.SlalomEntry = "S";
+    s.SlalomSeed = (i * 37) % 50;
+    InsertOrReplace(t, prompt, s);
+  }
+}
+
+void BM_Insert299(benchmark::State& state) {
+  TestPlatform tp;
+  Tournament t;
+  for (auto _ : state) {
+    InitSkierList(t);
+    Fill(t, tp.prompter);
+    benchmark::DoNotOptimize(t.SkierCount);
+  }
+}
+BENCHMARK(BM_Insert299)->Unit(benchmark::kMicrosecond);
+
+void BM_SelectEveryDivision(benchmark::State& state) {
+  TestPlatform tp;
+  Tournament t;
+  Fill(t, tp.prompter);
+  for (auto _ : state) {
+    for (int d = 0; d < 86; ++d) SelectDivisionEvent(t, tp.platform, d);
+    benchmark::DoNotOptimize(t.WorkCount);
+  }
+}
+BENCHMARK(BM_SelectEveryDivision)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,206 @@
+#include "core/settings_file.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/file_io.h"
+#include "core/text.h"
+
+namespace {
+
+constexpr std::size_t kSettingLineLength = 80;
+constexpr std::size_t kTableLineLength = 60;
+const char* const kNewline = "\r\n";
+
+std::vector<std::string> LinesOf(const std::string& bytes, std::size_t maxLength) {
+  std::vector<std::string> lines = SplitLines(bytes);
+  for (auto& l : lines)
+    if (l.size() > maxLength) l.resize(maxLength);
+  return lines;
+}
+
+std::string JoinPath(const std::string& dir, const char* name) {
+  if (dir.empty() || dir == ".") return name;
+  return (std::filesystem::path(dir) / name).string();
+}
+
+// The index of the first line equal to `marker`, or lines.size().
+std::size_t Find(const std::vector<std::string>& lines, std::string_view marker, std::size_t from = 0) {
+  for (std::size_t i = from; i < lines.size(); ++i)
+    if (lines[i] == marker) return i;
+  return lines.size();
+}
+
+}  // namespace
+
+std::string SettingsPath(const Tournament& t) { return JoinPath(t.SettingsDir, "TALLIVAR.INI"); }
+std::string SettingsBackupPath(const Tournament& t) { return JoinPath(t.SettingsDir, "TALLIVAR.OLD"); }
+
+bool FileExists(FileSystem& fs, Prompter& prompt, const std::string& path) {
+  if (fs.Exists(path)) return true;
+  prompt.Show("ERROR - \"" + path + "\" not found");
+  return false;
+}
+
+bool ParseSettings(const std::vector<std::string>& lines, SettingsValues& out) {
+  std::size_t at = Find(lines, "[TALLIVAR]");
+  if (at == lines.size()) return false;
+  auto line = [&](int k) -> const std::string* {
+    std::size_t i = at + static_cast<std::size_t>(k);
+    return i < lines.size() ? &lines[i] : nullptr;
+  };
+  if (auto l = line(1)) out.Country = Columns(*l, 11, 13);
+  if (auto l = line(2)) {
+    std::string c = Columns(*l, 11, 11);
+    // The written value of the adapted rules begins with "A" like AWSA; recognise it first.
+    if (Columns(*l, 11, 15) == "ADAPT")
+      out.RulesMode = 3;
+    else if (c == "A")
+      out.RulesMode = 1;
+    else if (c == "I")
+      out.RulesMode = 2;
+    else if (c == "N")
+      out.RulesMode = 3;
+    else
+      out.RulesMode = 0;
+  }
+  if (auto l = line(3)) out.LastFile = Columns(*l, 12, static_cast<int>(l->size()));
+  if (auto l = line(4)) {
+    std::string v = Columns(*l, 8, 12);
+    out.TeamMode = (v == "BEST3" || v == "SUM" || v == "IWSF") ? v : "BEST3";
+  }
+  if (auto l = line(5)) {
+    std::string c = Columns(*l, 9, 9);
+    if (!c.empty()) out.PlaceMode = c[0];
+  }
+  if (auto l = line(6)) out.Prov = Columns(*l, 8, 9);
+  if (auto l = line(7)) out.SiteCode = Columns(*l, 12, 18);
+  return true;
+}
+
+void ReadSettings(Tournament& t, Platform& p) {
+  const std::string path = SettingsPath(t);
+  auto bytes = p.fs.ReadAll(path);
+  if (!bytes) {
+    p.prompt.Show("ERROR - \"" + path + "\" not found");
+    p.prompt.Show("INI Read error");
+    return;
+  }
+  ParseSettings(LinesOf(*bytes, kSettingLineLength), t.settings);
+  if (t.settings.RulesMode == 0) ReadRecords(t, p);
+}
+
+std::vector<std::string> SettingLines(const Tournament& t) {
+  static const char* const kScoring[] = {"VOND", "AWSA", "IWSF", "ADAPT"};
+  const SettingsValues& s = t.settings;
+  std::vector<std::string> out;
+  out.push_back("Country = " + s.Country.str());
+  int rm = s.RulesMode;
+  out.push_back(std::string("Scoring = ") + (rm >= 0 && rm <= 3 ? kScoring[rm] : "VOND"));
+  out.push_back("LastFile = " + t.EventFile.str());
+  char team = s.TeamMode.empty() ? ' ' : s.TeamMode.view()[0];
+  switch (team) {
+    case 'B': out.push_back("Team = BEST3"); break;
+    case 'V': out.push_back("Team = VOND"); break;
+    case 'I': out.push_back("Team = IWSF"); break;
+    case 'S': out.push_back("Team = SUM"); break;
+    default: out.push_back("Team = Unknown"); break;
+  }
+  switch (s.PlaceMode) {
+    case 'B': out.push_back("Place = Best Score Placement"); break;
+    case 'F': out.push_back("Place = First Round Placement"); break;
+    case 'L': out.push_back("Place = Last Round Placement"); break;
+    case 'T': out.push_back("Place = Total Score Placement"); break;
+    default: out.push_back("Place = unknown"); break;
+  }
+  out.push_back("Prov = " + s.Prov.str());
+  out.push_back("SiteCode = " + s.SiteCode.str());
+  return out;
+}
+
+std::string RewriteSettings(const std::vector<std::string>* oldLines, const Tournament& t) {
+  std::string out;
+  auto put = [&](const std::string& l) {
+    out += l;
+    out += kNewline;
+  };
+  std::size_t resume = 0;
+  if (oldLines) {
+    std::size_t at = Find(*oldLines, "[TALLIVAR]");
+    for (std::size_t i = 0; i < oldLines->size() && i <= at; ++i) put((*oldLines)[i]);
+    resume = at == oldLines->size() ? at : Find(*oldLines, "[VOND]", at + 1);
+  } else {
+    put("[TALLIVAR]");
+  }
+  for (const auto& l : SettingLines(t)) put(l);
+  put("");
+  if (oldLines)
+    for (std::size_t i = resume; i < oldLines->size(); ++i) put((*oldLines)[i]);
+  return out;
+}
+
+void WriteSettings(Tournament& t, Platform& p) {
+  const std::string path = SettingsPath(t);
+  auto old = p.fs.ReadAll(path);
+  std::vector<std::string> oldLines;
+  if (old) {
+    oldLines = SplitLines(*old);
+    // The backup is a complete copy before the new file replaces the old one.
+    WriteFileSafely(p.fs, SettingsBackupPath(t), *old);
+  }
+  WriteFileSafely(p.fs, path, RewriteSettings(old ? &oldLines : nullptr, t));
+}
+
+void ReadRecords(Tournament& t, Platform& p) {
+  for (auto& row : t.tables.Records) row.fill(0.0);
+  t.tables.RecordsLoaded = false;
+  const std::string path = SettingsPath(t);
+  if (!FileExists(p.fs, p.prompt, path)) return;
+  auto bytes = p.fs.ReadAll(path);
+  if (!bytes) return;
+  t.tables.RecordsLoaded = true;
+  auto lines = LinesOf(*bytes, kTableLineLength);
+  std::size_t at = Find(lines, "[VOND]");
+  if (at + 1 >= lines.size()) return;
+  std::string title = lines[at + 1];
+  if (!title.empty() && title[0] == ';') title.erase(0, 1);
+  t.tables.RecordsTitle = title;
+  for (std::size_t d = 0; d < 50; ++d) {
+    std::size_t i = at + 2 + d;
+    if (i >= lines.size()) break;
+    const std::string& l = lines[i];
+    t.tables.Records[d][0] = ToNumberOr(Columns(l, 6, 10), 0);
+    t.tables.Records[d][1] = ToNumberOr(Columns(l, 12, 16), 0);
+    t.tables.Records[d][2] = ToNumberOr(Columns(l, 18, 21), 0);
+  }
+}
+
+void ReadNops(Tournament& t, Platform& p) {
+  t.tables.RecordsLoaded = false;
+  const std::string path = SettingsPath(t);
+  if (!FileExists(p.fs, p.prompt, path)) return;
+  auto bytes = p.fs.ReadAll(path);
+  if (!bytes) return;
+  t.tables.RecordsLoaded = true;
+  auto lines = LinesOf(*bytes, kTableLineLength);
+  std::size_t at = Find(lines, "[AWSA_NOPS]");
+  if (at + 1 >= lines.size()) return;
+  t.tables.RecordsTitle = lines[at + 1];
+  for (std::size_t d = 0; d < 56; ++d) {
+    std::size_t i = at + 4 + d;
+    if (i >= lines.size()) break;
+    const std::string& l = lines[i];
+    t.tables.Nops[0][d] = ToNumberOr(Columns(l, 10, 18), 0);
+    t.tables.Nops[1][d] = ToNumberOr(Columns(l, 20, 27), 0);
+    t.tables.Nops[2][d] = ToNumberOr(Columns(l, 36, 45), 0);
+  }
+}
+
+void CheckRecord(Tournament& t, Platform& p, int event, double score) {
+  if (!FileExists(p.fs, p.prompt, SettingsPath(t))) return;
+  if (event < 1 || event > 3) return;
+  // The records table covers divisions 0..59; the adapted divisions have no national records.
+  if (t.CurDivision < 0 || t.CurDivision >= 60) return;
+  if (score > t.tables.Records[static_cast<std::size_t>(t.CurDivision)][static_cast<std::size_t>(event - 1)])
+    p.prompt.Show("Possible Canadian Record!! May require a Record Application");
+}

@@ -1,0 +1,318 @@
+#include "core/skier_ops.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "core/divisions.h"
+#include "core/text.h"
+
+namespace {
+
+constexpr int kMaxVisits = 300;
+
+void FillTimes(PerRound<PerRound<ShortString<5>>, 10>& times) {
+  for (int p = 1; p <= 10; ++p)
+    for (int r = 1; r <= 4; ++r) times[p][r] = "0.00";
+}
+
+void ShowWorkListFull(Prompter& prompt, int division) {
+  prompt.Show("Division " + DivisionCode(division) + " has more than 300 skiers; only the first 300 are listed.");
+}
+
+double FirstRoundOrderValue(const TSkier& s, char event) {
+  if (event != 'J') return RoundResult(s, event, 1);
+  double v = JumpRoundResult(s, 1);
+  if (s.JumpRamp[1] > 0.25) v += 100;
+  if (s.JumpRamp[1] > 0.27) v += 100;
+  return v;
+}
+
+}  // namespace
+
+double RoundResult(const TSkier& s, char event, int round) {
+  switch (event) {
+    case 'S': return s.SlalomScore[round];
+    case 'T': return s.TrickScore[round];
+    case 'J': return JumpRoundResult(s, round);
+    default: return 0;
+  }
+}
+
+double& SeedOf(TSkier& s, char event) {
+  switch (event) {
+    case 'T': return s.TrickSeed;
+    case 'J': return s.JumpSeed;
+    default: return s.SlalomSeed;
+  }
+}
+
+void BlankWorkingRecord(Tournament& t) {
+  TSkier s{};
+  s.Paid = "N";
+  s.Division = kNoDivision;
+  s.Fed = t.settings.Country.view();
+  for (int r = 1; r <= 4; ++r) {
+    s.SlalomRope[r] = 18.25;
+    s.SlalomSpeed[r] = 25.0;
+    s.JumpRamp[r] = 0.235;
+    s.JumpSpeed[r] = 45.0;
+    s.SlalomRoundDiv[r] = kNoDivision;
+    s.TrickRoundDiv[r] = kNoDivision;
+    s.JumpRoundDiv[r] = kNoDivision;
+  }
+  FillTimes(s.SlalomTime1);
+  FillTimes(s.SlalomTime2);
+  FillTimes(s.TrickTime1);
+  FillTimes(s.TrickTime2);
+  FillTimes(s.JumpTime1);
+  FillTimes(s.JumpTime2);
+  t.Working = s;
+}
+
+void InitSkierList(Tournament& t) {
+  BlankWorkingRecord(t);
+  t.skiers.nodes.clear();
+  TSkier head = t.Working;
+  head.Surname = "AAAAA";
+  head.FirstName = "AAAAA";
+  TSkier tail = t.Working;
+  tail.Surname = "zzzzz";
+  tail.FirstName = "zzzzz";
+  t.skiers.nodes.push_back(head);
+  t.skiers.nodes.push_back(tail);
+  t.SkierCount = 0;
+}
+
+bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record) {
+  t.Unsaved = true;
+  if (!t.skiers.initialised()) InitSkierList(t);
+  auto& nodes = t.skiers.nodes;
+  int visits = 1;
+  for (auto it = std::next(nodes.begin()); it != nodes.end(); ++it) {
+    TSkier& node = *it;
+    if (node.Surname == record.Surname && SameTextIgnoringCase(node.FirstName, record.FirstName) &&
+        node.Division == record.Division && it != std::prev(nodes.end())) {
+      node = record;
+      return true;
+    }
+    // The tail sentinel sorts after every upper-case surname; a surname above it still goes in
+    // just before the tail.
+    bool atTail = it == std::prev(nodes.end());
+    if (atTail || node.Surname.compare(record.Surname) > 0) {
+      nodes.insert(it, record);
+      ++t.SkierCount;
+      return true;
+    }
+    if (++visits >= kMaxVisits) break;
+  }
+  prompt.Show("System Error-Maximum Entry exceeded");
+  return false;
+}
+
+void AddWorkingRecord(Tournament& t, Platform& p) {
+  TSkier& w = t.Working;
+  if (w.Surname.empty()) return;
+  w.EntryNo = t.EntryCounter + 1;
+  for (int r = 1; r <= 4; ++r) {
+    w.SlalomRoundDiv[r] = w.Division;
+    w.TrickRoundDiv[r] = w.Division;
+    w.JumpRoundDiv[r] = w.Division;
+    std::string digit(1, t.info.ClassDigit);
+    w.SlalomClass[r] = digit;
+    w.TrickClass[r] = digit;
+    w.JumpClass[r] = digit;
+    if (auto s = DefaultSlalomSpeed(w.Division)) w.SlalomSpeed[r] = *s;
+    if (auto j = DefaultJumpSpeed(w.Division)) w.JumpSpeed[r] = *j;
+  }
+  InsertOrReplace(t, p.prompt, w);
+  t.Unsaved = true;
+  if (w.Division == t.CurDivision) SelectDivisionEvent(t, p, t.CurDivision);
+}
+
+SkierList::Node DeleteSkier(Tournament& t, SkierList::Node node) {
+  auto prev = std::prev(node);
+  t.skiers.nodes.erase(node);
+  --t.SkierCount;
+  t.Unsaved = true;
+  return prev;
+}
+
+void DeleteAllSkiers(Tournament& t) {
+  auto& nodes = t.skiers.nodes;
+  if (!t.skiers.initialised()) {
+    InitSkierList(t);
+  } else {
+    auto it = std::next(nodes.begin());
+    while (it != nodes.end() && !(it->Surname == "zzzzz")) it = nodes.erase(it);
+    // Anything after the tail sentinel would be unreachable in the saved file; drop it too.
+    if (it != nodes.end()) nodes.erase(std::next(it), nodes.end());
+  }
+  t.SkierCount = 0;
+  t.Unsaved = true;
+}
+
+void FreeList(Tournament& t) {
+  t.skiers.nodes.clear();
+  t.SkierCount = 0;
+}
+
+void ClearAllScores(Tournament& t) {
+  for (TSkier& s : t.skiers.nodes) {
+    s.Bib = "";
+    s.Paid = "N";
+    for (int r = 1; r <= 3; ++r) {
+      s.SlalomSeed = std::max(s.SlalomSeed, s.SlalomScore[r]);
+      s.TrickSeed = std::max(s.TrickSeed, s.TrickScore[r]);
+      s.JumpSeed = std::max(s.JumpSeed, JumpRoundResult(s, r));
+    }
+    for (int r = 1; r <= 4; ++r) {
+      s.SlalomBuoys[r] = s.SlalomSpeed[r] = s.SlalomScore[r] = s.SlalomRope[r] = s.SlalomUnused5[r] = 0;
+      s.TrickPass1[r] = s.TrickPass2[r] = s.TrickScore[r] = s.TrickUnused4[r] = s.TrickUnused5[r] = 0;
+      s.JumpDistance[1][r] = s.JumpDistance[2][r] = s.JumpDistance[3][r] = 0;
+      s.JumpRamp[r] = s.JumpSpeed[r] = 0;
+      s.SlalomRope[r] = 18.25;
+      s.SlalomSpeed[r] = 40.0;
+      s.JumpRamp[r] = 0.235;
+      s.JumpSpeed[r] = 45.0;
+      s.SlalomClass[r] = s.TrickClass[r] = s.JumpClass[r] = "";
+      s.SlalomBoat[r] = s.TrickBoat[r] = s.JumpBoat[r] = "";
+    }
+    FillTimes(s.SlalomTime1);
+    FillTimes(s.SlalomTime2);
+    FillTimes(s.TrickTime1);
+    FillTimes(s.TrickTime2);
+    FillTimes(s.JumpTime1);
+    FillTimes(s.JumpTime2);
+    s.SlalomFinalist = s.TrickFinalist = s.JumpFinalist = 0;
+    s.SlalomRankScore = s.TrickRankScore = s.JumpRankScore = 0;
+    s.SlalomPlace = s.TrickPlace = s.JumpPlace = 0;
+    s.SlalomPoints = s.TrickPoints = s.JumpPoints = 0;
+    s.OverallScore = 0;
+    s.OverallPlace = 0;
+  }
+  t.Unsaved = true;
+}
+
+void SelectDivision(Tournament& t, Prompter& prompt, int division) {
+  t.WorkCount = 0;
+  bool full = false;
+  t.skiers.ForEach([&](const TSkier& s) {
+    if (s.Division != division) return;
+    if (t.WorkCount == kWorkListSize) {
+      full = true;
+      return;
+    }
+    t.WorkAt(++t.WorkCount) = s;
+  });
+  if (full) ShowWorkListFull(prompt, division);
+}
+
+static bool FinalistIn(const TSkier& s, char event) {
+  switch (event) {
+    case 'S': return s.SlalomFinalist != 0;
+    case 'T': return s.TrickFinalist != 0;
+    case 'J': return s.JumpFinalist != 0;
+    default: return false;
+  }
+}
+
+void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int division) {
+  const char ev = t.CurEvent;
+  const bool finalOrder = t.CurRound > 1 && t.settings.PlaceMode == 'L';
+  t.WorkCount = 0;
+  bool full = false;
+  t.skiers.ForEach([&](const TSkier& s) {
+    if (s.Division != division || !EnteredIn(s, ev)) return;
+    if (finalOrder && !FinalistIn(s, ev)) return;
+    if (t.WorkCount == kWorkListSize) {
+      full = true;
+      return;
+    }
+    t.WorkAt(++t.WorkCount) = s;
+  });
+  if (full) ShowWorkListFull(prompt, division);
+  const int n = t.WorkCount;
+
+  if (!finalOrder) {
+    // Jump: lower ramps start first, each ramp group in seed order.
+    auto rampLift = [&](const TSkier& s) {
+      double lift = 0;
+      if (s.JumpRamp[t.CurRound] > 0.25) lift += 100;
+      if (s.JumpRamp[t.CurRound] > 0.27) lift += 100;
+      return lift;
+    };
+    std::vector<double> key(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i) {
+      TSkier& s = t.WorkAt(i);
+      key[static_cast<std::size_t>(i)] = SeedOf(s, ev) + (ev == 'J' ? rampLift(s) : 0.0);
+    }
+    for (int h = 1; h < n; ++h) {
+      bool swapped = false;
+      for (int i = 1; i <= n - h; ++i) {
+        auto a = static_cast<std::size_t>(i);
+        if (key[a] > key[a + 1]) {
+          std::swap(t.WorkAt(i), t.WorkAt(i + 1));
+          std::swap(key[a], key[a + 1]);
+          swapped = true;
+        }
+      }
+      if (!swapped) break;
+    }
+    return;
+  }
+
+  // Final order: ascending by the first-round result, ties broken by lot on every pass.
+  std::vector<double> key(static_cast<std::size_t>(n) + 1);
+  for (int i = 1; i <= n; ++i) key[static_cast<std::size_t>(i)] = FirstRoundOrderValue(t.WorkAt(i), ev);
+  for (int h = 1; h < n; ++h) {
+    bool strict = false;
+    for (int i = 1; i <= n - h; ++i) {
+      auto a = static_cast<std::size_t>(i);
+      bool swap = false;
+      if (key[a] > key[a + 1]) {
+        swap = true;
+        strict = true;
+      } else if (key[a] == key[a + 1]) {
+        swap = random.Draw(2) == 1;
+      }
+      if (swap) {
+        std::swap(t.WorkAt(i), t.WorkAt(i + 1));
+        std::swap(key[a], key[a + 1]);
+      }
+    }
+    if (!strict) break;
+  }
+}
+
+void SelectDivisionEvent(Tournament& t, Platform& p, int division) {
+  SelectDivisionEvent(t, p.prompt, p.random, division);
+}
+
+void WriteBack(Tournament& t, int index) {
+  if (index < 1 || index > t.WorkCount) return;
+  const TSkier& w = t.WorkAt(index);
+  for (auto it = t.skiers.nodes.begin(); it != t.skiers.nodes.end(); ++it) {
+    if (it->Surname == w.Surname && it->FirstName == w.FirstName && it->Division == w.Division) {
+      *it = w;
+      return;
+    }
+  }
+}
+
+int CountEntered(const Tournament& t, int division, char event) {
+  int n = 0;
+  t.skiers.ForEach([&](const TSkier& s) {
+    if (s.Division == division && EnteredIn(s, event)) ++n;
+  });
+  return n;
+}
+
+double BestOverall(const Tournament& t, int division, char event) {
+  double best = 0;
+  t.skiers.ForEach([&](const TSkier& s) {
+    if (s.Division != division) return;
+    for (int r = 1; r <= 4; ++r) best = std::max(best, RoundResult(s, event, r));
+  });
+  return best;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Operations on the skier list, the working record and the division work list.
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+void InitSkierList(Tournament& t);
+void BlankWorkingRecord(Tournament& t);
+// Stores the working record in the list (new entry or replacement); nothing for an empty surname.
+void AddWorkingRecord(Tournament& t, Platform& p);
+// Inserts the record in surname order, or replaces the record with the same surname, first name
+// (any case) and division. Answers false when the list was too long to find a place.
+bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record);
+// Unlinks and frees the node; answers the node before it, where the caller's cursor moves.
+SkierList::Node DeleteSkier(Tournament& t, SkierList::Node node);
+void DeleteAllSkiers(Tournament& t);
+void FreeList(Tournament& t);
+void ClearAllScores(Tournament& t);
+void SelectDivision(Tournament& t, Prompter& prompt, int division);
+void SelectDivisionEvent(Tournament& t, Platform& p, int division);
+void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int division);
+void WriteBack(Tournament& t, int index);
+int CountEntered(const Tournament& t, int division, char event);
+double BestOverall(const Tournament& t, int division, char event);
+// The round result a placement uses for one event: slalom and trick score, jump round result.
+double RoundResult(const TSkier& s, char event, int round);
+// The seed score of an event.
+double& SeedOf(TSkier& s, char event);

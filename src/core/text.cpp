@@ -1,0 +1,141 @@
+#include "core/text.h"
+
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <system_error>
+
+#include "core/errors.h"
+
+std::string PadRight(std::string_view text, int width) {
+  std::string s(text);
+  if (static_cast<int>(s.size()) < width) s.append(width - s.size(), ' ');
+  return s;
+}
+
+std::string RightAlign(std::string_view text, int width) {
+  std::string s(text);
+  if (static_cast<int>(s.size()) < width) s.insert(0, width - s.size(), ' ');
+  return s;
+}
+
+std::string Fixed(double value, int width, int decimals) {
+  char buf[512];
+  if (!std::isfinite(value)) value = 0.0;
+  // Round half away from zero at the requested decimals, like the report fields do, and keep
+  // "-0.00" from appearing.
+  double scale = std::pow(10.0, decimals);
+  double r = std::round(value * scale) / scale;
+  if (r == 0.0) r = 0.0;
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, r);
+  return RightAlign(buf, width);
+}
+
+std::string Shortest(double value) {
+  if (!std::isfinite(value)) return "0";
+  if (value == 0.0) return "0";
+  char buf[512];
+  std::snprintf(buf, sizeof buf, "%.15g", value);
+  std::string s(buf);
+  if (s.find_first_of("eE") != std::string::npos) {
+    // Outside the ranges scores live in; write it out plainly.
+    std::snprintf(buf, sizeof buf, "%.15f", value);
+    s = buf;
+    if (s.find('.') != std::string::npos) {
+      while (!s.empty() && s.back() == '0') s.pop_back();
+      if (!s.empty() && s.back() == '.') s.pop_back();
+    }
+  }
+  return s;
+}
+
+std::string IntField(long long value, int width) { return RightAlign(std::to_string(value), width); }
+
+std::string Trim(std::string_view text) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && std::isspace(static_cast<unsigned char>(text[b]))) ++b;
+  while (e > b && std::isspace(static_cast<unsigned char>(text[e - 1]))) --e;
+  return std::string(text.substr(b, e - b));
+}
+
+std::string TrimRight(std::string_view text) {
+  std::size_t e = text.size();
+  while (e > 0 && std::isspace(static_cast<unsigned char>(text[e - 1]))) --e;
+  return std::string(text.substr(0, e));
+}
+
+static bool ParseNumber(std::string_view text, double& out) {
+  std::string t = Trim(text);
+  if (t.empty()) return false;
+  const char* b = t.data();
+  const char* e = t.data() + t.size();
+  if (*b == '+') ++b;
+  // Only plain decimal numbers: digits, one point, an optional sign and exponent.
+  for (const char* p = b; p < e; ++p) {
+    char c = *p;
+    if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == 'e' || c == 'E' ||
+          c == '+'))
+      return false;
+  }
+  auto [ptr, ec] = std::from_chars(b, e, out, std::chars_format::general);
+  if (ec != std::errc() || ptr != e) return false;
+  return std::isfinite(out);
+}
+
+double ToNumber(std::string_view text) {
+  double v = 0;
+  if (!ParseNumber(text, v)) throw ConversionError("'" + std::string(text) + "' is not a valid number");
+  return v;
+}
+
+int ToInteger(std::string_view text) {
+  std::string t = Trim(text);
+  const char* b = t.data();
+  const char* e = t.data() + t.size();
+  if (b != e && *b == '+') ++b;
+  int v = 0;
+  auto [ptr, ec] = std::from_chars(b, e, v);
+  if (t.empty() || ec != std::errc() || ptr != e)
+    throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+  return v;
+}
+
+double ToNumberOr(std::string_view text, double fallback) {
+  double v = 0;
+  return ParseNumber(text, v) ? v : fallback;
+}
+
+int ToIntegerOr(std::string_view text, int fallback) {
+  try {
+    return ToInteger(text);
+  } catch (const ConversionError&) {
+    return fallback;
+  }
+}
+
+std::string UpperCase(std::string_view text) {
+  std::string s(text);
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+std::string LowerCase(std::string_view text) {
+  std::string s(text);
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) { return UpperCase(a) == UpperCase(b); }
+
+std::string Columns(std::string_view line, int from, int to) {
+  if (from < 1) from = 1;
+  if (to < from || static_cast<std::size_t>(from) > line.size()) return {};
+  std::size_t start = static_cast<std::size_t>(from - 1);
+  std::size_t count = static_cast<std::size_t>(to - from + 1);
+  return std::string(line.substr(start, count));
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Text and number helpers shared by every report, file and dialog.
+#include <string>
+#include <string_view>
+
+// The text followed by spaces up to width; longer text is returned unchanged.
+std::string PadRight(std::string_view text, int width);
+// Spaces then the text, up to width; longer text is returned unchanged.
+std::string RightAlign(std::string_view text, int width);
+// A report field w.d: the value with `decimals` decimals, right-aligned in width, never cut.
+// Always uses "." as the decimal separator.
+std::string Fixed(double value, int width, int decimals);
+// The shortest decimal text of a value (15 significant digits, no trailing zeros, no exponent).
+std::string Shortest(double value);
+// An integer right-aligned in width, never cut.
+std::string IntField(long long value, int width);
+// The number a text stands for; leading and trailing spaces are allowed. Throws ConversionError
+// ("'abc' is not a valid number") for anything else.
+double ToNumber(std::string_view text);
+int ToInteger(std::string_view text);
+// Like ToNumber, but gives `fallback` instead of throwing.
+double ToNumberOr(std::string_view text, double fallback);
+int ToIntegerOr(std::string_view text, int fallback);
+std::string Trim(std::string_view text);
+std::string TrimRight(std::string_view text);
+std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+// Characters from..to (1-based, inclusive) of a line, cut at its end, like a positional read.
+std::string Columns(std::string_view line, int from, int to);

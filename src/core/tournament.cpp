@@ -1,0 +1,5 @@
+#include "core/tournament.h"
+
+#include "core/skier_ops.h"
+
+Tournament::Tournament() { InitSkierList(*this); }

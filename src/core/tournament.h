@@ -1,0 +1,60 @@
+#pragma once
+// The whole state of the open event and of the program's settings, owned by main() and passed by
+// reference to every operation and dialog.
+#include <string>
+#include <vector>
+
+#include "core/schedule.h"
+#include "core/settings_values.h"
+#include "core/short_string.h"
+#include "core/skier.h"
+#include "core/skier_list.h"
+#include "core/teams.h"
+#include "core/tournament_info.h"
+
+inline constexpr int kWorkListSize = 300;
+
+struct Tournament {
+  // Settings file values and reference tables.
+  SettingsValues settings;
+  ReferenceTables tables;
+
+  // The event.
+  TournamentInfo info;
+  int RoundCount = 1;
+  int EntryCounter = 0;  // the counter EntryNo is taken from
+  TeamTable teams;
+  Schedule schedule;
+
+  SkierList skiers;
+  int SkierCount = 0;
+
+  // The division work list, indexed 1..300, and its fill count.
+  std::vector<TSkier> Work = std::vector<TSkier>(kWorkListSize + 1);
+  int WorkCount = 0;
+  // The single working record: the entry form's working entry and the scoring dialogs' edit record.
+  TSkier Working{};
+
+  // Current selection.
+  int CurDivision = 16;
+  char CurEvent = 'S';
+  int CurRound = 1;
+
+  // Files.
+  ShortString<255> EventFile;
+  ShortString<255> EventBase;
+  ShortString<255> TxtExportFile;
+  ShortString<255> CsvExportFile;
+  // Where the settings file lives (the working directory at start-up).
+  std::string SettingsDir = ".";
+
+  bool Unsaved = false;
+
+  // Start-up defaults with the empty list and its two sentinels.
+  Tournament();
+
+  TSkier& WorkAt(int i) { return Work[static_cast<std::size_t>(i)]; }
+  const TSkier& WorkAt(int i) const { return Work[static_cast<std::size_t>(i)]; }
+  int RulesMode() const { return settings.RulesMode; }
+  char PlaceMode() const { return settings.PlaceMode; }
+};

@@ -1,0 +1,22 @@
+#pragma once
+// The file system, as a few small steps. Every write of the program goes through these steps, so a
+// test can make any one of them fail. Each step throws IoError with the path and the system's reason.
+#include <optional>
+#include <string>
+#include <string_view>
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual int OpenForWrite(const std::string& path) = 0;   // create or truncate
+  virtual int OpenForAppend(const std::string& path) = 0;  // create if missing
+  virtual void Write(int handle, std::string_view bytes) = 0;
+  virtual void Sync(int handle) = 0;  // data on disk
+  virtual void Close(int handle) = 0;
+  virtual void Rename(const std::string& from, const std::string& to) = 0;
+  virtual void SyncFolder(const std::string& folder) = 0;
+  virtual void Remove(const std::string& path) = 0;  // no error when missing
+  virtual bool Exists(const std::string& path) = 0;
+  // The whole file, or nothing when it cannot be opened.
+  virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
+};
