@@ -1,0 +1,9 @@
+#pragma once
+// Opens the result dialog of an event on the edit record (the working record).
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+// Whether the event ("S", "T", "J") has a result dialog.
+bool HasResultDialog(char event);
+// Shows the event's result dialog modally on t.Working.
+void ShowResultDialog(Tournament& t, Platform& p, char event);
