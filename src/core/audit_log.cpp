@@ -1,0 +1,21 @@
+#include "core/audit_log.h"
+
+#include <cstdio>
+
+#include "core/file_io.h"
+
+std::string AuditTimeStamp(const DateTime& n) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d, %02d:%02d:%02d ", n.day, n.month, n.year, n.hour, n.minute,
+                n.second);
+  return buf;
+}
+
+std::string AuditLogPath(const Tournament& t) { return t.EventBase.str() + "log.log"; }
+
+void LogEntry(Tournament& t, Platform& p, std::string_view text) {
+  std::string line = AuditTimeStamp(p.clock.Now());
+  line += text;
+  line += "\r\n";
+  AppendToFile(p.fs, AuditLogPath(t), line);
+}
