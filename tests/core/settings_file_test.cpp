@@ -221,4 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileSettings,
                                            "[TALLIVAR]\n" + std::string(100000, 'A') + "\n",
                                            std::string("[TALLIVAR]\0\0\0\xff\xfe\n[VOND]\n\0", 20),
                                            "[VOND]\n", "[AWSA_NOPS]\n", "[VOND]\n;" + std::string(500, 'T'),
-                                           "[TALLIVAR]\r\r\r\r\r\r\r\r\r\n[VOND]\r\n\r\n"));
+                                           "[TALLIVAR]\r\r\r\r\r\r\r\r\r\n[VOND]\r\n\r\n"),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           return "File" + std::to_string(info.index);
+                         });
