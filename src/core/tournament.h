@@ -10,6 +10,7 @@
 #include "core/skier.h"
 #include "core/skier_list.h"
 #include "core/teams.h"
+#include "core/trick_table_entry.h"
 #include "core/tournament_info.h"
 
 inline constexpr int kWorkListSize = 300;
@@ -18,6 +19,8 @@ struct Tournament {
   // Settings file values and reference tables.
   SettingsValues settings;
   ReferenceTables tables;
+  // The trick table, read again each time a trick pass dialog opens.
+  std::vector<TrickTableEntry> TrickTable;
 
   // The event.
   TournamentInfo info;

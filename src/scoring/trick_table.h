@@ -1,0 +1,45 @@
+#pragma once
+// The trick table of the settings file and the rows of a trick pass that are scored from it.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/per_round.h"
+#include "core/tournament.h"
+#include "core/trick_table_entry.h"
+#include "platform/platform.h"
+
+inline constexpr int kTrickRowCount = 30;
+inline constexpr int kTrickTableCapacity = 239;
+inline constexpr int kTrickTableLineLength = 20;
+inline constexpr int kTrickCodeLength = 10;
+
+// One trick of a pass. A row without a code is an empty row.
+struct TrickRow {
+  std::string skis = "2";  // "1" or "2"
+  std::string code;        // at most 10 characters
+  std::string credit;      // at most 3 characters
+  int points = 0;
+  int trickNumber = 0;
+  int reverseDigit = 0;
+  int firstDigit = 0;
+  bool operator==(const TrickRow&) const = default;
+};
+
+// Rows 1..30 of one pass.
+using TrickRows = PerRound<TrickRow, kTrickRowCount>;
+
+bool IsReverse(const TrickRow& row);
+int PassTotal(const TrickRows& rows);
+
+TrickTableEntry ParseTrickEntry(std::string_view line);
+// The entries after "[TRICK_TABLE]" and the four lines following it, up to "[END]" or 239 entries.
+std::vector<TrickTableEntry> ParseTrickTable(const std::vector<std::string>& lines);
+// Reads the table from the settings file; a missing file is reported and leaves the table empty.
+void ReadTrickTable(Tournament& t, Platform& p);
+// Points, trick number and digits of the first entry whose key is the row's ski count and code;
+// 0 points when none matches.
+void LookUpTrick(const std::vector<TrickTableEntry>& table, TrickRow& row);
+// How the code list shows an entry: its first 15 characters without the ski count and without
+// everything from the first ",".
+std::string TrickCodeListText(const TrickTableEntry& entry);
