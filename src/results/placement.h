@@ -1,0 +1,30 @@
+#pragma once
+// Event placement: the ranking score of the current event for every skier of the current division,
+// and the place it earns (competition ranking, 0 = no place).
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+// The placement rule's letter picks the ranking: B best score, F first round, L last round,
+// T total score; any other letter places nothing.
+void PlaceEvent(Tournament& t, Platform& p);
+void PlaceFirstRound(Tournament& t, Platform& p);
+void PlaceBestScore(Tournament& t, Platform& p);
+void PlaceTotalScore(Tournament& t, Platform& p);
+void PlaceLastRound(Tournament& t, Platform& p);
+
+// Orders the work list by the current event's ranking score, highest first; equal scores keep their
+// order, except that a jump tie under first-round placement (all rule sets but IWWF) goes to the
+// longer second-best jump, whose ranking score is raised by 0.01 or 0.02.
+void SortByRankScore(Tournament& t);
+
+// Every skier's ranking scores become the totals of rounds 1 to 3 (jump: the round results).
+void ComputeTotals(Tournament& t);
+
+// The per-event fields of a record.
+double& RankScoreOf(TSkier& s, char event);
+std::int32_t& PlaceOf(TSkier& s, char event);
+bool IsFinalist(const TSkier& s, char event);
+// Whether a ranking score earns a place: slalom and trick above 0, jump above 0.2.
+bool CountsAsScore(double rankScore, char event);
+// The bonus that lifts a finalist above every non-finalist under last-round placement.
+double FinalistBonus(char event);

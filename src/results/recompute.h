@@ -1,0 +1,9 @@
+#pragma once
+// The one recomputation that follows every saved score, whichever dialog saved it.
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+// Writes the work list back, computes the current event's points in every division, places the
+// current division in the current event, computes every overall score, places the current division
+// overall and fills the work list again for display.
+void RecomputeAfterScore(Tournament& t, Platform& p);
