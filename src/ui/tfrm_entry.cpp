@@ -1,0 +1,210 @@
+#include "ui/tfrm_entry.h"
+
+#include "core/divisions.h"
+#include "core/skier_ops.h"
+#include "core/text.h"
+#include "entries/entry_import.h"
+#include "entries/team_lists.h"
+#include "ui/setup_lists.h"
+
+namespace {
+
+std::string Cut(const std::string& text, std::size_t n) { return text.substr(0, n); }
+
+// Puts a record back in surname order, ahead of its namesakes (edit always takes the first of
+// them), without replacing anyone: an equal skier in the list is a different entry.
+void PutBack(Tournament& t, const TSkier& record) {
+  if (!t.skiers.initialised()) InitSkierList(t);
+  auto at = t.skiers.first();
+  while (at != t.skiers.tailNode() && at->Surname.compare(record.Surname) < 0) ++at;
+  t.skiers.nodes.insert(at, record);
+  ++t.SkierCount;
+  t.Unsaved = true;
+}
+
+bool IsMarked(const ShortString<1>& mark, const char* letter) { return mark == letter || mark == "Y"; }
+
+}  // namespace
+
+TfrmEntry::TfrmEntry(Tournament& t, Platform& p) : DialogModel("Skier Entry Form"), t_(t), p_(p) {
+  edBD.text = "YYYY";
+  lbFed.items = FederationCodes();
+}
+
+void TfrmEntry::Describe(FormLayout& form) {
+  form.AddEdit("Skier First Name :", lbedFname, [this] { lbedFnameExit(); });
+  form.AddEdit("Skier Surname :", lbedSname, [this] { lbedSnameExit(); });
+  form.AddEdit("Skier IWWF ID#", lbedMember);
+  form.AddList("Division :", lbDivList);
+  form.AddLabel("Events :");
+  form.AddCheck("Slalom", chkSlalom);
+  form.AddCheck("Tricks", chkTrick);
+  form.AddCheck("Jump", chkJump);
+  form.AddCheck("Paid", chkPaid);
+  form.AddEdit("Bib Number :", edBib);
+  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(btnClear, [this] { btnClearClick(); });
+  form.AddButton(btnDeclared, [this] { btnDeclaredClick(); });
+  form.AddButton(btnSeeds, [this] { btnSeedsClick(); });
+  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+  form.NewColumn();
+  form.AddList("Team/Prov :", lbProvList);
+  form.AddList("Country / Fed :", lbFed);
+  form.AddEdit("Year of Birth:", edBD);
+}
+
+void TfrmEntry::FormShow() {
+  backup = t_.Working;
+  storedSinceShow_ = false;
+  lbedSname.focus = false;
+  edBD.focus = false;
+  lbedFname.focus = true;
+  btnSeeds.enabled = static_cast<bool>(openSeedScores);
+  btnDeclared.enabled = static_cast<bool>(openDeclaredRun);
+}
+
+void TfrmEntry::FillLists() {
+  lbDivList.Clear();
+  divisionNumbers.clear();
+  for (const auto& d : DivisionsOffered(t_.RulesMode())) {
+    lbDivList.items.push_back(d.text);
+    divisionNumbers.push_back(d.number);
+  }
+  lbProvList.Clear();
+  lbProvList.items = TeamCodesOffered(t_.RulesMode(), FederationCodes());
+}
+
+void TfrmEntry::ClearStep() {
+  BlankWorkingRecord(t_);
+  for (Edit* e : {&lbedSname, &lbedFname, &lbedMember, &edBib, &edBD}) e->text.clear();
+  for (CheckBox* c : {&chkSlalom, &chkTrick, &chkJump, &chkPaid}) c->checked = false;
+  lbFed.items = FederationCodes();
+  lbFed.itemIndex = IndexOfItem(lbFed.items, t_.settings.Country.str());
+  FillLists();
+  if (PreselectsDefaultProvince(t_.RulesMode()))
+    lbProvList.itemIndex = IndexOfItem(lbProvList.items, t_.settings.Prov.str());
+}
+
+void TfrmEntry::FillFromRecord(const TSkier& s) {
+  lbedSname.text = s.Surname.str();
+  lbedFname.text = s.FirstName.str();
+  lbedMember.text = s.MemberId.str();
+  FillLists();
+  lbDivList.itemIndex = -1;
+  for (std::size_t i = 0; i < divisionNumbers.size(); ++i)
+    if (divisionNumbers[i] == s.Division) {
+      lbDivList.itemIndex = static_cast<int>(i);
+      break;
+    }
+  chkSlalom.checked = IsMarked(s.SlalomEntry, "S");
+  chkTrick.checked = IsMarked(s.TrickEntry, "T");
+  chkJump.checked = IsMarked(s.JumpEntry, "J");
+  chkPaid.checked = s.Paid == "Y";
+  lbProvList.itemIndex = IndexOfItem(lbProvList.items, s.Team.str());
+  lbFed.items = FederationCodes();
+  lbFed.itemIndex = IndexOfItem(lbFed.items, s.Fed.str());
+  edBib.text = s.Bib.str();
+  edBD.text = s.BirthYear.str();
+}
+
+void TfrmEntry::NameCheck(Edit& field, ShortString<15>& target, const char* invalidMessage) {
+  if (field.text.size() > 15) {
+    p_.prompt.Show("Name length exceeds 15 characters!");
+    field.focus = true;
+    return;
+  }
+  if (!IsNameText(field.text)) {
+    p_.prompt.Show(invalidMessage);
+    field.focus = true;
+    return;
+  }
+  field.focus = false;
+  target = field.text;
+}
+
+void TfrmEntry::lbedSnameExit() { NameCheck(lbedSname, t_.Working.Surname, "Name must alphabetic characters only!"); }
+
+void TfrmEntry::lbedFnameExit() { NameCheck(lbedFname, t_.Working.FirstName, "Name must be alphabet characters only!"); }
+
+bool TfrmEntry::SaveStep() {
+  TSkier& w = t_.Working;
+  errorFlag = false;
+  w.Surname = UpperCase(Cut(lbedSname.text, 15));
+  w.FirstName = Cut(lbedFname.text, 15);
+  w.MemberId = Cut(lbedMember.text, 10);
+  w.BirthYear = Cut(edBD.text, 8);
+  if (lbDivList.selected() && static_cast<std::size_t>(lbDivList.itemIndex) < divisionNumbers.size()) {
+    w.Division = static_cast<std::uint8_t>(divisionNumbers[static_cast<std::size_t>(lbDivList.itemIndex)]);
+  } else {
+    p_.prompt.Show("Please select a skier division!");
+    w.Division = kNoDivision;
+    errorFlag = true;
+  }
+  w.SlalomEntry = chkSlalom.checked ? "S" : "";
+  w.TrickEntry = chkTrick.checked ? "T" : "";
+  w.JumpEntry = chkJump.checked ? "J" : "";
+  w.Paid = chkPaid.checked ? "Y" : "";
+  w.Bib = Cut(edBib.text, 3);
+  if (lbFed.selected()) {
+    w.Fed = lbFed.current();
+  } else {
+    p_.prompt.Show("Please select a Federation!");
+    w.Fed = t_.settings.Country.view();
+  }
+  if (edBD.text.empty()) {
+    p_.prompt.Show("Please enter skier year of birth, YYYY!");
+    errorFlag = true;
+    edBD.focus = true;
+  }
+  if (lbProvList.selected()) w.Team = lbProvList.current();
+  if (errorFlag) return false;
+  StoreStep();
+  t_.Unsaved = true;
+  return true;
+}
+
+void TfrmEntry::StoreStep() { AddWorkingRecord(t_, p_); }
+
+void TfrmEntry::btnSaveClick() {
+  if (!SaveStep()) return;
+  if (mode == Mode::Add) {
+    ClearStep();
+  } else {
+    // What was completed stays: "No" on closing then only drops what was typed after it.
+    storedSinceShow_ = true;
+  }
+}
+
+void TfrmEntry::btnClearClick() { ClearStep(); }
+
+void TfrmEntry::StoreBackup() {
+  if (storedSinceShow_) return;
+  t_.Working = backup;
+  if (!t_.Working.Surname.empty()) PutBack(t_, t_.Working);
+}
+
+bool TfrmEntry::FormCloseQuery() {
+  if (mode != Mode::Edit) return true;
+  if (p_.prompt.Ask("Keep the current changes?", "Warning!", Buttons::YesNo) == Answer::Yes) {
+    // A blocking check keeps the form open: closing now would lose the skier, who is out of the
+    // list while being edited.
+    return SaveStep();
+  }
+  StoreBackup();
+  return true;
+}
+
+void TfrmEntry::btnSeedsClick() {
+  if (openSeedScores) openSeedScores();
+}
+
+std::string TfrmEntry::DeclaredCaption() const {
+  const TSkier& w = t_.Working;
+  return Cut(w.FirstName.str() + w.Surname.str() + " " + DivisionCode(w.Division), 30);
+}
+
+void TfrmEntry::btnDeclaredClick() {
+  if (openDeclaredRun) openDeclaredRun();
+}
+
+void TfrmEntry::btnHelpClick() { p_.help.ShowTopic(kHelpEntryForm); }

@@ -1,0 +1,68 @@
+#include "ui/tfrm_entry_list.h"
+
+#include "core/skier_ops.h"
+#include "entries/entry_lines.h"
+
+TfrmEntryList::TfrmEntryList(Tournament& t, Platform& p)
+    : DialogModel("Tallivar Entry List"), entryForm(t, p), t_(t), p_(p) {
+  lbxNames.fixedPitch = true;
+}
+
+void TfrmEntryList::Describe(FormLayout& form) {
+  form.AddLabel(lblNames);
+  form.AddLabel(lblColumns);
+  form.AddList("", lbxNames, {}, [this] { btnEditClick(); }, 20);
+  form.AddButton(btnAdd, [this] { btnAddClick(); });
+  form.AddButton(btnEdit, [this] { btnEditClick(); }, true);
+  form.AddButton(btnDelete, [this] { btnDeleteClick(); });
+  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+}
+
+void TfrmEntryList::FormShow() { RebuildLines(); }
+
+void TfrmEntryList::RebuildLines() {
+  lbxNames.Clear();
+  t_.skiers.ForEach([this](const TSkier& s) { lbxNames.items.push_back(EntryLine(s)); });
+}
+
+void TfrmEntryList::btnAddClick() {
+  entryForm.mode = TfrmEntry::Mode::Add;
+  entryForm.ClearStep();
+  p_.dialogs.ShowModal(entryForm);
+  RebuildLines();
+}
+
+void TfrmEntryList::btnEditClick() {
+  if (!lbxNames.selected()) {
+    p_.prompt.Show("Select a Skier!");
+    return;
+  }
+  auto node = FindByLineKey(t_.skiers, lbxNames.current());
+  if (!node) {
+    p_.prompt.Show("Skier name not found - Internal Error");
+    return;
+  }
+  entryForm.mode = TfrmEntry::Mode::Edit;
+  entryForm.FillFromRecord(**node);
+  t_.Working = **node;
+  DeleteSkier(t_, *node);
+  p_.dialogs.ShowModal(entryForm);
+  RebuildLines();
+}
+
+void TfrmEntryList::btnDeleteClick() {
+  if (!lbxNames.selected()) {
+    p_.prompt.Show("Nothing Selected!");
+    return;
+  }
+  auto node = FindByLineKey(t_.skiers, lbxNames.current());
+  if (!node) {
+    p_.prompt.Show("Skier name not found - Internal Pointer Error");
+    return;
+  }
+  if (p_.prompt.Ask("Deleting entry!", "Warning", Buttons::YesNo) != Answer::Yes) return;
+  DeleteSkier(t_, *node);
+  RebuildLines();
+}
+
+void TfrmEntryList::btnHelpClick() { p_.help.ShowTopic(kHelpEntryList); }
