@@ -1,0 +1,153 @@
+#include "core/event_files.h"
+
+#include <algorithm>
+#include <list>
+#include <optional>
+
+#include "core/audit_log.h"
+#include "core/errors.h"
+#include "core/file_io.h"
+#include "core/officials_file.h"
+#include "core/schedule_file.h"
+#include "core/settings_file.h"
+#include "core/skier_file.h"
+#include "core/skier_ops.h"
+#include "core/timing_files.h"
+#include "core/tournament_file.h"
+
+namespace {
+
+void WriteAuditLine(Tournament& t, Platform& p) {
+  const std::string log = AuditLogPath(t);
+  if (p.fs.Exists(log))
+    LogEntry(t, p, " - Event Files Saved");
+  else
+    AppendToFile(p.fs, log, "**Event Files Saved\r\n\r\n");
+}
+
+void WriteBackup(Platform& p, const std::optional<std::string>& oldSkierFile, const std::string& bak) {
+  if (oldSkierFile)
+    WriteFileSafely(p.fs, bak, *oldSkierFile);
+  else if (p.fs.Exists(bak))
+    p.fs.Remove(bak);  // there was no skier file before this save
+}
+
+// Puts the previous skier file back after a failure at or after its replacement.
+std::string RestoreSkierFile(Platform& p, const std::string& path, const std::optional<std::string>& old) {
+  try {
+    if (old)
+      WriteFileSafely(p.fs, path, *old);
+    else
+      p.fs.Remove(path);
+  } catch (const IoError& e) {
+    return std::string("\nThe previous skier file could not be put back: ") + e.what();
+  }
+  return "";
+}
+
+int HighestEntryNo(const std::list<TSkier>& nodes) {
+  int highest = 0;
+  for (const TSkier& s : nodes) highest = std::max(highest, static_cast<int>(s.EntryNo));
+  return highest;
+}
+
+void RemoveLeftoverTempFiles(Platform& p, const std::string& eventFile, const std::string& base) {
+  for (const std::string& f : ReplacedFamilyFiles(eventFile, base)) {
+    const std::string temp = TempNameFor(f);
+    try {
+      if (p.fs.Exists(temp)) p.fs.Remove(temp);
+    } catch (const IoError&) {
+      // A leftover that cannot be removed now is tried again at the next open.
+    }
+  }
+}
+
+bool Refuse(Platform& p, const std::string& path, const std::string& why) {
+  p.prompt.Show("\"" + path + "\" is not a valid event file: " + why);
+  return false;
+}
+
+}  // namespace
+
+std::string EventBaseOf(std::string_view eventFile) {
+  std::size_t dat = eventFile.find(".dat");
+  if (dat != std::string_view::npos) return std::string(eventFile.substr(0, dat));
+  std::size_t slash = eventFile.find_last_of('/');
+  std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+  std::size_t dot = eventFile.rfind('.');
+  if (dot == std::string_view::npos || dot <= nameStart) return std::string(eventFile);
+  return std::string(eventFile.substr(0, dot));
+}
+
+std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base) {
+  return {eventFile,          base + ".bak",           base + ".ttl",          base + ".sch",
+          base + ".ofc",      base + ".trk",           base + "_officials.txt", base + "-jumptimes.txt",
+          base + "-slalomtimes.txt"};
+}
+
+bool SaveEvent(Tournament& t, Platform& p) {
+  if (t.EventFile.empty()) return false;
+  t.EventBase = EventBaseOf(t.EventFile);
+  const std::string datPath = t.EventFile.str();
+  const std::string base = t.EventBase.str();
+  const std::optional<std::string> oldSkierFile = p.fs.ReadAll(datPath);
+  bool skierFileTouched = false;
+  try {
+    WriteBackup(p, oldSkierFile, base + ".bak");
+    WriteFileSafely(p.fs, base + ".ttl", TournamentFileText(t));
+    WriteFileSafely(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
+    WriteOfficialsSummary(t, p);
+    WriteTimingFiles(t, p);
+    skierFileTouched = true;
+    WriteFileSafely(p.fs, datPath, SkierFileBytes(t.skiers));
+    WriteAuditLine(t, p);
+  } catch (const IoError& e) {
+    std::string message = std::string("The event was not saved.\n") + e.what();
+    if (skierFileTouched) message += RestoreSkierFile(p, datPath, oldSkierFile);
+    p.prompt.Show(message);
+    return false;
+  }
+  t.Unsaved = false;
+  return true;
+}
+
+bool OpenEvent(Tournament& t, Platform& p, const std::string& path) {
+  const std::string base = EventBaseOf(path);
+  auto skierBytes = p.fs.ReadAll(path);
+  if (!skierBytes) return Refuse(p, path, "the file cannot be read");
+  std::list<TSkier> nodes;
+  std::string why;
+  if (!ParseSkierFile(*skierBytes, nodes, why)) return Refuse(p, path, why);
+  skierBytes.reset();
+
+  Schedule schedule;
+  const std::string schPath = base + ".sch";
+  if (auto sch = p.fs.ReadAll(schPath))
+    if (!ParseScheduleFile(*sch, schedule, why)) return Refuse(p, schPath, why);
+
+  TournamentFileValues values = TournamentValuesOf(t);
+  const std::string ttlPath = base + ".ttl";
+  bool ttlRead = false;
+  if (FileExists(p.fs, p.prompt, ttlPath))
+    if (auto ttl = p.fs.ReadAll(ttlPath)) {
+      ParseTournamentFile(SplitLines(*ttl), values);
+      if (!values.entryCounterRead) values.EntryCounter = HighestEntryNo(nodes);
+      ttlRead = true;
+    }
+
+  // Everything is read: the open event takes the new state over.
+  t.EventFile = path;
+  t.EventBase = base;
+  t.SkierCount = static_cast<int>(nodes.size()) - 2;
+  t.skiers.nodes = std::move(nodes);
+  t.schedule.days = schedule.days;
+  if (ttlRead) {
+    ApplyTournamentValues(t, values);
+    if (values.readStandards) ReadNops(t, p);
+    if (values.readRecords) ReadRecords(t, p);
+  }
+  RemoveLeftoverTempFiles(p, path, base);
+  SelectDivisionEvent(t, p, t.CurDivision);
+  t.Unsaved = false;
+  return true;
+}

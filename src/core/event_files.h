@@ -1,0 +1,29 @@
+#pragma once
+// The event file family: the skier file the user opens and saves (".dat") and the files named after
+// it — backup, tournament file, schedule, officials summary, audit log and timing exports.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+// The part of the event file name before its first ".dat"; a name without ".dat" loses only its
+// last extension ("Nats.DAT" and "Nats" give "Nats"), so its family never lands in the working
+// directory under bare suffixes.
+std::string EventBaseOf(std::string_view eventFile);
+
+// Every file of the family that is written by replacing it, for the event base and event file.
+std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base);
+
+// Writes the whole family. Every file is replaced safely, and the skier file is replaced last but
+// for the log line, so a failed save leaves the previous skier file in place. Answers false, with
+// the reason already shown, when a step failed, and false without a message when the event has no
+// file name yet; `Unsaved` then stays as it was.
+bool SaveEvent(Tournament& t, Platform& p);
+
+// Reads the family of `path` into a fresh state and takes it over only when the skier file and the
+// schedule are sound; otherwise shows "… is not a valid event file: …", answers false and leaves the
+// open event as it was. A missing tournament file shows the not-found message and keeps the
+// tournament settings; a missing schedule gives empty day tables.
+bool OpenEvent(Tournament& t, Platform& p, const std::string& path);

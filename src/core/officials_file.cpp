@@ -1,0 +1,92 @@
+#include "core/officials_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <iterator>
+
+#include "core/file_io.h"
+#include "core/text.h"
+
+namespace {
+
+constexpr std::size_t kMaxOfficials = 100;
+constexpr int kSummaryRounds = 3;
+
+struct Official {
+  std::string name;
+  std::array<bool, 3> events{};
+};
+
+std::vector<Official> CollectOfficials(Prompter& prompt, const std::vector<OfficialsRecord>& records) {
+  std::vector<Official> found;
+  bool tooMany = false;
+  for (const OfficialsRecord& rec : records)
+    for (int r = 1; r <= kSummaryRounds; ++r)
+      for (int e = 1; e <= 3; ++e)
+        for (int k = 1; k <= kOfficialSlots; ++k) {
+          std::string_view name = rec.Slot(r, e, k).view();
+          if (name.empty()) continue;
+          auto it = std::find_if(found.begin(), found.end(), [&](const Official& o) { return o.name == name; });
+          if (it == found.end()) {
+            if (found.size() == kMaxOfficials) {
+              tooMany = true;
+              continue;
+            }
+            found.push_back({std::string(name), {}});
+            it = std::prev(found.end());
+          }
+          it->events[static_cast<std::size_t>(e - 1)] = true;
+        }
+  if (tooMany) prompt.Show("Too many officials found!");
+  return found;
+}
+
+}  // namespace
+
+std::string OfficialsPath(const Tournament& t) { return t.EventBase.str() + ".ofc"; }
+std::string OfficialsSummaryPath(const Tournament& t) { return t.EventBase.str() + "_officials.txt"; }
+
+std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, const std::string& path) {
+  auto bytes = fs.ReadAll(path);
+  if (!bytes) return std::nullopt;
+  std::vector<OfficialsRecord> records(kOfficialsDivisions);
+  for (std::size_t n = 0; n < records.size(); ++n) {
+    std::size_t at = n * sizeof(OfficialsRecord);
+    if (at + sizeof(OfficialsRecord) > bytes->size()) break;
+    std::memcpy(&records[n], bytes->data() + at, sizeof(OfficialsRecord));
+  }
+  return records;
+}
+
+std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& prompt,
+                                               const std::vector<OfficialsRecord>& records) {
+  const TournamentInfo& i = t.info;
+  std::vector<std::string> lines = {
+      "   EventName:            " + i.EventName.str(),
+      "   Event Date          : " + i.StartDate.str(),
+      "   Chief of Competition: " + i.ChiefOfComp.str(),
+      "   Calculator          : " + i.Scorer.str(),
+      "   Tech Controller     : " + i.TechController.str(),
+      "   Safety Director     : " + i.SafetyDirector.str(),
+      "------------------------- Summary of Officials -------------------------",
+      "      Name:          Events:",
+      "",
+  };
+  for (const Official& o : CollectOfficials(prompt, records)) {
+    std::string mark = "   ";
+    const char letters[] = {'S', 'T', 'J'};
+    for (std::size_t e = 0; e < 3; ++e)
+      if (o.events[e]) mark[e] = letters[e];
+    lines.push_back("        " + PadRight(o.name, 20) + mark);
+  }
+  return lines;
+}
+
+void WriteOfficialsSummary(Tournament& t, Platform& p) {
+  auto records = ReadOfficialsFile(p.fs, OfficialsPath(t));
+  if (!records) return;
+  std::string text;
+  for (const auto& l : OfficialsSummaryLines(t, p.prompt, *records)) text += l + "\r\n";
+  WriteFileSafely(p.fs, OfficialsSummaryPath(t), text);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The officials file (".ofc"): one 3780-byte record per division number 0..59, record n at
+// position n. A record holds four round blocks, each of three event blocks (slalom, trick, jump),
+// each of 15 name slots. The summary of every official of the event goes to "_officials.txt".
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "core/per_round.h"
+#include "core/short_string.h"
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+inline constexpr int kOfficialSlots = 15;
+inline constexpr int kOfficialsDivisions = 60;
+
+struct OfficialsEventBlock {
+  PerRound<ShortString<20>, kOfficialSlots> slots;  // slots[1..15]
+};
+struct OfficialsRoundBlock {
+  PerRound<OfficialsEventBlock, 3> events;  // 1 slalom, 2 trick, 3 jump
+};
+struct OfficialsRecord {
+  PerRound<OfficialsRoundBlock, 4> rounds;  // rounds[1..4]
+  ShortString<20>& Slot(int round, int event, int slot) {
+    return rounds[static_cast<std::size_t>(round)].events[static_cast<std::size_t>(event)]
+        .slots[static_cast<std::size_t>(slot)];
+  }
+  const ShortString<20>& Slot(int round, int event, int slot) const {
+    return rounds[static_cast<std::size_t>(round)].events[static_cast<std::size_t>(event)]
+        .slots[static_cast<std::size_t>(slot)];
+  }
+};
+static_assert(sizeof(OfficialsEventBlock) == 315);
+static_assert(sizeof(OfficialsRoundBlock) == 945);
+static_assert(sizeof(OfficialsRecord) == 3780);
+static_assert(std::is_trivially_copyable_v<OfficialsRecord>);
+
+std::string OfficialsPath(const Tournament& t);
+std::string OfficialsSummaryPath(const Tournament& t);
+
+// The 60 division records of an officials file; records the file does not hold are empty, and a
+// length byte above 20 reads as 20 characters. Nothing when the file cannot be read.
+std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, const std::string& path);
+
+// The summary lines: heading, then each distinct name of divisions 0..59, rounds 1..3, with its
+// "STJ" mark. Shows "Too many officials found!" when a 101st name is met.
+std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& prompt,
+                                               const std::vector<OfficialsRecord>& records);
+
+// Writes "_officials.txt" from the officials file; nothing when there is none. Throws IoError.
+void WriteOfficialsSummary(Tournament& t, Platform& p);

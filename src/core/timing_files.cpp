@@ -1,0 +1,76 @@
+#include "core/timing_files.h"
+
+#include "core/divisions.h"
+#include "core/errors.h"
+#include "core/file_io.h"
+#include "core/skier_ops.h"
+#include "core/text.h"
+
+namespace {
+
+constexpr int kTimedDivisions = 60;  // the adapted divisions have no boat timing
+
+std::string Join(const std::vector<std::string>& fields) {
+  std::string line;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i) line += ';';
+    line += fields[i];
+  }
+  return line + "\r\n";
+}
+
+// Men's divisions are even, women's odd.
+const char* SexLetter(int division) { return division % 2 == 0 ? "M" : "F"; }
+
+template <typename F>
+void ForEachTimedSkier(Tournament& t, Prompter& prompt, char event, F&& f) {
+  for (int r = 1; r <= t.RoundCount; ++r) {
+    for (int d = 0; d < kTimedDivisions; ++d) {
+      SelectDivision(t, prompt, d);
+      for (int i = 1; i <= t.WorkCount; ++i)
+        if (EnteredIn(t.WorkAt(i), event)) f(t.WorkAt(i), d, static_cast<std::size_t>(r));
+    }
+  }
+}
+
+}  // namespace
+
+std::string SlalomTimingText(Tournament& t, Prompter& prompt) {
+  std::string text = "Slalom Timing Data\r\n";
+  const std::string sanction = t.info.SanctionNo.str();
+  ForEachTimedSkier(t, prompt, 'S', [&](const TSkier& s, int d, std::size_t r) {
+    std::vector<std::string> f = {sanction, DivisionCode(d), s.Surname.str(), Fixed(s.SlalomSpeed[r], 2, 0)};
+    for (std::size_t pass = 1; pass <= 8; ++pass) f.push_back(s.SlalomTime1[pass][r].str());
+    f.push_back(s.SlalomClass[r].str());
+    f.push_back(s.SlalomBoat[r].str());
+    text += Join(f);
+  });
+  return text + "End\r\n";
+}
+
+std::string JumpTimingText(Tournament& t, Prompter& prompt) {
+  std::string text = "Jump Timing Data\r\n";
+  const std::string sanction = t.info.SanctionNo.str();
+  ForEachTimedSkier(t, prompt, 'J', [&](const TSkier& s, int d, std::size_t r) {
+    for (std::size_t pass = 1; pass <= 4; ++pass) {
+      // The third segment of a jump pass is kept in the trick time field of the record.
+      text += Join({sanction, DivisionCode(d), SexLetter(d), Fixed(s.JumpSpeed[r], 2, 0), s.JumpTime1[pass][r].str(),
+                    s.JumpTime2[pass][r].str(), s.TrickTime1[pass][r].str(), "Timer", "", s.Surname.str(),
+                    s.FirstName.str(), std::to_string(r), std::to_string(pass), s.JumpClass[r].str(),
+                    s.JumpBoat[r].str()});
+    }
+  });
+  return text + "End\r\n";
+}
+
+void WriteTimingFiles(Tournament& t, Platform& p) {
+  const std::string base = t.EventBase.str();
+  try {
+    WriteFileSafely(p.fs, base + "-jumptimes.txt", JumpTimingText(t, p.prompt));
+    WriteFileSafely(p.fs, base + "-slalomtimes.txt", SlalomTimingText(t, p.prompt));
+  } catch (const IoError&) {
+    SelectDivisionEvent(t, p, t.CurDivision);
+    throw;
+  }
+  SelectDivisionEvent(t, p, t.CurDivision);
+}

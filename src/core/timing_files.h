@@ -1,0 +1,16 @@
+#pragma once
+// The boat timing exports: "-slalomtimes.txt" with the pass times of every slalom skier and
+// "-jumptimes.txt" with the segment times of every jump pass, per round and division 0..59.
+#include <string>
+
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+// Both build their text by selecting each division into the work list; the caller selects the
+// current division again afterwards.
+std::string SlalomTimingText(Tournament& t, Prompter& prompt);
+std::string JumpTimingText(Tournament& t, Prompter& prompt);
+
+// Writes the jump file, then the slalom file, and selects the current division for the current
+// event again, also when a write fails. Throws IoError.
+void WriteTimingFiles(Tournament& t, Platform& p);

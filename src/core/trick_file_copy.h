@@ -1,0 +1,15 @@
+#pragma once
+// Save As takes the event's trick passes along: the old event's ".trk" is copied to the new name.
+#include <cstddef>
+#include <string>
+
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+inline constexpr std::size_t kTrickRecordSize = 1922;
+inline constexpr std::size_t kTrickRecordLimit = 1000;
+
+// Copies the whole records of the old event's trick file, at most 1000, and shows "Warning
+// Trick-File write size limit exceeded!" when the copy reaches 1000. Nothing happens when the old
+// file does not exist. Answers false, after showing why, when the copy cannot be written.
+bool CopyTrickFile(Tournament& t, Platform& p, const std::string& oldEventFile, const std::string& newTrickPath);
