@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -157,4 +159,26 @@ TEST_F(ImportTest, HostileBytesInTheGridStillImport) {
 TEST_F(ImportTest, HelpShowsTheImportTopic) {
   m.btnHelpClick();
   EXPECT_EQ(tp.help.topics, std::vector<int>{kHelpImport});
+}
+
+TEST_F(ImportTest, ShippedSampleFileImportsCleanly) {
+  auto root = std::filesystem::path(TALLIVAR_TEST_DATA).parent_path().parent_path();
+  tp.files.Then((root / "data" / "sample-entries.csv").string());
+  m.btnGetFileClick();
+  m.btnImportClick();
+  EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"40 skiers imported"});
+  ASSERT_EQ(t.SkierCount, 40);
+  int slalom = 0, trick = 0, jump = 0;
+  std::vector<bool> divisions(87);
+  t.skiers.ForEach([&](const TSkier& s) {
+    slalom += s.SlalomEntry == "S";
+    trick += s.TrickEntry == "T";
+    jump += s.JumpEntry == "J";
+    EXPECT_NE(s.Division, kNoDivision) << s.Surname.str();
+    divisions[s.Division] = true;
+  });
+  EXPECT_GT(slalom, 30);
+  EXPECT_GT(trick, 25);
+  EXPECT_GT(jump, 20);
+  EXPECT_GE(std::count(divisions.begin(), divisions.end(), true), 20);
 }
