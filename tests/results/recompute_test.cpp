@@ -1,0 +1,96 @@
+// The recomputation that follows a saved score, end to end on a small event.
+#include "results/recompute.h"
+
+#include <gtest/gtest.h>
+
+#include "core/divisions.h"
+#include "support/skier_builders.h"
+#include "support/test_platform.h"
+
+namespace {
+
+int Div(const char* code) { return *FindDivision(code); }
+
+class Recompute : public ::testing::Test {
+ protected:
+  TestPlatform tp;
+  Platform& p = tp.platform;
+  Tournament t;
+
+  void SetUp() override {
+    t.settings.PlaceMode = 'B';
+    t.settings.RulesMode = kZetlRules;
+    t.CurRound = 1;
+  }
+  TSkier& Find(const std::string& surname) {
+    for (auto& s : t.skiers.nodes)
+      if (s.Surname == surname) return s;
+    throw std::runtime_error("no skier " + surname);
+  }
+  int WorkIndexOf(const std::string& surname) {
+    for (int k = 1; k <= t.WorkCount; ++k)
+      if (t.WorkAt(k).Surname == surname) return k;
+    return 0;
+  }
+  // Saves one score the way the result list does: into the work record, then the recomputation.
+  void Save(const std::string& surname, char event, double value) {
+    t.CurEvent = event;
+    SelectDivisionEvent(t, p, t.CurDivision);
+    int k = WorkIndexOf(surname);
+    ASSERT_GT(k, 0) << surname;
+    TSkier& w = t.WorkAt(k);
+    if (event == 'S') w.SlalomScore[1] = value;
+    if (event == 'T') w.TrickScore[1] = value;
+    if (event == 'J') w.JumpDistance[1][1] = value;
+    RecomputeAfterScore(t, p);
+  }
+};
+
+TEST_F(Recompute, SavedScoresFlowIntoPlacesPointsAndOverall) {
+  t.CurDivision = Div("M");
+  AddSkier(t, p, "ADAMS", "A", Div("M"));
+  AddSkier(t, p, "BROWN", "B", Div("M"));
+  AddSkier(t, p, "CLARK", "C", Div("M"), "S");
+  Save("ADAMS", 'S', 30);
+  Save("BROWN", 'S', 45);
+  Save("CLARK", 'S', 50);
+  EXPECT_EQ(Find("CLARK").SlalomPlace, 1);
+  EXPECT_EQ(Find("BROWN").SlalomPlace, 2);
+  EXPECT_EQ(Find("ADAMS").SlalomPlace, 3);
+  EXPECT_NEAR(Find("ADAMS").SlalomPoints, 666.67, 0.005) << "CLARK is no overall contender";
+  EXPECT_DOUBLE_EQ(Find("BROWN").SlalomPoints, 1000);
+
+  Save("ADAMS", 'T', 4000);
+  Save("BROWN", 'T', 2000);
+  EXPECT_DOUBLE_EQ(Find("BROWN").OverallScore, 0) << "no jump result yet";
+
+  Save("ADAMS", 'J', 40);
+  Save("BROWN", 'J', 50);
+  // MU/M jump is (S - 25) / (B - 25): 15 / 25.
+  EXPECT_NEAR(Find("ADAMS").JumpPoints, 600, 1e-9);
+  EXPECT_NEAR(Find("ADAMS").OverallScore, 666.666666 + 1000 + 600, 1e-3);
+  EXPECT_NEAR(Find("BROWN").OverallScore, 1000 + 500 + 1000, 1e-9);
+  EXPECT_EQ(Find("BROWN").OverallPlace, 1);
+  EXPECT_EQ(Find("ADAMS").OverallPlace, 2);
+  EXPECT_EQ(Find("CLARK").OverallPlace, 0);
+
+  // The work list is filled again for display: the current division's jumpers.
+  EXPECT_EQ(t.WorkCount, 2);
+  EXPECT_TRUE(t.Unsaved);
+}
+
+TEST_F(Recompute, YoungestDivisionGetsAnOverallFromSlalomAndTrick) {
+  t.CurDivision = Div("G1");
+  AddSkier(t, p, "GIRL", "G", Div("G1"));
+  AddSkier(t, p, "OTHER", "O", Div("G1"));
+  Save("GIRL", 'S', 20);
+  Save("OTHER", 'S', 10);
+  Save("GIRL", 'T', 500);
+  Save("OTHER", 'T', 1000);
+  EXPECT_DOUBLE_EQ(Find("GIRL").OverallScore, 1500);
+  EXPECT_DOUBLE_EQ(Find("OTHER").OverallScore, 1500);
+  EXPECT_EQ(Find("GIRL").OverallPlace, 1);
+  EXPECT_EQ(Find("OTHER").OverallPlace, 1);
+}
+
+}  // namespace
