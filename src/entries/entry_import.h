@@ -42,4 +42,5 @@ std::string SurnamePlaceholder(int row);
 // Event entry marks follow the seed scores; the surname is upper-cased.
 int FillImportedRecord(TSkier& record, const ImportCells& cells, int row);
 
-inline constexpr const char* kImportLineLayout = "Surname,FirstName,YOB,IWWFNumber,Team,Federation,Division,S,T,J,Ramp,";
+inline constexpr const char* kImportLineLayout =
+    "Surname,FirstName,YOB,IWWFNumber,Team,Federation,Division,S,T,J,Ramp,";

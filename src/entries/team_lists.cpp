@@ -4,13 +4,15 @@
 
 std::vector<std::string> TeamCodesOffered(int rulesMode, const std::vector<std::string>& federationCodes) {
   switch (rulesMode) {
-    case kAwsaRules: return {"USA"};
+    case kAwsaRules:
+      return {"USA"};
     case kIwwfRules: {
       std::vector<std::string> items{"IND*"};
       items.insert(items.end(), federationCodes.begin(), federationCodes.end());
       return items;
     }
-    default: return {"AB", "BC", "MB", "NB", "NF", "NS", "ON", "QC", "PE", "SK", "IND", "INT"};
+    default:
+      return {"AB", "BC", "MB", "NB", "NF", "NS", "ON", "QC", "PE", "SK", "IND", "INT"};
   }
 }
 

@@ -42,7 +42,8 @@ void TfrmEntry::Describe(FormLayout& form) {
   form.AddCheck("Jump", chkJump);
   form.AddCheck("Paid", chkPaid);
   form.AddEdit("Bib Number :", edBib);
-  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(
+      btnSave, [this] { btnSaveClick(); }, true);
   form.AddButton(btnClear, [this] { btnClearClick(); });
   form.AddButton(btnDeclared, [this] { btnDeclaredClick(); });
   form.AddButton(btnSeeds, [this] { btnSeedsClick(); });
@@ -122,9 +123,13 @@ void TfrmEntry::NameCheck(Edit& field, ShortString<15>& target, const char* inva
   target = field.text;
 }
 
-void TfrmEntry::lbedSnameExit() { NameCheck(lbedSname, t_.Working.Surname, "Name must alphabetic characters only!"); }
+void TfrmEntry::lbedSnameExit() {
+  NameCheck(lbedSname, t_.Working.Surname, "Name must alphabetic characters only!");
+}
 
-void TfrmEntry::lbedFnameExit() { NameCheck(lbedFname, t_.Working.FirstName, "Name must be alphabet characters only!"); }
+void TfrmEntry::lbedFnameExit() {
+  NameCheck(lbedFname, t_.Working.FirstName, "Name must be alphabet characters only!");
+}
 
 bool TfrmEntry::SaveStep() {
   TSkier& w = t_.Working;

@@ -11,9 +11,11 @@ TfrmEntryList::TfrmEntryList(Tournament& t, Platform& p)
 void TfrmEntryList::Describe(FormLayout& form) {
   form.AddLabel(lblNames);
   form.AddLabel(lblColumns);
-  form.AddList("", lbxNames, {}, [this] { btnEditClick(); }, 20);
+  form.AddList(
+      "", lbxNames, {}, [this] { btnEditClick(); }, 20);
   form.AddButton(btnAdd, [this] { btnAddClick(); });
-  form.AddButton(btnEdit, [this] { btnEditClick(); }, true);
+  form.AddButton(
+      btnEdit, [this] { btnEditClick(); }, true);
   form.AddButton(btnDelete, [this] { btnDeleteClick(); });
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
 }

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr int kColumns = kImportFields + 1;
-constexpr std::array<const char*, kColumns> kHeadings = {"##",  "Surname", "Firstname", "YOB", "Number", "Team",
-                                                         "Fed", "Div",     "S",         "T",   "J",      "Ramp"};
+constexpr std::array<const char*, kColumns> kHeadings = {
+    "##", "Surname", "Firstname", "YOB", "Number", "Team", "Fed", "Div", "S", "T", "J", "Ramp"};
 
 }  // namespace
 
@@ -25,7 +25,8 @@ void TfrmImport::Describe(FormLayout& form) {
   form.AddLabel(lblWarning);
   form.AddGrid("", strGridImport);
   form.AddButton(btnGetFile, [this] { btnGetFileClick(); });
-  form.AddButton(btnImport, [this] { btnImportClick(); }, true);
+  form.AddButton(
+      btnImport, [this] { btnImportClick(); }, true);
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
 }
 

@@ -23,7 +23,9 @@ class TfrmImport : public DialogModel {
   void LoadFile(const std::string& path);
 
   StringGrid strGridImport;
-  Label lblWarning{"All import data must conform to specific format or unexpected errors may occur!  See Help for details"};
+  Label lblWarning{
+      "All import data must conform to specific format or unexpected errors may occur!  See Help for "
+      "details"};
   Button btnGetFile{"Get Import File"}, btnImport{"OK"}, btnHelp{"Help"};
 
  private:

@@ -1,3 +1,5 @@
+#include "entries/entry_import.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 #include "core/divisions.h"
 #include "core/skier_ops.h"
 #include "core/tournament.h"
-#include "entries/entry_import.h"
 
 namespace {
 
@@ -121,9 +122,9 @@ TEST(ImportRecord, PlaceholdersForEveryBadField) {
 
 TEST(ImportRecord, LongCellsAreCutToTheFieldWidths) {
   int errors = -1;
-  TSkier s = Imported(
-      SplitImportLine("Abcdefghijklmnopqrst,Abcdefghijklmnopqrst,1990.12.31,12345678901234,ONTARIO,CANADA,MU17x,1,,,0.266,"),
-      1, errors);
+  TSkier s = Imported(SplitImportLine("Abcdefghijklmnopqrst,Abcdefghijklmnopqrst,1990.12.31,12345678901234,"
+                                      "ONTARIO,CANADA,MU17x,1,,,0.266,"),
+                      1, errors);
   EXPECT_EQ(errors, 0);
   EXPECT_EQ(s.Surname, "ABCDEFGHIJKLMNO");
   EXPECT_EQ(s.FirstName, "Abcdefghijklmno");
@@ -185,8 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileFile{"BrokenUtf8", "\xff\xfe\xc3,\x80\x80,1990,\xe2\x82,\n", 1, false},
                       HostileFile{"HugeLine", std::string(100000, 'A') + ",", 1, false},
                       HostileFile{"HugeLineOfCommas", std::string(100000, ','), 1, false},
-                      HostileFile{"TenThousandLines", Repeat("SMITH,Anna,1990,1,ON,CAN,W,1,1,1,0.255,\n", 10000), 300,
-                                  true},
+                      HostileFile{"TenThousandLines",
+                                  Repeat("SMITH,Anna,1990,1,ON,CAN,W,1,1,1,0.255,\n", 10000), 300, true},
                       HostileFile{"NoCommas", "just some words\nand more", 2, false},
                       HostileFile{"Binary", Bytes("\x01\x02,\x7f\x1b,\x00\x00,"), 1, false}),
     [](const ::testing::TestParamInfo<HostileFile>& info) { return std::string(info.param.name); });

@@ -1,10 +1,11 @@
+#include "entries/entry_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/skier_ops.h"
 #include "core/tournament.h"
-#include "entries/entry_lines.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ std::string Spaces(int n) { return std::string(static_cast<std::size_t>(n), ' ')
 }  // namespace
 
 TEST(EntryLine, PiecesInTheirWidths) {
-  std::string expected = "Anna" + Spaces(11) + " " + "SMITH" + Spaces(10) + "W" + Spaces(3) + " " + "200012345" +
-                         Spaces(1) + "S " + "  " + "J   " + Spaces(4) + "ON " + "CAN 12";
+  std::string expected = "Anna" + Spaces(11) + " " + "SMITH" + Spaces(10) + "W" + Spaces(3) + " " +
+                         "200012345" + Spaces(1) + "S " + "  " + "J   " + Spaces(4) + "ON " + "CAN 12";
   EXPECT_EQ(EntryLine(Anna("N")), expected);
 }
 

@@ -1,7 +1,8 @@
+#include "entries/team_lists.h"
+
 #include <gtest/gtest.h>
 
 #include "core/divisions.h"
-#include "entries/team_lists.h"
 
 TEST(TeamLists, PerRuleSet) {
   std::vector<std::string> feds{"ARG", "AUS", "CAN"};

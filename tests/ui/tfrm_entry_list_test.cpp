@@ -1,3 +1,5 @@
+#include "ui/tfrm_entry_list.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +9,6 @@
 #include "entries/entry_lines.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
-#include "ui/tfrm_entry_list.h"
 
 namespace {
 
@@ -17,7 +18,8 @@ struct EntryListTest : ::testing::Test {
   Platform& p = tp.platform;
   TfrmEntryList m{t, p};
 
-  TSkier& Add(const std::string& surname, const std::string& first, int division, const std::string& bib = "") {
+  TSkier& Add(const std::string& surname, const std::string& first, int division,
+              const std::string& bib = "") {
     TSkier& s = AddSkier(t, p, surname, first, division);
     s.Bib = bib;
     s.BirthYear = "1990";

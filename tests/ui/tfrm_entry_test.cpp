@@ -1,3 +1,5 @@
+#include "ui/tfrm_entry.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include "core/tournament.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
-#include "ui/tfrm_entry.h"
 
 namespace {
 
@@ -49,10 +50,11 @@ TEST_F(EntryFormTest, ControlsInTabOrderWithCaptionsAndLimits) {
   std::vector<std::string> captions;
   for (const auto& i : form.items)
     if (i.kind != FormItem::Kind::Column) captions.push_back(i.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{"Skier First Name :", "Skier Surname :", "Skier IWWF ID#", "Division :",
-                                                "Events :", "Slalom", "Tricks", "Jump", "Paid", "Bib Number :",
-                                                "Complete", "Clear Form", "Declared Run", "Seed Scores", "Help",
-                                                "Team/Prov :", "Country / Fed :", "Year of Birth:"}));
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"Skier First Name :", "Skier Surname :", "Skier IWWF ID#",
+                                      "Division :", "Events :", "Slalom", "Tricks", "Jump", "Paid",
+                                      "Bib Number :", "Complete", "Clear Form", "Declared Run", "Seed Scores",
+                                      "Help", "Team/Prov :", "Country / Fed :", "Year of Birth:"}));
   EXPECT_EQ(m.caption(), "Skier Entry Form");
   EXPECT_EQ(m.lbedFname.maxLength, 15);
   EXPECT_EQ(m.lbedSname.maxLength, 15);
@@ -179,8 +181,8 @@ TEST_F(EntryFormTest, BlockingChecksStoreNothingAndKeepTheTypedValues) {
   m.lbedSname.text = "SMITH";
   m.edBD.text = "";
   m.btnSaveClick();
-  EXPECT_EQ(tp.prompter.texts(),
-            (std::vector<std::string>{"Please select a skier division!", "Please enter skier year of birth, YYYY!"}));
+  EXPECT_EQ(tp.prompter.texts(), (std::vector<std::string>{"Please select a skier division!",
+                                                           "Please enter skier year of birth, YYYY!"}));
   EXPECT_EQ(Count(), 0);
   EXPECT_TRUE(m.errorFlag);
   EXPECT_TRUE(m.edBD.focus);

@@ -1,3 +1,5 @@
+#include "ui/tfrm_import.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
-#include "ui/tfrm_import.h"
 
 namespace {
 
@@ -48,8 +49,8 @@ TEST_F(ImportTest, GridHeadingsRowNumbersAndChooser) {
   EXPECT_EQ(m.strGridImport.rowCount, 301);
   std::vector<std::string> headings;
   for (int c = 0; c < 12; ++c) headings.push_back(m.strGridImport.Cell(c, 0));
-  EXPECT_EQ(headings, (std::vector<std::string>{"##", "Surname", "Firstname", "YOB", "Number", "Team", "Fed", "Div", "S",
-                                                "T", "J", "Ramp"}));
+  EXPECT_EQ(headings, (std::vector<std::string>{"##", "Surname", "Firstname", "YOB", "Number", "Team", "Fed",
+                                                "Div", "S", "T", "J", "Ramp"}));
   EXPECT_EQ(m.strGridImport.Cell(0, 1), "1");
   EXPECT_EQ(m.strGridImport.Cell(0, 300), "300");
   Load(kAnna + "\n");
@@ -116,7 +117,8 @@ TEST_F(ImportTest, MissingFileLoadsNothing) {
   Load(kAnna + "\n");
   tp.files.Then(dir.file("nowhere.csv"));
   m.btnGetFileClick();
-  EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"ERROR - \"" + dir.file("nowhere.csv") + "\" not found"});
+  EXPECT_EQ(tp.prompter.texts(),
+            std::vector<std::string>{"ERROR - \"" + dir.file("nowhere.csv") + "\" not found"});
   EXPECT_EQ(m.strGridImport.Cell(1, 1), "Smith");
   tp.files.Then(std::nullopt);
   m.btnGetFileClick();
