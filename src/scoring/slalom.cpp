@@ -1,5 +1,6 @@
 #include "scoring/slalom.h"
 
+#include <cmath>
 #include <string>
 
 #include "core/divisions.h"
@@ -132,4 +133,24 @@ bool IsNumericText(std::string_view text) {
   for (char c : text)
     if (!((c >= '0' && c <= '9') || c == '.')) return false;
   return true;
+}
+
+int RunoffPlaceOf(double result) {
+  double scaled = result * 100.0;
+  double f = scaled - std::floor(scaled);
+  if (f > 0.89 && f < 0.91) return 2;
+  if (f > 0.79 && f < 0.81) return 3;
+  if (f > 0.69 && f < 0.71) return 4;
+  return 0;
+}
+
+double WithoutRunoff(double result) {
+  int place = RunoffPlaceOf(result);
+  if (place == 0) return result;
+  return std::round((result + (place - 1) * 0.001) * 100.0) / 100.0;
+}
+
+double WithRunoff(double announced, int place) {
+  if (place < 2 || place > 4) return announced;
+  return announced - (place - 1) * 0.001;
 }

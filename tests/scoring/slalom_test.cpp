@@ -122,3 +122,20 @@ TEST(NumericText, DigitsAndPointsOnly) {
   EXPECT_FALSE(IsNumericText("4,9"));
   EXPECT_FALSE(IsNumericText("1e3"));
 }
+
+TEST(RunoffPlace, KeptInTheThousandthsAndReadBack) {
+  EXPECT_DOUBLE_EQ(WithRunoff(30, 3), 29.998);
+  EXPECT_EQ(RunoffPlaceOf(WithRunoff(30, 3)), 3);
+  EXPECT_EQ(WithoutRunoff(WithRunoff(30, 3)), 30.0);
+  EXPECT_EQ(RunoffPlaceOf(WithRunoff(44.5, 2)), 2);
+  EXPECT_EQ(WithoutRunoff(WithRunoff(44.5, 2)), 44.5);
+  EXPECT_EQ(RunoffPlaceOf(WithRunoff(7.25, 4)), 4);
+  EXPECT_EQ(WithoutRunoff(WithRunoff(7.25, 4)), 7.25);
+  // The winner's place leaves no trace; results of two decimals carry no place.
+  EXPECT_EQ(WithRunoff(30, 1), 30.0);
+  for (double plain : {30.0, 44.5, 30.99, 12.01, 0.0, 86.0}) EXPECT_EQ(RunoffPlaceOf(plain), 0) << plain;
+  // Places the read-back cannot tell apart keep the result as it was.
+  EXPECT_EQ(WithRunoff(30, 5), 30.0);
+  EXPECT_EQ(WithRunoff(30, 0), 30.0);
+  EXPECT_EQ(WithRunoff(30, -2), 30.0);
+}

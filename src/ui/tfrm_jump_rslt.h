@@ -1,0 +1,47 @@
+#pragma once
+// "Jump Results Input": one skier's three jumps of the current round, on the edit record.
+#include <array>
+#include <string>
+
+#include "core/tournament.h"
+#include "platform/platform.h"
+#include "ui/dialog_model.h"
+
+class TfrmJumpRslt : public DialogModel {
+ public:
+  static constexpr int kPasses = 6;
+
+  TfrmJumpRslt(Tournament& t, Platform& p);
+
+  void Describe(FormLayout& form) override;
+  void FormShow() override;
+  // Fills the controls from the edit record.
+  void Prepare();
+  void CheckButtonClick();
+  void btnSaveClick();
+  void btnHelpClick();
+
+  Edit edName;
+  Edit edJ1, edJ2, edJ3;
+  ListBox RampListBox, SpeedListBox;
+  Edit edTie;
+  ListBox ClassListBox, BoatListBox;
+  // Jump/pass p's speed and segment times (edP1Sp, edP1T1 … edP6T3) at index p − 1.
+  std::array<Edit, kPasses> edPSp, edPT1, edPT2, edPT3;
+  Button CheckButton{"Check Times"};
+  Button btnSave{"OK"};
+  Button btnHelp{"Help"};
+
+ private:
+  TSkier& Record() { return t_.Working; }
+  int Round() const;
+  std::array<Edit*, 3> Jumps() { return {&edJ1, &edJ2, &edJ3}; }
+  void ShowJumps();
+  void StoreRampAndSpeed();
+  void ApplyRunoff();
+  void ColourSegmentTimes();
+  std::string AuditLine() const;
+
+  Tournament& t_;
+  Platform& p_;
+};

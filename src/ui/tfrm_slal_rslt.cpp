@@ -1,0 +1,216 @@
+#include "ui/tfrm_slal_rslt.h"
+
+#include <algorithm>
+
+#include "core/audit_log.h"
+#include "core/divisions.h"
+#include "core/settings_file.h"
+#include "core/text.h"
+#include "scoring/slalom.h"
+
+void FillClassList(ListBox& list) { list.items = {"1", "CRC", "WRL", "WRC"}; }
+void FillBoatList(ListBox& list) { list.items = {"CC", "MC", "ML", "XX"}; }
+
+int ClassItemOf(std::string_view eventClass) {
+  if (eventClass == "2") return 1;
+  if (eventClass == "3") return 2;
+  if (eventClass == "4") return 3;
+  return 0;
+}
+
+int BoatItemOf(std::string_view boat) {
+  if (boat == "CC") return 0;
+  if (boat == "MC") return 1;
+  if (boat == "ML") return 2;
+  return 3;
+}
+
+std::string ClassOfItem(int item) { return item >= 1 && item <= 3 ? std::to_string(item + 1) : "1"; }
+
+std::string BoatOfItem(int item) {
+  switch (item) {
+    case 0: return "CC";
+    case 1: return "MC";
+    case 2: return "ML";
+    default: return "XX";
+  }
+}
+
+int TypedRunoffPlace(const Edit& tie) {
+  std::string text = Trim(tie.text);
+  return text.empty() ? 0 : ToInteger(text);
+}
+
+TfrmSlalRslt::TfrmSlalRslt(Tournament& t, Platform& p) : DialogModel("Slalom Scores Input"), t_(t), p_(p) {
+  edName.readOnly = true;
+  for (double v : kSlalomSpeeds) SpeedListBox.items.push_back(Shortest(v));
+  // The ladder only: a length off it would be stored as 18.25 without a word.
+  for (double v : kSlalomRopes) RopeListBox.items.push_back(Fixed(v, 0, 2));
+  for (int i = 0; i < kPasses; ++i) {
+    edPSp[static_cast<std::size_t>(i)].text = "49";
+    edPT1[static_cast<std::size_t>(i)].text = "0.00";
+    edPSc[static_cast<std::size_t>(i)].text = "0.0";
+  }
+  FillClassList(ClassListBox);
+  FillBoatList(BoatListBox);
+}
+
+namespace {
+
+const std::array<const char*, TfrmSlalRslt::kPasses> kPassCaptions = {
+    "1st Pass", "2nd Pass", "3rd Pass", "4th Pass", "5th Pass", "6th Pass", "7th Pass", "8th Pass"};
+
+}  // namespace
+
+void TfrmSlalRslt::Describe(FormLayout& form) {
+  // Tab order follows a score sheet: the last pass, its speed and rope (each computes the total on
+  // the way), the total, the runoff place, class and boat; Enter saves from anywhere. The pass times
+  // for the boat check come after, in their own column.
+  form.AddEdit("Name", edName);
+  form.AddEdit("Last Pass", edPass, [this] { edPassExit(); });
+  form.AddList("Final Speed", SpeedListBox, [this] { edSpeedExit(); });
+  form.AddList("Final Rope", RopeListBox, [this] { edRopeExit(); });
+  form.AddEdit("Slalom Total", edSlTotal);
+  form.AddEdit("If skier was tied, and the tie was broken, enter place in runoff:", edTie);
+  form.AddList("Class:", ClassListBox);
+  form.AddList("Boat:", BoatListBox);
+  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+  form.NewColumn();
+  form.AddLabel("EVENT DETAILS");
+  for (std::size_t i = 0; i < kPassCaptions.size(); ++i) {
+    form.AddLabel(kPassCaptions[i]);
+    form.AddEdit("Speed", edPSp[i]);
+    form.AddEdit("Time", edPT1[i]);
+    form.AddEdit("Score", edPSc[i]);
+  }
+  form.AddButton(CheckButton, [this] { CheckButtonClick(); });
+}
+
+void TfrmSlalRslt::FormShow() {
+  Prepare();
+  edPass.focus = true;
+}
+
+int TfrmSlalRslt::Round() const { return std::clamp(t_.CurRound, 1, 4); }
+
+void TfrmSlalRslt::Prepare() {
+  const TSkier& s = Record();
+  const int r = Round();
+  edName.SetText(s.FirstName.str() + " " + s.Surname.str());
+  edPass.SetText(Shortest(s.SlalomBuoys[r]));
+  // Speeds off the list fall to the slowest, ropes off the ladder to the longest.
+  auto speed = std::find(kSlalomSpeeds.begin(), kSlalomSpeeds.end(), s.SlalomSpeed[r]);
+  SpeedListBox.itemIndex = speed == kSlalomSpeeds.end() ? static_cast<int>(kSlalomSpeeds.size()) - 1
+                                                       : static_cast<int>(speed - kSlalomSpeeds.begin());
+  RopeListBox.itemIndex = SlalomRopeStep(s.SlalomRope[r]).value_or(0);
+  ShowTotal();
+  int place = RunoffPlaceOf(s.SlalomScore[r]);
+  edTie.SetText(place ? std::to_string(place) : "");
+  for (std::size_t i = 0; i < static_cast<std::size_t>(kPasses); ++i) {
+    edPT1[i].SetText(s.SlalomTime1[i + 1][static_cast<std::size_t>(r)].str());
+    edPT1[i].red = false;
+    edPSc[i].SetText("0");
+    edPSp[i].SetText("49");
+  }
+  BoatListBox.itemIndex = BoatItemOf(s.SlalomBoat[r]);
+  ClassListBox.itemIndex = ClassItemOf(s.SlalomClass[r]);
+}
+
+double TfrmSlalRslt::SelectedSpeed() const {
+  if (!SpeedListBox.selected()) return 25;
+  return kSlalomSpeeds[static_cast<std::size_t>(SpeedListBox.itemIndex)];
+}
+
+double TfrmSlalRslt::SelectedRope() const {
+  if (!RopeListBox.selected()) return 18.25;
+  return kSlalomRopes[static_cast<std::size_t>(RopeListBox.itemIndex)];
+}
+
+void TfrmSlalRslt::ShowTotal() {
+  // The announced two-decimal total; a runoff place lives in edTie, not in this field.
+  double total = WithoutRunoff(Record().SlalomScore[Round()]);
+  std::string text = Shortest(total);
+  if (total < 10) text = " " + text;
+  edSlTotal.SetText(text);
+}
+
+void TfrmSlalRslt::RecomputeTotal() {
+  TSkier& s = Record();
+  const int r = Round();
+  auto total = ComputeSlalomTotal(t_.RulesMode(), s.Division, s.SlalomBuoys[r], s.SlalomSpeed[r], s.SlalomRope[r]);
+  if (total) s.SlalomScore[r] = *total;
+  ShowTotal();
+}
+
+void TfrmSlalRslt::edPassExit() {
+  Record().SlalomBuoys[Round()] = ToNumber(edPass.text);
+  RecomputeTotal();
+}
+
+void TfrmSlalRslt::edSpeedExit() {
+  Record().SlalomSpeed[Round()] = SelectedSpeed();
+  RecomputeTotal();
+}
+
+void TfrmSlalRslt::edRopeExit() {
+  Record().SlalomRope[Round()] = SelectedRope();
+  RecomputeTotal();
+}
+
+void TfrmSlalRslt::CheckButtonClick() {
+  for (int i = 0; i < kPasses; ++i) {
+    auto at = static_cast<std::size_t>(i);
+    if (!IsNumericText(edPSp[at].text) || !IsNumericText(edPT1[at].text) || !IsNumericText(edPSc[at].text)) {
+      p_.prompt.Show("Speed/Time input must be numeric only!");
+      return;
+    }
+  }
+  ColourPassTimes();
+}
+
+void TfrmSlalRslt::ColourPassTimes() {
+  for (std::size_t i = 0; i < static_cast<std::size_t>(kPasses); ++i) {
+    int speed = ToInteger(edPSp[i].text);
+    double time = ToNumber(edPT1[i].text);
+    // A score such as "5.5" counts its full buoys only.
+    int buoys = ToInteger(edPSc[i].text.substr(0, 1));
+    if (time > 0) edPT1[i].red = !SlalomTimeAccepted(speed, buoys, time);
+  }
+}
+
+void TfrmSlalRslt::btnSaveClick() {
+  TSkier& s = Record();
+  const int r = Round();
+  s.SlalomBuoys[r] = ToNumber(edPass.text);
+  s.SlalomScore[r] = ToNumber(edSlTotal.text);
+  s.SlalomSpeed[r] = SelectedSpeed();
+  s.SlalomRope[r] = SelectedRope();
+  if ((s.SlalomScore[r] > 6 || s.SlalomRope[r] < 18) && s.SlalomSpeed[r] < 31)
+    p_.prompt.Show("Please re-check score/rope/speed values for this skier!");
+  const char cls = t_.info.ClassDigit;
+  if (t_.RulesMode() == kZetlRules && s.Division < 56 && cls >= '2' && cls <= '4')
+    CheckRecord(t_, p_, 1, s.SlalomScore[r]);
+  // The field shows the announced total, so the runoff place is applied to it exactly once.
+  s.SlalomScore[r] = WithRunoff(s.SlalomScore[r], TypedRunoffPlace(edTie));
+  for (std::size_t pass = 1; pass <= static_cast<std::size_t>(kPasses); ++pass)
+    s.SlalomTime1[pass][static_cast<std::size_t>(r)] = edPT1[pass - 1].text;
+  s.SlalomBoat[r] = BoatOfItem(BoatListBox.itemIndex);
+  s.SlalomClass[r] = ClassOfItem(ClassListBox.itemIndex);
+  t_.Unsaved = true;
+  LogEntry(t_, p_, AuditLine());
+  Close();
+}
+
+std::string TfrmSlalRslt::AuditLine() const {
+  const TSkier& s = t_.Working;
+  const int r = Round();
+  std::string line = s.Surname.str() + "," + s.FirstName.str() + " " + DivisionCode(s.Division) + " Rnd" +
+                     std::to_string(r) + " ";
+  for (std::size_t pass = 1; pass <= 6; ++pass) line += s.SlalomTime1[pass][static_cast<std::size_t>(r)].str() + ",";
+  line += Shortest(s.SlalomScore[r]) + " " + Shortest(s.SlalomBuoys[r]) + "@" + Shortest(s.SlalomRope[r]) + "/" +
+          Shortest(s.SlalomSpeed[r]);
+  return line;
+}
+
+void TfrmSlalRslt::btnHelpClick() { p_.help.ShowTopic(41); }
