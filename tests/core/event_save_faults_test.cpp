@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+
+#include "core/event_files.h"
+#include "core/officials_file.h"
+#include "event_test_files.h"
+#include "support/temp_dir.h"
+#include "support/test_platform.h"
+
+namespace {
+
+const char* const kFamily[] = {"Cup.dat",        "Cup.bak",           "Cup.ttl",           "Cup.sch", "Cup_officials.txt",
+                               "Cuplog.log",     "Cup-jumptimes.txt", "Cup-slalomtimes.txt"};
+
+using Files = std::map<std::string, std::optional<std::string>>;
+
+Files Snapshot(const TempDir& dir) {
+  Files f;
+  for (const char* name : kFamily) f[name] = Slurp(dir.file(name));
+  return f;
+}
+
+void WriteOfficials(const TempDir& dir) {
+  std::vector<OfficialsRecord> records(60);
+  records[16].Slot(1, 1, 1) = "Judge Jane";
+  std::string bytes(60 * sizeof(OfficialsRecord), '\0');
+  std::memcpy(bytes.data(), records.data(), bytes.size());
+  Spit(dir.file("Cup.ofc"), bytes);
+}
+
+// The first version A is saved cleanly; then version B (one more skier, another name) is saved
+// with `failAt`. Answers the files before and after, and whether B's save reported success.
+struct Outcome {
+  Files before, after;
+  bool saved;
+  bool unsaved;
+  int steps;
+  std::vector<std::string> shown;
+};
+
+Outcome SaveSecondVersion(int failAt) {
+  TempDir dir;
+  WriteOfficials(dir);
+  TestPlatform tp;
+  Tournament t;
+  FillEvent(t, tp);
+  t.EventFile = dir.file("Cup.dat");
+  EXPECT_TRUE(SaveEvent(t, tp));
+  EXPECT_TRUE(SaveEvent(t, tp));  // so that a backup and a log line exist before
+  Outcome o;
+  o.before = Snapshot(dir);
+  AddSkier(t, tp, "ZIMMER", "Kai", 16);
+  t.info.EventName = "Changed Cup";
+  t.Unsaved = true;
+  tp.clock.now.minute = 30;
+  tp.fs.steps = 0;
+  tp.fs.failAt = failAt;
+  o.saved = SaveEvent(t, tp);
+  o.unsaved = t.Unsaved;
+  o.steps = tp.fs.steps;
+  o.after = Snapshot(dir);
+  o.shown = tp.prompter.texts();
+  return o;
+}
+
+}  // namespace
+
+TEST(EventSaveFaults, EveryFailedStepLeavesThePreviousSkierFileAndWholeFiles) {
+  const Outcome clean = SaveSecondVersion(0);
+  ASSERT_TRUE(clean.saved);
+  ASSERT_GT(clean.steps, 30);
+  EXPECT_NE(clean.after.at("Cup.dat"), clean.before.at("Cup.dat"));
+  EXPECT_EQ(clean.after.at("Cup.bak"), clean.before.at("Cup.dat"));
+
+  for (int n = 1; n <= clean.steps; ++n) {
+    SCOPED_TRACE("failing step " + std::to_string(n));
+    const Outcome o = SaveSecondVersion(n);
+    EXPECT_FALSE(o.saved);
+    EXPECT_TRUE(o.unsaved);
+    ASSERT_EQ(o.shown.size(), 1u);
+    EXPECT_EQ(o.shown[0].rfind("The event was not saved.\n", 0), 0u) << o.shown[0];
+    EXPECT_NE(o.shown[0].find("injected failure"), std::string::npos) << o.shown[0];
+    EXPECT_EQ(o.after.at("Cup.dat"), o.before.at("Cup.dat"));
+    for (const char* name : kFamily) {
+      const auto& now = o.after.at(name);
+      EXPECT_TRUE(now == o.before.at(name) || now == clean.after.at(name)) << name;
+    }
+  }
+  EXPECT_TRUE(SaveSecondVersion(clean.steps + 1).saved);
+}
