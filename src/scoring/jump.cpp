@@ -7,10 +7,17 @@
 double ParseJumpEntry(std::string_view text) {
   if (!text.empty()) {
     switch (text.front()) {
-      case 'p': case 'P': return kJumpPassValue;
-      case 'f': case 'F': return kJumpFallValue;
-      case 'd': case 'D': return kJumpDsqValue;
-      default: break;
+      case 'p':
+      case 'P':
+        return kJumpPassValue;
+      case 'f':
+      case 'F':
+        return kJumpFallValue;
+      case 'd':
+      case 'D':
+        return kJumpDsqValue;
+      default:
+        break;
     }
   }
   return ToNumber(text);
@@ -30,6 +37,7 @@ struct SegmentWindows {
   std::array<std::array<double, 2>, 3> segments;  // low, high of segments 1..3
 };
 
+// clang-format off
 const std::array<SegmentWindows, 5> kSegmentWindows = {{
     {45, {{{6.45, 6.68}, {4.11, 4.25}, {3.01, 3.39}}}},
     {48, {{{6.05, 6.25}, {3.86, 3.98}, {2.84, 3.17}}}},
@@ -37,6 +45,7 @@ const std::array<SegmentWindows, 5> kSegmentWindows = {{
     {54, {{{5.39, 5.55}, {3.43, 3.54}, {2.54, 2.81}}}},
     {57, {{{5.11, 5.25}, {3.25, 3.36}, {2.36, 2.66}}}},
 }};
+// clang-format on
 
 }  // namespace
 

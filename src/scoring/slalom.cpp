@@ -9,8 +9,8 @@ namespace {
 
 // One row of a rule set's scoring table. A rope-only row scores the rope step whatever the speed.
 struct ScoringRow {
-  int startSpeed;  // the lowest speed whose pass counts
-  int topSpeed;    // the division's top speed
+  int startSpeed;       // the lowest speed whose pass counts
+  int topSpeed;         // the division's top speed
   double shortestRope;  // the shortest rope scored at the top speed
   bool ropeOnly;
 };
@@ -101,6 +101,7 @@ struct SpeedWindows {
   std::array<Window, 7> byBuoys;
 };
 
+// clang-format off
 const std::array<SpeedWindows, 12> kTolerances = {{
     {25, {{{3.71, 4.07}, {9.40, 10.21}, {15.11, 16.34}, {20.83, 22.46}, {26.54, 28.58}, {32.26, 34.68}, {36.04, 38.70}}}},
     {28, {{{3.33, 3.61}, {8.43, 9.07}, {13.55, 14.51}, {18.68, 19.94}, {23.81, 25.37}, {28.94, 30.80}, {32.33, 34.37}}}},
@@ -115,6 +116,7 @@ const std::array<SpeedWindows, 12> kTolerances = {{
     {55, {{{1.73, 1.80}, {4.37, 4.51}, {7.03, 7.23}, {9.69, 9.93}, {12.35, 12.64}, {15.02, 15.34}, {16.86, 17.04}}}},
     {58, {{{1.64, 1.71}, {4.15, 4.28}, {6.67, 6.84}, {9.20, 9.41}, {11.73, 11.97}, {14.25, 14.53}, {16.00, 16.16}}}},
 }};
+// clang-format on
 
 }  // namespace
 

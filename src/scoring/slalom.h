@@ -8,7 +8,8 @@
 // Boat speeds in km/h, fastest first, as the speed list shows them.
 inline constexpr std::array<double, 12> kSlalomSpeeds{58, 55, 52, 49, 46, 43, 40, 37, 34, 31, 28, 25};
 // Rope lengths in metres; the index is the rope step, each step worth 6 buoys.
-inline constexpr std::array<double, 9> kSlalomRopes{18.25, 16.00, 14.25, 13.00, 12.00, 11.25, 10.75, 10.25, 9.75};
+inline constexpr std::array<double, 9> kSlalomRopes{18.25, 16.00, 14.25, 13.00, 12.00,
+                                                    11.25, 10.75, 10.25, 9.75};
 
 // The slalom total of a round (cumulative buoys) from its last pass.
 //   rules    - the rule set (RulesMode): 0 national, 1 AWSA, 2 IWWF, 3 adapted; only 0 and 2 score.

@@ -3,28 +3,35 @@
 #include "ui/tfrm_jump_rslt.h"
 #include "ui/tfrm_slal_rslt.h"
 
+namespace {
+
+// Every result dialog is prepared from the edit record before it is shown.
+template <typename Dialog>
+void ShowPrepared(Tournament& t, Platform& p) {
+  Dialog model(t, p);
+  model.Prepare();
+  p.dialogs.ShowModal(model);
+}
+
+}  // namespace
+
 bool HasResultDialog(char event) {
   switch (event) {
-    case 'S': return true;
-    case 'J': return true;
-    default: return false;
+    case 'S':
+    case 'J':
+      return true;
+    default:
+      return false;
   }
 }
 
 void ShowResultDialog(Tournament& t, Platform& p, char event) {
   switch (event) {
-    case 'S': {
-      TfrmSlalRslt model(t, p);
-      model.Prepare();
-      p.dialogs.ShowModal(model);
-      break;
-    }
-    case 'J': {
-      TfrmJumpRslt model(t, p);
-      model.Prepare();
-      p.dialogs.ShowModal(model);
-      break;
-    }
-    default: break;
+    case 'S':
+      return ShowPrepared<TfrmSlalRslt>(t, p);
+    case 'J':
+      return ShowPrepared<TfrmJumpRslt>(t, p);
+    default:
+      return;
   }
 }

@@ -44,7 +44,8 @@ void TfrmJumpRslt::Describe(FormLayout& form) {
   form.AddEdit("If skier was tied and the tie was broken, enter place after runoff:", edTie);
   form.AddList("Class:", ClassListBox);
   form.AddList("Boat", BoatListBox);
-  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(
+      btnSave, [this] { btnSaveClick(); }, true);
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
   form.NewColumn();
   form.AddLabel("EVENT DETAILS");
@@ -77,8 +78,10 @@ void TfrmJumpRslt::Prepare() {
   RampListBox.itemIndex = ramp <= 0.24 ? 0 : (ramp == 0.255 || ramp < 0.26) ? 1 : 2;
   const double speed = s.JumpSpeed[r];
   auto exact = std::find(kJumpSpeeds.begin(), kJumpSpeeds.end() - 1, speed);
-  if (exact != kJumpSpeeds.end() - 1) SpeedListBox.itemIndex = static_cast<int>(exact - kJumpSpeeds.begin());
-  else SpeedListBox.itemIndex = speed >= 45 ? 4 : 5;
+  if (exact != kJumpSpeeds.end() - 1)
+    SpeedListBox.itemIndex = static_cast<int>(exact - kJumpSpeeds.begin());
+  else
+    SpeedListBox.itemIndex = speed >= 45 ? 4 : 5;
   for (std::size_t i = 0; i < static_cast<std::size_t>(kPasses); ++i) {
     edPT1[i].SetText(s.JumpTime1[i + 1][r].str());
     edPT2[i].SetText(s.JumpTime2[i + 1][r].str());
@@ -155,9 +158,10 @@ void TfrmJumpRslt::btnSaveClick() {
 void TfrmJumpRslt::StoreRampAndSpeed() {
   TSkier& s = Record();
   const int r = Round();
-  const double ramp = RampListBox.selected() ? kRamps[static_cast<std::size_t>(RampListBox.itemIndex)] : kRamps[0];
-  const double speed =
-      SpeedListBox.selected() ? kJumpSpeeds[static_cast<std::size_t>(SpeedListBox.itemIndex)] : kJumpSpeeds.back();
+  const double ramp =
+      RampListBox.selected() ? kRamps[static_cast<std::size_t>(RampListBox.itemIndex)] : kRamps[0];
+  const double speed = SpeedListBox.selected() ? kJumpSpeeds[static_cast<std::size_t>(SpeedListBox.itemIndex)]
+                                               : kJumpSpeeds.back();
   // The boat crew keeps ramp and speed for the rounds that follow until someone changes them.
   for (int later = r; later <= std::min(r + 2, 4); ++later) {
     if (later > r && later > t_.RoundCount) break;

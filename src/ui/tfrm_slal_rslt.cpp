@@ -29,10 +29,14 @@ std::string ClassOfItem(int item) { return item >= 1 && item <= 3 ? std::to_stri
 
 std::string BoatOfItem(int item) {
   switch (item) {
-    case 0: return "CC";
-    case 1: return "MC";
-    case 2: return "ML";
-    default: return "XX";
+    case 0:
+      return "CC";
+    case 1:
+      return "MC";
+    case 2:
+      return "ML";
+    default:
+      return "XX";
   }
 }
 
@@ -74,7 +78,8 @@ void TfrmSlalRslt::Describe(FormLayout& form) {
   form.AddEdit("If skier was tied, and the tie was broken, enter place in runoff:", edTie);
   form.AddList("Class:", ClassListBox);
   form.AddList("Boat:", BoatListBox);
-  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(
+      btnSave, [this] { btnSaveClick(); }, true);
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
   form.NewColumn();
   form.AddLabel("EVENT DETAILS");
@@ -102,7 +107,7 @@ void TfrmSlalRslt::Prepare() {
   // Speeds off the list fall to the slowest, ropes off the ladder to the longest.
   auto speed = std::find(kSlalomSpeeds.begin(), kSlalomSpeeds.end(), s.SlalomSpeed[r]);
   SpeedListBox.itemIndex = speed == kSlalomSpeeds.end() ? static_cast<int>(kSlalomSpeeds.size()) - 1
-                                                       : static_cast<int>(speed - kSlalomSpeeds.begin());
+                                                        : static_cast<int>(speed - kSlalomSpeeds.begin());
   RopeListBox.itemIndex = SlalomRopeStep(s.SlalomRope[r]).value_or(0);
   ShowTotal();
   int place = RunoffPlaceOf(s.SlalomScore[r]);
@@ -138,7 +143,8 @@ void TfrmSlalRslt::ShowTotal() {
 void TfrmSlalRslt::RecomputeTotal() {
   TSkier& s = Record();
   const int r = Round();
-  auto total = ComputeSlalomTotal(t_.RulesMode(), s.Division, s.SlalomBuoys[r], s.SlalomSpeed[r], s.SlalomRope[r]);
+  auto total =
+      ComputeSlalomTotal(t_.RulesMode(), s.Division, s.SlalomBuoys[r], s.SlalomSpeed[r], s.SlalomRope[r]);
   if (total) s.SlalomScore[r] = *total;
   ShowTotal();
 }
@@ -207,9 +213,10 @@ std::string TfrmSlalRslt::AuditLine() const {
   const int r = Round();
   std::string line = s.Surname.str() + "," + s.FirstName.str() + " " + DivisionCode(s.Division) + " Rnd" +
                      std::to_string(r) + " ";
-  for (std::size_t pass = 1; pass <= 6; ++pass) line += s.SlalomTime1[pass][static_cast<std::size_t>(r)].str() + ",";
-  line += Shortest(s.SlalomScore[r]) + " " + Shortest(s.SlalomBuoys[r]) + "@" + Shortest(s.SlalomRope[r]) + "/" +
-          Shortest(s.SlalomSpeed[r]);
+  for (std::size_t pass = 1; pass <= 6; ++pass)
+    line += s.SlalomTime1[pass][static_cast<std::size_t>(r)].str() + ",";
+  line += Shortest(s.SlalomScore[r]) + " " + Shortest(s.SlalomBuoys[r]) + "@" + Shortest(s.SlalomRope[r]) +
+          "/" + Shortest(s.SlalomSpeed[r]);
   return line;
 }
 

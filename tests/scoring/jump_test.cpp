@@ -1,7 +1,8 @@
+#include "scoring/jump.h"
+
 #include <gtest/gtest.h>
 
 #include "core/errors.h"
-#include "scoring/jump.h"
 
 TEST(JumpEntry, CodesByFirstLetterAndShownBack) {
   EXPECT_EQ(ParseJumpEntry("P"), 0.01);

@@ -1,10 +1,11 @@
+#include "scoring/slalom.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
 #include "core/divisions.h"
-#include "scoring/slalom.h"
 
 namespace {
 
@@ -82,14 +83,16 @@ TEST(SlalomTotal, SpeedRowsUnderInternationalRules) {
 }
 
 TEST(SlalomTotal, UnscoredDivisionsAndRuleSets) {
-  for (const char* d : {"W2", "AM", "B1", "M3", "IM"}) EXPECT_EQ(National(d, 2, 46, 18.25), std::nullopt) << d;
+  for (const char* d : {"W2", "AM", "B1", "M3", "IM"})
+    EXPECT_EQ(National(d, 2, 46, 18.25), std::nullopt) << d;
   EXPECT_EQ(ComputeSlalomTotal(kZetlRules, 60, 2, 46, 18.25), std::nullopt);
   EXPECT_EQ(ComputeSlalomTotal(kZetlRules, kNoDivision, 2, 49, 18.25), std::nullopt);
   EXPECT_EQ(International("OM", 2, 58, 12.00), std::nullopt);
   for (int rules : {int{kAwsaRules}, int{kAdaptedRules}})
     for (int division = 0; division <= kNoDivision; ++division)
       for (double speed : kSlalomSpeeds)
-        EXPECT_EQ(ComputeSlalomTotal(rules, division, 2, speed, 12.00), std::nullopt) << rules << "/" << division;
+        EXPECT_EQ(ComputeSlalomTotal(rules, division, 2, speed, 12.00), std::nullopt)
+            << rules << "/" << division;
 }
 
 TEST(SlalomTimes, ToleranceWindowEdgesAreInclusive) {

@@ -1,3 +1,5 @@
+#include "ui/tfrm_jump_rslt.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,7 +13,6 @@
 #include "support/test_platform.h"
 #include "ui/result_dialogs.h"
 #include "ui/run_handler.h"
-#include "ui/tfrm_jump_rslt.h"
 
 namespace {
 
@@ -104,7 +105,8 @@ TEST_F(JumpDialog, PreparesRampSpeedTimesBoatAndClass) {
     m.Prepare();
     EXPECT_EQ(m.RampListBox.current(), item) << ramp;
   }
-  for (auto [speed, item] : {std::pair{54.0, "54"}, std::pair{45.0, "45"}, std::pair{44.0, "<45"}, std::pair{42.0, "<45"}}) {
+  for (auto [speed, item] :
+       {std::pair{54.0, "54"}, std::pair{45.0, "45"}, std::pair{44.0, "<45"}, std::pair{42.0, "<45"}}) {
     s.JumpSpeed[1] = speed;
     m.Prepare();
     EXPECT_EQ(m.SpeedListBox.current(), item) << speed;
@@ -164,9 +166,10 @@ TEST_F(JumpDialog, OkWritesTheAuditLine) {
   EXPECT_EQ(s.JumpSpeed[1], 54.0);
   EXPECT_TRUE(t.Unsaved);
   EXPECT_TRUE(m.closeRequested());
-  EXPECT_EQ(Log(),
-            "04/07/2026, 09:05:03 LAKE,Ann OW Rnd1 5.20,3.30,2.50,41.5m 5.21,3.31,2.51,0.02m 0.00,0.00,0.00,42.8m, "
-            "0.235/54\r\n");
+  EXPECT_EQ(
+      Log(),
+      "04/07/2026, 09:05:03 LAKE,Ann OW Rnd1 5.20,3.30,2.50,41.5m 5.21,3.31,2.51,0.02m 0.00,0.00,0.00,42.8m, "
+      "0.235/54\r\n");
 }
 
 TEST_F(JumpDialog, CheckTimesUsesTheSegmentWindows) {
@@ -287,7 +290,8 @@ TEST_F(JumpDialog, KeyboardOrderAndHelp) {
   m.Describe(form);
   std::vector<std::string> order;
   for (const auto& item : form.items)
-    if (item.kind == FormItem::Kind::Edit || item.kind == FormItem::Kind::ListBox) order.push_back(item.caption);
+    if (item.kind == FormItem::Kind::Edit || item.kind == FormItem::Kind::ListBox)
+      order.push_back(item.caption);
   ASSERT_GE(order.size(), 6u);
   EXPECT_EQ(std::vector<std::string>(order.begin() + 1, order.begin() + 6),
             (std::vector<std::string>{"Jump 1", "Jump2", "Jump 3", "Ramp", "Speed"}));

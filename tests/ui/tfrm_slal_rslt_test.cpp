@@ -1,3 +1,5 @@
+#include "ui/tfrm_slal_rslt.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,7 +13,6 @@
 #include "support/test_platform.h"
 #include "ui/result_dialogs.h"
 #include "ui/run_handler.h"
-#include "ui/tfrm_slal_rslt.h"
 
 namespace {
 
@@ -95,8 +96,8 @@ TEST_F(SlalomDialog, PreparesFromTheEditRecord) {
 
 TEST_F(SlalomDialog, RopeListOffersTheLadderOnly) {
   TfrmSlalRslt m(t, p);
-  EXPECT_EQ(m.RopeListBox.items, (std::vector<std::string>{"18.25", "16.00", "14.25", "13.00", "12.00", "11.25",
-                                                            "10.75", "10.25", "9.75"}));
+  EXPECT_EQ(m.RopeListBox.items, (std::vector<std::string>{"18.25", "16.00", "14.25", "13.00", "12.00",
+                                                           "11.25", "10.75", "10.25", "9.75"}));
   EXPECT_EQ(m.SpeedListBox.items.front(), "58");
   EXPECT_EQ(m.SpeedListBox.items.back(), "25");
   EXPECT_EQ(m.SpeedListBox.items.size(), 12u);
@@ -225,7 +226,8 @@ TEST_F(SlalomDialog, OkStoresTheRoundAndWritesTheAuditLine) {
   EXPECT_TRUE(t.Unsaved);
   EXPECT_TRUE(m.closeRequested());
   EXPECT_TRUE(tp.prompter.shown.empty());
-  EXPECT_EQ(Log(), "04/07/2026, 09:05:03 LAKE,Ann OW Rnd1 17.04,17.00,0.00,0.00,0.00,0.00,44.5 2.5@12/55\r\n");
+  EXPECT_EQ(Log(),
+            "04/07/2026, 09:05:03 LAKE,Ann OW Rnd1 17.04,17.00,0.00,0.00,0.00,0.00,44.5 2.5@12/55\r\n");
 }
 
 TEST_F(SlalomDialog, OkTakesTheTotalAsTyped) {
@@ -371,7 +373,8 @@ TEST_F(SlalomDialog, WholeResultFromTheKeyboardInTabOrder) {
   std::vector<std::string> order;
   const FormItem* ok = nullptr;
   for (const auto& item : form.items) {
-    if (item.kind == FormItem::Kind::Edit || item.kind == FormItem::Kind::ListBox) order.push_back(item.caption);
+    if (item.kind == FormItem::Kind::Edit || item.kind == FormItem::Kind::ListBox)
+      order.push_back(item.caption);
     if (item.isDefault) ok = &item;
   }
   ASSERT_GE(order.size(), 5u);
