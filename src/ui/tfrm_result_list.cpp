@@ -1,0 +1,94 @@
+#include "ui/tfrm_result_list.h"
+
+#include "core/skier_ops.h"
+#include "core/text.h"
+#include "results/recompute.h"
+#include "scoring/jump.h"
+#include "ui/result_dialogs.h"
+#include "ui/tfrm_options.h"
+
+std::string ResultNameLine(const TSkier& s) {
+  std::string line = (s.FirstName.str() + " ").substr(0, 16) + s.Surname.str();
+  return line.substr(0, 31);
+}
+
+std::string ResultScoresLine(const TSkier& s, char event, int round) {
+  const auto r = static_cast<std::size_t>(round);
+  switch (event) {
+    case 'S':
+      return Shortest(s.SlalomBuoys[r]) + "@" + Shortest(s.SlalomSpeed[r]) + "/" + Shortest(s.SlalomRope[r]) +
+             "   " + Fixed(s.SlalomScore[r], 3, 2);
+    case 'T': return Fixed(s.TrickScore[r], 6, 0);
+    case 'J':
+      return FormatJumpDistance(s.JumpDistance[1][r]) + "  " + FormatJumpDistance(s.JumpDistance[2][r]) + "  " +
+             FormatJumpDistance(s.JumpDistance[3][r]);
+    default: return "";
+  }
+}
+
+TfrmResultList::TfrmResultList(Tournament& t, Platform& p) : DialogModel("Results Input"), t_(t), p_(p) {
+  lbScores.fixedPitch = true;
+}
+
+void TfrmResultList::Describe(FormLayout& form) {
+  form.AddList("", lbResult, [this] { lbResultClick(); }, [this] { btnEditClick(); }, 20);
+  form.NewColumn();
+  form.AddList("", lbScores, [this] { lbScoresClick(); }, {}, 20);
+  form.NewColumn();
+  form.AddButton(btnEdit, [this] { btnEditClick(); }, true);
+  // No handler yet: the button stays disabled until the officials dialogs exist.
+  form.AddButton(btnOffc, {});
+  form.AddButton(btnSettings, [this] { btnSettingsClick(); });
+  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+  form.AddButton(btnClose, [this] { btnCloseClick(); }, false, true);
+}
+
+void TfrmResultList::FormShow() { RefreshLists(); }
+
+void TfrmResultList::RefreshLists() {
+  const int keep = lbResult.itemIndex;
+  lbResult.Clear();
+  lbScores.Clear();
+  btnEdit.enabled = HasResultDialog(t_.CurEvent);
+  SelectDivisionEvent(t_, p_, t_.CurDivision);
+  if (t_.WorkCount == 0) {
+    p_.prompt.Show("No competitors are entered in this division/event");
+    return;
+  }
+  const int round = (t_.CurRound >= 1 && t_.CurRound <= 4) ? t_.CurRound : 1;
+  for (int k = 1; k <= t_.WorkCount; ++k) {
+    lbResult.items.push_back(ResultNameLine(t_.WorkAt(k)));
+    lbScores.items.push_back(ResultScoresLine(t_.WorkAt(k), t_.CurEvent, round));
+  }
+  if (keep >= 0 && keep < t_.WorkCount) lbResult.itemIndex = lbScores.itemIndex = keep;
+}
+
+void TfrmResultList::lbResultClick() { lbScores.itemIndex = lbResult.itemIndex; }
+
+void TfrmResultList::lbScoresClick() { lbResult.itemIndex = lbScores.itemIndex; }
+
+void TfrmResultList::btnEditClick() {
+  if (!lbResult.selected()) {
+    p_.prompt.Show("No Skier Selected!");
+    return;
+  }
+  // A double click reaches here too, so the missing dialog is checked as well as the button.
+  if (!HasResultDialog(t_.CurEvent)) return;
+  const int k = lbResult.itemIndex + 1;
+  if (k > t_.WorkCount) return;
+  t_.Working = t_.WorkAt(k);
+  ShowResultDialog(t_, p_, t_.CurEvent);
+  t_.WorkAt(k) = t_.Working;
+  RecomputeAfterScore(t_, p_);
+  RefreshLists();
+}
+
+void TfrmResultList::btnSettingsClick() {
+  TfrmOptions options(t_, p_);
+  p_.dialogs.ShowModal(options);
+  RefreshLists();
+}
+
+void TfrmResultList::btnHelpClick() { p_.help.ShowTopic(kHelpResultsInput); }
+
+void TfrmResultList::btnCloseClick() { Close(); }

@@ -1,0 +1,45 @@
+#pragma once
+// "Results Input": the skiers of the current division and event with their current-round scores,
+// from which the scorer opens a skier's result dialog.
+#include <string>
+
+#include "core/tournament.h"
+#include "platform/platform.h"
+#include "ui/dialog_model.h"
+
+inline constexpr int kHelpResultsInput = 40;
+
+// One line of each list for a skier.
+std::string ResultNameLine(const TSkier& s);
+std::string ResultScoresLine(const TSkier& s, char event, int round);
+
+class TfrmResultList : public DialogModel {
+ public:
+  TfrmResultList(Tournament& t, Platform& p);
+
+  void Describe(FormLayout& form) override;
+  void FormShow() override;
+
+  // Fills the work list by event for the current division and rebuilds both lists.
+  void RefreshLists();
+
+  void lbResultClick();
+  void lbScoresClick();
+  void btnEditClick();
+  void btnSettingsClick();
+  void btnHelpClick();
+  void btnCloseClick();
+
+  ListBox lbResult;
+  ListBox lbScores;
+  Button btnEdit{"Edit Scores"};
+  // The officials dialogs are not part of this program yet.
+  Button btnOffc{"Officials", false};
+  Button btnSettings{"Chose Ev/Div/Rnd"};
+  Button btnHelp{"Help"};
+  Button btnClose{"Close"};
+
+ private:
+  Tournament& t_;
+  Platform& p_;
+};
