@@ -1,0 +1,59 @@
+#pragma once
+// The printer. A document is recorded between BeginDoc and EndDoc and then painted, either on the
+// printer chosen in the print dialog (a real printer or a PDF file) or in a print preview.
+#include <QFont>
+#include <QPointer>
+#include <QPrinter>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "platform/printer.h"
+
+class QPainter;
+
+// Report fonts by the names the reports use, resolved to the fonts this system has.
+QFont PrinterFont(std::string_view name, int pointSize, bool bold);
+
+class QtPrinter : public Printer {
+ public:
+  QtPrinter();
+
+  bool BeginDoc(std::string_view title) override;
+  void EndDoc() override;
+  void SetOrientation(Orientation o) override;
+  void SetFont(std::string_view name, int pointSize, bool bold) override;
+  void WriteLine(std::string_view line) override;
+  void FormFeed() override;
+  int PageWidth() override;
+  int PageHeight() override;
+  int TextHeight(std::string_view text) override;
+  int TextWidth(std::string_view text) override;
+  void TextOut(int x, int y, std::string_view text) override;
+  void Line(int x1, int y1, int x2, int y2) override;
+  void StretchBitmap(int x, int y, int width, int height, std::string_view resource) override;
+  void NewPage() override;
+  void ShowPrintDialog() override;
+  void ShowPrinterSetup() override;
+
+  QPointer<QWidget> parent;
+  // When set, documents go to this PDF file without asking (used by tests and batch runs).
+  QString pdfFile;
+  // Pages painted by the last EndDoc.
+  int pagesPrinted = 0;
+
+ private:
+  struct Op {
+    enum Kind { Font, StreamLine, Text, DrawLine, Bitmap, Page } kind;
+    int x = 0, y = 0, x2 = 0, y2 = 0;
+    QString text;
+    QFont font;
+  };
+  void Render(QPainter& painter);
+
+  QPrinter printer_;
+  std::vector<Op> ops_;
+  QFont font_;
+  bool preview_ = false;
+  bool inDocument_ = false;
+};

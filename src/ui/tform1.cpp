@@ -1,0 +1,229 @@
+#include "ui/tform1.h"
+
+#include <filesystem>
+
+#include "core/event_files.h"
+#include "core/skier_ops.h"
+#include "core/trick_file_copy.h"
+#include "help/help_topics.h"
+
+namespace {
+
+const FileDialogSpec kOpenDialog{"Open Event", "Tallivar Event Data (*.dat)|*.dat|All files (*.*)|*.*", "dat", ""};
+const FileDialogSpec kSaveDialog{"Save Event", "Tallivar Event Data (*.dat)|*.dat", "dat", ""};
+const FileDialogSpec kSaveDialogTxt{"Export to Textfile", "Tallivar textfile results (*.txt)|*.txt", "txt", ""};
+const FileDialogSpec kSaveDialogCsv{"Export to CSV File", "Tallivar Export File (*.csv)|*.csv", "csv", ""};
+
+// Runs a hook that may not be wired yet; its menu command is disabled then, so nothing is lost.
+void Call(const std::function<void()>& hook) {
+  if (hook) hook();
+}
+
+}  // namespace
+
+std::string RulesPanelText(int rulesMode) {
+  switch (rulesMode) {
+    case 0: return "ZETL Rules";
+    case 1: return "AWSA Rules";
+    case 2: return "IWWF Rules";
+    case 3: return "Adapted Rules";
+    default: return "";
+  }
+}
+
+TForm1::TForm1(Tournament& t, Platform& p) : t_(t), p_(p) {
+  StatusBar1.panels = {kUntitled, t.StatusSelection, "ZETL Rules"};
+}
+
+std::string TForm1::Caption() const {
+  return "Tallivar - " + std::filesystem::path(StatusBar1.panels[0]).filename().string();
+}
+
+void TForm1::RefreshStatus() { StatusBar1.panels[1] = t_.StatusSelection; }
+
+void TForm1::SetRulesPanel() {
+  std::string text = RulesPanelText(t_.RulesMode());
+  if (!text.empty()) StatusBar1.panels[2] = text;
+}
+
+// ---- File menu ----
+
+void TForm1::New1Click() {
+  Call(hooks.showTourInfo);
+  SetRulesPanel();
+}
+
+void TForm1::Open1Click() {
+  auto path = p_.files.Open(kOpenDialog);
+  if (!path) return;
+  // A failed open has been reported and leaves the open event as it was.
+  if (!OpenEvent(t_, p_, *path)) return;
+  StatusBar1.panels[0] = t_.EventFile.str();
+  SetRulesPanel();
+}
+
+void TForm1::Save1Click() {
+  if (Named() && !t_.EventFile.empty())
+    SaveWithExports();
+  else
+    SaveWithDialog();
+}
+
+void TForm1::SaveAs1Click() {
+  FileDialogSpec spec = kSaveDialog;
+  std::string oldName = t_.EventFile.str();
+  spec.presetName = oldName;
+  auto path = p_.files.Save(spec);
+  if (!path) return;
+  if (!SaveUnder(*path)) return;
+  CopyTrickFile(t_, p_, oldName, t_.EventBase.str() + ".trk");
+  RunExportsUnderBase();
+  SetRulesPanel();
+}
+
+void TForm1::Print1Click() { p_.printer.ShowPrintDialog(); }
+void TForm1::PrintSetup1Click() { p_.printer.ShowPrinterSetup(); }
+void TForm1::Preferences1Click() { Call(hooks.showPreferences); }
+
+void TForm1::Exit1Click() {
+  if (!t_.Unsaved) {
+    exitRequested_ = true;
+    return;
+  }
+  switch (p_.prompt.Ask("You have unsaved data! Save Now?", "Warning", Buttons::YesNoCancel)) {
+    case Answer::Yes:
+      // The program keeps running after saving; the next Exit ends it.
+      if (Named() && !t_.EventFile.empty()) {
+        if (SaveEvent(t_, p_)) RunExportsAsTheyStand();
+      } else {
+        SaveWithDialog();
+      }
+      break;
+    case Answer::No: exitRequested_ = true; break;
+    default: break;
+  }
+}
+
+bool TForm1::FormClose() {
+  if (!t_.Unsaved || exitRequested_) return true;
+  if (p_.prompt.Ask("You have unsaved data! Save now?", "Warning", Buttons::YesNo) != Answer::Yes) return true;
+  // A save that failed keeps the window open, so the data the user wanted kept is not lost.
+  if (Named() && !t_.EventFile.empty()) return SaveWithExports();
+  return SaveWithDialog();
+}
+
+bool TForm1::SaveWithExports() {
+  if (!SaveEvent(t_, p_)) return false;
+  RunExportsUnderBase();
+  return true;
+}
+
+bool TForm1::SaveWithDialog() {
+  auto path = p_.files.Save(kSaveDialog);
+  if (!path) return true;
+  return SaveUnder(*path);
+}
+
+bool TForm1::SaveUnder(const std::string& path) {
+  auto oldFile = t_.EventFile;
+  auto oldBase = t_.EventBase;
+  t_.EventFile = path;
+  if (!SaveEvent(t_, p_)) {
+    t_.EventFile = oldFile;
+    t_.EventBase = oldBase;
+    return false;
+  }
+  StatusBar1.panels[0] = t_.EventFile.str();
+  return true;
+}
+
+void TForm1::RunExportsUnderBase() {
+  t_.TxtExportFile = t_.EventBase.str() + ".txt";
+  Call(hooks.runTextExport);
+  t_.TxtExportFile = "";
+  t_.CsvExportFile = t_.EventBase.str() + ".csv";
+  Call(hooks.runCsvExport);
+  t_.CsvExportFile = "";
+}
+
+void TForm1::RunExportsAsTheyStand() {
+  // An export without a name would write a file called ".txt" nowhere the user chose.
+  if (!t_.TxtExportFile.empty()) Call(hooks.runTextExport);
+  if (!t_.CsvExportFile.empty()) Call(hooks.runCsvExport);
+}
+
+// ---- Entry menu ----
+
+void TForm1::AddEntry1Click() { Call(hooks.showEntryList); }
+void TForm1::ImportEntries1Click() { Call(hooks.showImport); }
+void TForm1::ListEntries1Click() { Call(hooks.showEntryLists); }
+
+void TForm1::ClearAllEntries1Click() {
+  if (p_.prompt.Ask("Are you sure you want to delete all skiers ?!", "Warning!", Buttons::OkCancel) != Answer::Ok)
+    return;
+  DeleteAllSkiers(t_);
+  StatusBar1.panels[0] = "Untitled";
+}
+
+void TForm1::ClearAllScores1Click() {
+  if (p_.prompt.Ask("Delete all score data, keep skier names!", "Warning!", Buttons::OkCancel) != Answer::Ok) return;
+  ClearAllScores(t_);
+}
+
+void TForm1::Teams1Click() { Call(hooks.showTeamList); }
+
+// ---- Event menu ----
+
+void TForm1::Seeding1Click() { Call(hooks.showSeedOptions); }
+void TForm1::JudgingSheets1Click() { Call(hooks.showScoreFormOptions); }
+void TForm1::StartListSheets1Click() { Call(hooks.showStartList); }
+void TForm1::EventSchedule1Click() { Call(hooks.showSchedule); }
+
+// ---- Results menu ----
+
+void TForm1::InputResults1Click() {
+  if (t_.info.ClassDigit != '1') {
+    Call(hooks.showResultList);
+    return;
+  }
+  if (!hooks.showQuickEntry) return;
+  // Changing the event inside a grid opens the grid of the new event next.
+  char before = 0;
+  do {
+    before = t_.CurEvent;
+    hooks.showQuickEntry(before);
+    SelectDivisionEvent(t_, p_, t_.CurDivision);
+  } while (t_.CurEvent != before);
+}
+
+void TForm1::ViewResults1Click() { Call(hooks.showResultView); }
+void TForm1::TeamResults1Click() { Call(hooks.showTeamResults); }
+
+void TForm1::ExporttoTextfile1Click() {
+  auto path = p_.files.Save(kSaveDialogTxt);
+  if (!path) return;
+  t_.TxtExportFile = *path;
+  p_.prompt.Show("Saving results to \".txt\" file..");
+  Call(hooks.runTextExport);
+}
+
+void TForm1::ExporttoCSVFile1Click() {
+  t_.CsvExportFile = "";
+  auto path = p_.files.Save(kSaveDialogCsv);
+  if (!path) return;
+  t_.CsvExportFile = *path;
+  switch (t_.RulesMode()) {
+    case 1: p_.prompt.Show("Saving results to \".pdf\" file.."); break;
+    case 2: p_.prompt.Show("Saving results to \".txt\" file.."); break;
+    default: p_.prompt.Show("Saving results to \".csv\" file.."); break;
+  }
+  Call(hooks.runCsvExport);
+}
+
+void TForm1::PrintResults1Click() { Call(hooks.showResultPrint); }
+
+// ---- Help menu ----
+
+void TForm1::UserGuideClick() { p_.help.ShowTopic(kHelpUserGuide); }
+void TForm1::SetUpInfo1Click() { Call(hooks.showSetupInfo); }
+void TForm1::About1Click() { Call(hooks.showAbout); }

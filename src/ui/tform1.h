@@ -1,0 +1,117 @@
+#pragma once
+// The main window: its status bar, its menus as plain data and one method per menu command. The
+// desktop window only lays these out and forwards clicks.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/tournament.h"
+#include "platform/platform.h"
+#include "ui/controls.h"
+
+struct MenuCommand {
+  std::string name;     // "Open1"; empty for a separator
+  std::string caption;  // with its "&" accelerator
+  std::function<void()> action;
+  bool enabled = true;
+  std::string shortcut;  // "Ctrl+O", or empty
+  bool separator() const { return name.empty(); }
+};
+
+struct Menu {
+  std::string caption;
+  std::vector<MenuCommand> items;
+};
+
+// The dialogs and exports that other parts of the program provide. Each is wired with one line by
+// whoever builds the program; a command whose hook is empty is shown disabled.
+struct TForm1Hooks {
+  std::function<void()> showTourInfo;          // New: TfrmTourInfo
+  std::function<void()> showPreferences;       // TfrmPreferences
+  std::function<void()> showEntryList;         // Skier Entry: TfrmEntryList
+  std::function<void()> showImport;            // TfrmImport
+  std::function<void()> showEntryLists;        // List Entries: TfrmEntryLists
+  std::function<void()> showTeamList;          // TfrmTeamList
+  std::function<void()> showSeedOptions;       // TfrmSeedOpt
+  std::function<void()> showScoreFormOptions;  // TScoreFormOptions
+  std::function<void()> showStartList;         // TfrmStartList
+  std::function<void()> showSchedule;          // TfrmSched
+  std::function<void()> showResultList;        // Input Results: TfrmResultList
+  std::function<void(char event)> showQuickEntry;  // TBasicSlalomForm, TfrmBasicTrick, TfrmBasicJump
+  std::function<void()> showResultView;        // TfrmRsltView
+  std::function<void()> showTeamResults;       // TfrmTeamRslt
+  std::function<void()> showResultPrint;       // TfrmRsltPrint
+  std::function<void()> showSetupInfo;         // TfrmSetupInfo
+  std::function<void()> showAbout;             // TAboutBox
+  std::function<void()> runTextExport;         // writes t.TxtExportFile
+  std::function<void()> runCsvExport;          // writes t.CsvExportFile
+};
+
+inline constexpr const char* kUntitled = "untitled.dat";
+
+// "ZETL Rules", "AWSA Rules", "IWWF Rules", "Adapted Rules"; empty for any other rule set.
+std::string RulesPanelText(int rulesMode);
+
+class TForm1 {
+ public:
+  TForm1(Tournament& t, Platform& p);
+
+  TForm1Hooks hooks;
+  StatusBar StatusBar1;
+
+  // The menu bar, built afresh so that each command's enabled flag follows its hook.
+  std::vector<Menu> Menus();
+  // The window title: the program and the event that is open.
+  std::string Caption() const;
+  // Copies what other dialogs changed (the current selection) into the status bar.
+  void RefreshStatus();
+
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void Print1Click();
+  void PrintSetup1Click();
+  void Preferences1Click();
+  void Exit1Click();
+  void AddEntry1Click();
+  void ImportEntries1Click();
+  void ListEntries1Click();
+  void ClearAllEntries1Click();
+  void ClearAllScores1Click();
+  void Teams1Click();
+  void Seeding1Click();
+  void JudgingSheets1Click();
+  void StartListSheets1Click();
+  void EventSchedule1Click();
+  void InputResults1Click();
+  void ViewResults1Click();
+  void TeamResults1Click();
+  void ExporttoTextfile1Click();
+  void ExporttoCSVFile1Click();
+  void PrintResults1Click();
+  void UserGuideClick();
+  void SetUpInfo1Click();
+  void About1Click();
+
+  // The user closes the main window; answers whether it may close.
+  bool FormClose();
+  // Exit asked the program to end.
+  bool exitRequested() const { return exitRequested_; }
+
+ private:
+  bool Named() const { return StatusBar1.panels[0] != kUntitled; }
+  void SetRulesPanel();
+  // Saves under EventFile and writes both exports under EventBase.
+  bool SaveWithExports();
+  // Asks for a name and saves under it; answers false only when a save was tried and failed.
+  bool SaveWithDialog();
+  // Saves under a new name; on failure the event keeps its old names.
+  bool SaveUnder(const std::string& path);
+  void RunExportsUnderBase();
+  void RunExportsAsTheyStand();
+
+  Tournament& t_;
+  Platform& p_;
+  bool exitRequested_ = false;
+};
