@@ -56,7 +56,7 @@ void TfrmEntry::Describe(FormLayout& form) {
 
 void TfrmEntry::FormShow() {
   backup = t_.Working;
-  storedSinceShow_ = false;
+  lastStored_.reset();
   lbedSname.focus = false;
   edBD.focus = false;
   lbedFname.focus = true;
@@ -162,28 +162,40 @@ bool TfrmEntry::SaveStep() {
     edBD.focus = true;
   }
   if (lbProvList.selected()) w.Team = lbProvList.current();
-  if (errorFlag) return false;
-  StoreStep();
+  if (errorFlag || !StoreStep()) return false;
   t_.Unsaved = true;
   return true;
 }
 
-void TfrmEntry::StoreStep() { AddWorkingRecord(t_, p_); }
+bool TfrmEntry::StoreStep() {
+  if (t_.Working.Surname.empty()) return false;
+  // An edited skier stays one entry however often it is completed, even when the name or the
+  // division changed in between.
+  if (mode == Mode::Edit && lastStored_) RemoveStored(*lastStored_);
+  AddWorkingRecord(t_, p_);
+  if (mode == Mode::Edit) lastStored_ = t_.Working;
+  return true;
+}
+
+void TfrmEntry::RemoveStored(const TSkier& stored) {
+  if (!t_.skiers.initialised()) return;
+  for (auto it = t_.skiers.first(); it != t_.skiers.tailNode(); ++it)
+    if (it->Surname == stored.Surname && SameTextIgnoringCase(it->FirstName, stored.FirstName) &&
+        it->Division == stored.Division) {
+      DeleteSkier(t_, it);
+      return;
+    }
+}
 
 void TfrmEntry::btnSaveClick() {
-  if (!SaveStep()) return;
-  if (mode == Mode::Add) {
-    ClearStep();
-  } else {
-    // What was completed stays: "No" on closing then only drops what was typed after it.
-    storedSinceShow_ = true;
-  }
+  if (SaveStep() && mode == Mode::Add) ClearStep();
 }
 
 void TfrmEntry::btnClearClick() { ClearStep(); }
 
 void TfrmEntry::StoreBackup() {
-  if (storedSinceShow_) return;
+  // What was completed stays: "No" then only drops what was typed after it.
+  if (lastStored_) return;
   t_.Working = backup;
   if (!t_.Working.Surname.empty()) PutBack(t_, t_.Working);
 }
@@ -191,8 +203,8 @@ void TfrmEntry::StoreBackup() {
 bool TfrmEntry::FormCloseQuery() {
   if (mode != Mode::Edit) return true;
   if (p_.prompt.Ask("Keep the current changes?", "Warning!", Buttons::YesNo) == Answer::Yes) {
-    // A blocking check keeps the form open: closing now would lose the skier, who is out of the
-    // list while being edited.
+    // Nothing stored keeps the form open: closing now would lose the skier, who is out of the list
+    // while being edited.
     return SaveStep();
   }
   StoreBackup();

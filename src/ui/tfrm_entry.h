@@ -2,6 +2,7 @@
 // "Skier Entry Form": types in one skier, or changes one, on the working entry and stores it in the
 // skier list.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,8 @@ class TfrmEntry : public DialogModel {
   // Copies the controls into the working entry and stores it unless a blocking check failed.
   // Answers whether the entry was stored.
   bool SaveStep();
-  void StoreStep();
+  // Adds the working entry to the list; nothing for an empty surname. Answers whether it stored.
+  bool StoreStep();
 
   void btnSaveClick();
   void btnClearClick();
@@ -64,8 +66,9 @@ class TfrmEntry : public DialogModel {
   void FillLists();
   void NameCheck(Edit& field, ShortString<15>& target, const char* invalidMessage);
   void StoreBackup();
+  void RemoveStored(const TSkier& stored);
 
   Tournament& t_;
   Platform& p_;
-  bool storedSinceShow_ = false;  // an edit completed since the form was shown
+  std::optional<TSkier> lastStored_;  // what an edit stored since the form was shown
 };

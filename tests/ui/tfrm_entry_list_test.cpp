@@ -177,6 +177,38 @@ TEST_F(EntryListTest, CompleteInEditThenNoKeepsOneSkier) {
   EXPECT_EQ(t.skiers.first()->Surname, "JONES");
 }
 
+TEST_F(EntryListTest, EveryStoreOfAnEditReplacesTheEarlierOne) {
+  Add("SMITH", "Anna", 17, "9");
+  Pick(0);
+  tp.dialogs.Expect<TfrmEntry>([&](TfrmEntry& f) {
+    f.lbedSname.text = "JONES";
+    f.btnSaveClick();
+    f.lbedSname.text = "BROWN";
+    f.lbDivList.itemIndex = 10;  // M
+    tp.prompter.Then(Answer::Yes);
+    EXPECT_TRUE(f.FormCloseQuery());
+  });
+  m.btnEditClick();
+  ASSERT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.skiers.first()->Surname, "BROWN");
+  EXPECT_EQ(t.skiers.first()->Division, 16);
+}
+
+TEST_F(EntryListTest, EditWithTheSurnameEmptiedIsNotClosedOnYes) {
+  Add("SMITH", "Anna", 17, "9");
+  Pick(0);
+  tp.dialogs.Expect<TfrmEntry>([&](TfrmEntry& f) {
+    f.lbedSname.text = "";
+    tp.prompter.Then(Answer::Yes);
+    EXPECT_FALSE(f.FormCloseQuery());
+    tp.prompter.Then(Answer::No);
+    EXPECT_TRUE(f.FormCloseQuery());
+  });
+  m.btnEditClick();
+  ASSERT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.skiers.first()->Surname, "SMITH");
+}
+
 TEST_F(EntryListTest, EditOfM35UnderNationalRulesShowsM35Plus) {
   Add("SMITH", "Bob", 36);
   Pick(0);
