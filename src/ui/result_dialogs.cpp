@@ -2,6 +2,7 @@
 
 #include "ui/tfrm_jump_rslt.h"
 #include "ui/tfrm_slal_rslt.h"
+#include "ui/tfrm_trick_rslt.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ bool HasResultDialog(char event) {
   switch (event) {
     case 'S':
     case 'J':
+    case 'T':
       return true;
     default:
       return false;
@@ -31,6 +33,8 @@ void ShowResultDialog(Tournament& t, Platform& p, char event) {
       return ShowPrepared<TfrmSlalRslt>(t, p);
     case 'J':
       return ShowPrepared<TfrmJumpRslt>(t, p);
+    case 'T':
+      return ShowPrepared<TfrmTrickRslt>(t, p);
     default:
       return;
   }

@@ -1,0 +1,130 @@
+#include "ui/tfrm_trick_rslt.h"
+
+#include <cmath>
+
+#include "core/divisions.h"
+#include "core/settings_file.h"
+#include "core/text.h"
+#include "ui/tfrm_trick_pass.h"
+
+namespace {
+
+const char* const kClassCodes[] = {"1", "2", "3", "4"};
+const char* const kBoatCodes[] = {"CC", "MC", "ML", "XX"};
+
+double ToThousandths(double v) { return std::round(v * 1000.0) / 1000.0; }
+
+// The runoff place a total carries (0 when none): place n lowers the total by (n - 1) × 0.001.
+int RunoffPlace(double score) {
+  const double scaled = score * 100.0;
+  const double f = scaled - std::floor(scaled);
+  if (f > 0.89 && f < 0.91) return 2;
+  if (f > 0.79 && f < 0.81) return 3;
+  if (f > 0.69 && f < 0.71) return 4;
+  return 0;
+}
+
+}  // namespace
+
+std::string TrickSkierKey(const TSkier& s) {
+  return (s.FirstName.str() + s.Surname.str() + " " + DivisionCode(s.Division)).substr(0, 30);
+}
+
+TfrmTrickRslt::TfrmTrickRslt(Tournament& t, Platform& p) : DialogModel("Trick Results Input"), t_(t), p_(p) {
+  edName.readOnly = true;
+  ClassList.items = {"1", "CRC", "WRL", "WRC"};
+  BoatList.items = {"CC", "MC", "ML", "XX"};
+  btnPass1.caption = "Edit Pass 1";
+  btnPass2.caption = "Edit Pass 2";
+  btnSave.caption = "Save";
+  btnHelp.caption = "Help";
+}
+
+void TfrmTrickRslt::Prepare() {
+  const TSkier& s = t_.Working;
+  const std::size_t r = Round();
+  edName.text = s.FirstName.str() + " " + s.Surname.str();
+  const int place = RunoffPlace(s.TrickScore[r]);
+  edTie.text = place ? std::to_string(place) : "";
+  ShowPasses();
+  // The total field shows the total before the runoff adjustment, which Save applies again.
+  if (place) edTrickTotal.text = Shortest(ToThousandths(s.TrickScore[r] + (place - 1) * 0.001));
+  BoatList.itemIndex = 3;
+  for (int i = 0; i < 3; ++i)
+    if (s.TrickBoat[r] == kBoatCodes[i]) BoatList.itemIndex = i;
+  ClassList.itemIndex = 0;
+  for (int i = 1; i < 4; ++i)
+    if (s.TrickClass[r] == kClassCodes[i]) ClassList.itemIndex = i;
+}
+
+void TfrmTrickRslt::ShowPasses() {
+  const TSkier& s = t_.Working;
+  edPass1Total.text = Shortest(s.TrickPass1[Round()]);
+  edPass2Total.text = Shortest(s.TrickPass2[Round()]);
+  edTrickTotal.text = Shortest(s.TrickScore[Round()]);
+}
+
+void TfrmTrickRslt::Describe(FormLayout& form) {
+  form.AddEdit("SKIER NAME", edName);
+  form.AddEdit("Pass 1", edPass1Total, [this] { edPass1TotalExit(); });
+  form.AddEdit("Pass 2", edPass2Total, [this] { edPass2TotalExit(); });
+  form.AddEdit("Trick Total", edTrickTotal);
+  form.AddEdit("If skier was tied, and tie was broken, enter place in runoff:", edTie);
+  form.AddList("Class:", ClassList);
+  form.AddList("Boat:", BoatList);
+  form.NewColumn();
+  form.AddButton(btnPass1, [this] { btnPass1Click(); });
+  form.AddButton(btnPass2, [this] { btnPass2Click(); });
+  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+}
+
+void TfrmTrickRslt::FormShow() { edPass1Total.focus = true; }
+
+void TfrmTrickRslt::edPass1TotalExit() {
+  TSkier& s = t_.Working;
+  s.TrickPass1[Round()] = ToNumber(edPass1Total.text);
+  s.TrickScore[Round()] = s.TrickPass1[Round()] + s.TrickPass2[Round()];
+  edTrickTotal.text = Shortest(s.TrickScore[Round()]);
+}
+
+void TfrmTrickRslt::edPass2TotalExit() {
+  TSkier& s = t_.Working;
+  s.TrickPass2[Round()] = ToNumber(edPass2Total.text);
+  s.TrickScore[Round()] = s.TrickPass1[Round()] + s.TrickPass2[Round()];
+  edTrickTotal.text = Shortest(s.TrickScore[Round()]);
+}
+
+void TfrmTrickRslt::EditPass(int pass) {
+  TfrmTrickPass dlg(t_, p_);
+  dlg.SetPass(pass);
+  dlg.SetSkierKey(TrickSkierKey(t_.Working));
+  p_.dialogs.ShowModal(dlg);
+  TSkier& s = t_.Working;
+  s.TrickScore[Round()] = s.TrickPass1[Round()] + s.TrickPass2[Round()];
+  ShowPasses();
+}
+
+void TfrmTrickRslt::btnPass1Click() { EditPass(1); }
+void TfrmTrickRslt::btnPass2Click() { EditPass(2); }
+
+void TfrmTrickRslt::btnSaveClick() {
+  TSkier& s = t_.Working;
+  const std::size_t r = Round();
+  s.TrickPass1[r] = ToNumber(edPass1Total.text);
+  s.TrickPass2[r] = ToNumber(edPass2Total.text);
+  s.TrickScore[r] = ToNumber(edTrickTotal.text);
+  const char cls = t_.info.ClassDigit;
+  if (t_.RulesMode() == kZetlRules && t_.CurDivision < 56 && (cls == '2' || cls == '3' || cls == '4'))
+    CheckRecord(t_, p_, 2, s.TrickScore[r]);
+  if (!Trim(edTie.text).empty()) {
+    const int place = ToInteger(edTie.text);
+    if (place > 1) s.TrickScore[r] = ToThousandths(s.TrickScore[r] - (place - 1) * 0.001);
+  }
+  s.TrickClass[r] = kClassCodes[ClassList.selected() ? ClassList.itemIndex : 0];
+  s.TrickBoat[r] = kBoatCodes[BoatList.selected() ? BoatList.itemIndex : 3];
+  t_.Unsaved = true;
+  Close();
+}
+
+void TfrmTrickRslt::btnHelpClick() { p_.help.ShowTopic(41); }
