@@ -10,7 +10,8 @@ std::string ExportFixed(double value, int width, int decimals) {
   if (!std::isfinite(value)) value = 0.0;
   const double scale = std::pow(10.0, decimals);
   double r = std::round(value * scale) / scale;
-  if (r == 0.0) r = 0.0;  // no "-0.00"
+  if (!std::isfinite(r)) r = value;  // too large to scale: nothing left to round
+  if (r == 0.0) r = 0.0;             // no "-0.00"
   char buf[400];
   auto res = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::fixed, decimals);
   if (res.ec != std::errc()) return RightAlign("0", width);  // beyond any score; keeps the column

@@ -40,6 +40,10 @@ TEST(ExportFixed, PointDecimalsRoundingAndNeverCut) {
   EXPECT_EQ(ExportFixed(-0.001, 5, 2), " 0.00");
   EXPECT_EQ(ExportFixed(123456.5, 4, 1), "123456.5");
   EXPECT_EQ(ExportFixed(-6, 5, 2), "-6.00");
+  const std::string huge = ExportFixed(1e307, 1, 2);  // a damaged record still gives digits
+  EXPECT_GT(huge.size(), 300u);
+  EXPECT_EQ(huge.find("inf"), std::string::npos);
+  EXPECT_EQ(huge.substr(huge.size() - 3), ".00");
 }
 
 TEST(ExportNames, AsterisksGoAndTheFirstNameIsLowerCasedAfterItsFirstLetter) {
