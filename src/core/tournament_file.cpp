@@ -138,13 +138,15 @@ void ApplyTournamentValues(Tournament& t, const TournamentFileValues& v) {
   t.settings.SiteCode = v.SiteCode;
 }
 
-std::string TournamentFileText(const Tournament& t) {
-  const TournamentInfo& i = t.info;
+std::string TournamentFileText(const Tournament& t) { return TournamentFileText(TournamentValuesOf(t)); }
+
+std::string TournamentFileText(const TournamentFileValues& v) {
+  const TournamentInfo& i = v.info;
   std::vector<std::string> lines = {
       kVersionLine,
-      RulesLine(t.settings.RulesMode),
-      PlaceLine(t.settings.PlaceMode),
-      TeamLine(t.settings.TeamMode),
+      RulesLine(v.RulesMode),
+      PlaceLine(v.PlaceMode),
+      TeamLine(v.TeamMode),
       i.EventName.str(),
       i.ChiefOfComp.str(),
       i.Scorer.str(),
@@ -153,18 +155,18 @@ std::string TournamentFileText(const Tournament& t) {
       i.TechController.str(),
       i.ChiefDriver.str(),
       i.SafetyDirector.str(),
-      std::to_string(t.RoundCount),
-      std::to_string(t.EntryCounter),
+      std::to_string(v.RoundCount),
+      std::to_string(v.EntryCounter),
       i.SanctionNo.str() + "," + i.EventType.str(),
-      std::to_string(t.schedule.slalomMinutes),
-      std::to_string(t.schedule.trickMinutes),
-      std::to_string(t.schedule.jumpMinutes),
+      std::to_string(v.slalomMinutes),
+      std::to_string(v.trickMinutes),
+      std::to_string(v.jumpMinutes),
   };
-  for (std::size_t d = 1; d <= 4; ++d) lines.push_back(t.schedule.startTimes[d].str());
-  lines.push_back(t.settings.SiteCode.str());
+  for (std::size_t d = 1; d <= 4; ++d) lines.push_back(v.startTimes[d].str());
+  lines.push_back(v.SiteCode.str());
   lines.push_back(kTeamsMarker);
-  for (std::size_t k = 1; k <= kTeamSlots && !t.teams.slots[k].code.empty(); ++k)
-    lines.push_back(t.teams.slots[k].code.str() + "," + t.teams.slots[k].name.str());
+  for (std::size_t k = 1; k <= kTeamSlots && !v.teams.slots[k].code.empty(); ++k)
+    lines.push_back(v.teams.slots[k].code.str() + "," + v.teams.slots[k].name.str());
   lines.push_back(kEndMarker);
   std::string text;
   for (const auto& l : lines) text += l + "\r\n";

@@ -29,6 +29,7 @@ TournamentFileValues TournamentValuesOf(const Tournament& t);
 void ApplyTournamentValues(Tournament& t, const TournamentFileValues& v);
 
 // The whole file, lines ended by CR LF.
+std::string TournamentFileText(const TournamentFileValues& v);
 std::string TournamentFileText(const Tournament& t);
 
 // Reads the lines over `v`: a value whose line is missing or does not convert keeps what `v` had.
