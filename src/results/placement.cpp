@@ -89,9 +89,9 @@ void WriteBackAll(Tournament& t) {
 }
 
 // The shared ending of every rule: sort, place, store.
-void RankAndStore(Tournament& t, Platform& p, double finalistBonus, bool refill) {
+void RankAndStore(Tournament& t, Platform& p, bool refill) {
   SortByRankScore(t);
-  AssignPlaces(t, t.CurEvent, finalistBonus);
+  AssignPlaces(t, t.CurEvent, 0);
   WriteBackAll(t);
   t.Unsaved = true;
   if (refill) SelectDivisionEvent(t, p, t.CurDivision);
@@ -172,7 +172,7 @@ void PlaceFirstRound(Tournament& t, Platform& p) {
     TSkier& s = t.WorkAt(k);
     RankScoreOf(s, t.CurEvent) = RoundResult(s, t.CurEvent, 1);
   }
-  RankAndStore(t, p, 0, true);
+  RankAndStore(t, p, true);
 }
 
 void PlaceBestScore(Tournament& t, Platform& p) {
@@ -183,13 +183,13 @@ void PlaceBestScore(Tournament& t, Platform& p) {
     if (t.CurEvent == 'J' && best < 0.2) best = 0;
     RankScoreOf(s, t.CurEvent) = best;
   }
-  RankAndStore(t, p, 0, true);
+  RankAndStore(t, p, true);
 }
 
 void PlaceTotalScore(Tournament& t, Platform& p) {
   ComputeTotals(t);
   SelectDivisionEvent(t, p, t.CurDivision);
-  RankAndStore(t, p, 0, false);
+  RankAndStore(t, p, false);
 }
 
 void PlaceLastRound(Tournament& t, Platform& p) {
