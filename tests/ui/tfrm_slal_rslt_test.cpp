@@ -13,6 +13,7 @@
 #include "support/test_platform.h"
 #include "ui/result_dialogs.h"
 #include "ui/run_handler.h"
+#include "ui/tfrm_result_list.h"
 
 namespace {
 
@@ -408,4 +409,37 @@ TEST_F(SlalomDialog, ResultListOpensItForSlalomAndJump) {
   ShowResultDialog(t, p, 'S');
   EXPECT_EQ(t.Working.SlalomScore[1], 40.0);
   EXPECT_TRUE(tp.dialogs.script.empty());
+}
+
+TEST_F(SlalomDialog, ResultFromTheResultListPlacesTheSkier) {
+  TSkier& first = AddSkier(t, p, "ABEL", "Al", Div("OM"), "S");
+  first.SlalomScore[1] = 10;
+  AddSkier(t, p, "BRANT", "Bo", Div("OM"), "S");
+  t.CurDivision = Div("OM");
+  t.CurEvent = 'S';
+  TfrmResultList list(t, p);
+  list.FormShow();
+  ASSERT_EQ(list.lbResult.items.size(), 2u);
+  int brant = list.lbResult.items[0] == "Bo BRANT" ? 0 : 1;
+  list.lbResult.itemIndex = brant;
+  list.lbResultClick();
+  tp.dialogs.Expect<TfrmSlalRslt>([this](TfrmSlalRslt& m) {
+    EXPECT_EQ(m.edName.text, "Bo BRANT");
+    m.edPass.text = "2.5";
+    m.edPassExit();
+    Choose(m, "58", "12.00");
+    m.btnSaveClick();
+  });
+  list.btnEditClick();
+  EXPECT_TRUE(tp.dialogs.script.empty());
+  for (const auto& s : t.skiers.nodes) {
+    if (s.Surname == "BRANT") {
+      EXPECT_EQ(s.SlalomScore[1], 44.5);
+      EXPECT_EQ(s.SlalomPlace, 1);
+    }
+    if (s.Surname == "ABEL") {
+      EXPECT_EQ(s.SlalomPlace, 2);
+    }
+  }
+  EXPECT_NE(Log().find("BRANT,Bo OM Rnd1 "), std::string::npos);
 }
