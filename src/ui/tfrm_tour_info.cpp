@@ -170,7 +170,7 @@ void TfrmTourInfo::btnClearClick() {
   Changed = true;
 }
 
-void TfrmTourInfo::btnHelpClick() { p_.help.ShowTopic(kTournamentSetupHelpTopic); }
+void TfrmTourInfo::btnHelpClick() { p_.help.ShowTopic(kHelpTournamentInfo); }
 
 bool TfrmTourInfo::FormCloseQuery() {
   if (Changed) {

@@ -2,11 +2,9 @@
 // The tournament setup dialog: event name, dates, officials, sanction number, event type, site,
 // number of rounds and the rule, placement and team modes.
 #include "core/tournament.h"
+#include "help/help_topics.h"
 #include "platform/platform.h"
 #include "ui/dialog_model.h"
-
-// The help topic of the tournament information.
-inline constexpr int kTournamentSetupHelpTopic = 6;
 
 class TfrmTourInfo : public DialogModel {
  public:

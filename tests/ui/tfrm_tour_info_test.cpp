@@ -316,7 +316,7 @@ TEST_F(TourInfoTest, LayoutWiresEveryEditToChanged) {
   EXPECT_TRUE(save->isDefault);
   ASSERT_NE(form.Find("Help"), nullptr);
   form.Find("Help")->onClick();
-  EXPECT_EQ(tp.help.topics, std::vector<int>{kTournamentSetupHelpTopic});
+  EXPECT_EQ(tp.help.topics, std::vector<int>{kHelpTournamentInfo});
 }
 
 TEST_F(TourInfoTest, AuditLogFailurePropagatesAfterTheValuesAreStored) {
