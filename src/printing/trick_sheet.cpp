@@ -33,16 +33,23 @@ constexpr SheetFormat kDeclared{"TRICK DECLARED PASSES",
                                 "       POSSIBLE TRICK SCORE TOTAL..."};
 
 std::string RowColumns(int r, const TrickRow& row, const SheetFormat& f) {
-  return IntField(r, 9) + RightAlign(row.skis, 5) + RightAlign(row.code, f.codeWidth) + RightAlign(row.credit, 8) +
-         IntField(row.points, 7);
+  return IntField(r, 9) + RightAlign(row.skis, 5) + RightAlign(row.code, f.codeWidth) +
+         RightAlign(row.credit, 8) + IntField(row.points, 7);
 }
 
 }  // namespace
 
 std::vector<std::string> TrickSheetLines(const TrickSheet& sheet) {
   const SheetFormat& f = sheet.declared ? kDeclared : kScoring;
-  std::vector<std::string> out = {"", RightAlign(f.title, 50), "", "       Skier: " + sheet.skierKey, "", "",
-                                  f.passHeading, f.columnHeading, f.rule};
+  std::vector<std::string> out = {"",
+                                  RightAlign(f.title, 50),
+                                  "",
+                                  "       Skier: " + sheet.skierKey,
+                                  "",
+                                  "",
+                                  f.passHeading,
+                                  f.columnHeading,
+                                  f.rule};
   // Row 1 always; then every row while either pass has a trick in it.
   int r = 1;
   do {
@@ -55,7 +62,8 @@ std::vector<std::string> TrickSheetLines(const TrickSheet& sheet) {
   const int total2 = PassTotal(sheet.pass2);
   out.push_back("");
   out.push_back(f.rule);
-  out.push_back("             PASS TOTALS:" + IntField(total1, f.total1Width) + IntField(total2, f.total2Width));
+  out.push_back("             PASS TOTALS:" + IntField(total1, f.total1Width) +
+                IntField(total2, f.total2Width));
   out.push_back("");
   out.push_back("");
   out.push_back(f.totalCaption + IntField(total1 + total2, 5));

@@ -15,8 +15,8 @@ bool ExemptsRepeat(const std::string& credit, bool declared) {
 // Credits the official gives that take a trick's points away; a row left with no credit after a
 // fall counts nothing either.
 bool DeniesPoints(const std::string& credit) {
-  return credit.empty() || credit == "F" || credit == "H" || credit == "R" || credit == "S" || credit == "NC" ||
-         credit == "OC" || credit == "ND";
+  return credit.empty() || credit == "F" || credit == "H" || credit == "R" || credit == "S" ||
+         credit == "NC" || credit == "OC" || credit == "ND";
 }
 
 void Deny(TrickRow& row, const char* credit) {
@@ -46,7 +46,8 @@ void CheckReverseSequence(TrickRows& rows, int r) {
   if (row.reverseDigit % 2 == 0)
     allowed = r > 1 && rows[r - 1].trickNumber == row.trickNumber;
   else
-    allowed = row.trickNumber == 5 || row.trickNumber == 12 || (r > 2 && rows[r - 2].trickNumber == row.trickNumber);
+    allowed = row.trickNumber == 5 || row.trickNumber == 12 ||
+              (r > 2 && rows[r - 2].trickNumber == row.trickNumber);
   if (!allowed) Deny(row, "OS");
 }
 

@@ -8,9 +8,9 @@
 
 struct TrickRules {
   const std::vector<TrickTableEntry>& table;
-  int pass = 1;                        // the pass being scored
-  const TrickRows* pass1 = nullptr;    // the stored pass-1 rows, looked at when scoring pass 2
-  bool declared = false;               // a declaration: its own repeat group and reverse values
+  int pass = 1;                      // the pass being scored
+  const TrickRows* pass1 = nullptr;  // the stored pass-1 rows, looked at when scoring pass 2
+  bool declared = false;             // a declaration: its own repeat group and reverse values
 };
 
 // Checks row r (1..30) against the rows before it and, in pass 2, against pass 1. Only adds

@@ -36,10 +36,12 @@ std::string TrickRowText(const TrickRow& row) {
   if (row == TrickRow{}) return std::string(kBlankTrickRowText);
   // Points are written whole (a 4-digit trick value must come back as it was); the row still fits
   // its 30 characters.
-  std::string s = row.skis.substr(0, 1) + "," + row.code.substr(0, kTrickCodeLength) + "," + row.credit.substr(0, 3) +
-                  "," + std::to_string(row.points).substr(0, 5) + ",";
-  if (!row.code.empty()) s += Cut3(row.trickNumber) + "," + Cut3(row.reverseDigit) + ",";
-  else s += ",,";
+  std::string s = row.skis.substr(0, 1) + "," + row.code.substr(0, kTrickCodeLength) + "," +
+                  row.credit.substr(0, 3) + "," + std::to_string(row.points).substr(0, 5) + ",";
+  if (!row.code.empty())
+    s += Cut3(row.trickNumber) + "," + Cut3(row.reverseDigit) + ",";
+  else
+    s += ",,";
   return s;
 }
 
@@ -72,7 +74,8 @@ TrickPassRecord FirstTrickRecord() { return MakeTrickRecord(kTrickFileStartKey, 
 TrickRows RecordPass(const TrickPassRecord& record, int pass) {
   const auto& texts = pass == 2 ? record.pass2 : record.pass1;
   TrickRows rows;
-  for (int r = 1; r <= kTrickRowCount; ++r) rows[r] = ParseTrickRowText(texts[static_cast<std::size_t>(r - 1)].view());
+  for (int r = 1; r <= kTrickRowCount; ++r)
+    rows[r] = ParseTrickRowText(texts[static_cast<std::size_t>(r - 1)].view());
   return rows;
 }
 
@@ -89,11 +92,13 @@ std::optional<TrickPassFile> ReadTrickPassFile(FileSystem& fs, const std::string
   TrickPassFile file;
   const std::size_t whole = bytes->size() / kRecordSize;
   file.records.resize(whole);
-  for (std::size_t i = 0; i < whole; ++i) std::memcpy(&file.records[i], bytes->data() + i * kRecordSize, kRecordSize);
+  for (std::size_t i = 0; i < whole; ++i)
+    std::memcpy(&file.records[i], bytes->data() + i * kRecordSize, kRecordSize);
   if (const std::size_t rest = bytes->size() % kRecordSize; rest != 0)
-    file.damage = "The trick pass file \"" + path + "\" is damaged: it ends inside record " + std::to_string(whole + 1) +
-                  " (" + std::to_string(rest) + " of " + std::to_string(kRecordSize) + " bytes). The " +
-                  std::to_string(whole) + " whole records before it were read.";
+    file.damage = "The trick pass file \"" + path + "\" is damaged: it ends inside record " +
+                  std::to_string(whole + 1) + " (" + std::to_string(rest) + " of " +
+                  std::to_string(kRecordSize) + " bytes). The " + std::to_string(whole) +
+                  " whole records before it were read.";
   return file;
 }
 
@@ -103,13 +108,15 @@ std::optional<std::size_t> FindTrickRecord(const TrickPassFile& file, std::strin
   return std::nullopt;
 }
 
-void WriteTrickRecord(FileSystem& fs, Prompter& prompt, const std::string& path, const TrickPassRecord& record) {
+void WriteTrickRecord(FileSystem& fs, Prompter& prompt, const std::string& path,
+                      const TrickPassRecord& record) {
   auto file = ReadTrickPassFile(fs, path);
   if (!file) file = TrickPassFile{};
   if (!file->damage.empty()) {
     const std::string backup = path + ".damaged";
     CopyFileSafely(fs, path, backup);
-    prompt.Show("The damaged trick pass file was kept as \"" + backup + "\"; its whole records are written back.");
+    prompt.Show("The damaged trick pass file was kept as \"" + backup +
+                "\"; its whole records are written back.");
   }
   if (file->records.empty()) file->records.push_back(FirstTrickRecord());
   if (auto at = FindTrickRecord(*file, record.key.view()))
@@ -117,6 +124,7 @@ void WriteTrickRecord(FileSystem& fs, Prompter& prompt, const std::string& path,
   else
     file->records.push_back(record);
   std::string bytes(file->records.size() * kRecordSize, '\0');
-  for (std::size_t i = 0; i < file->records.size(); ++i) std::memcpy(bytes.data() + i * kRecordSize, &file->records[i], kRecordSize);
+  for (std::size_t i = 0; i < file->records.size(); ++i)
+    std::memcpy(bytes.data() + i * kRecordSize, &file->records[i], kRecordSize);
   WriteFileSafely(fs, path, bytes);
 }

@@ -51,4 +51,5 @@ std::optional<TrickPassFile> ReadTrickPassFile(FileSystem& fs, const std::string
 std::optional<std::size_t> FindTrickRecord(const TrickPassFile& file, std::string_view key);
 // Puts the record in place of the one with its key, or at the end; a new file starts with the
 // first record. A damaged file is copied aside first (the user is told where); throws IoError.
-void WriteTrickRecord(FileSystem& fs, Prompter& prompt, const std::string& path, const TrickPassRecord& record);
+void WriteTrickRecord(FileSystem& fs, Prompter& prompt, const std::string& path,
+                      const TrickPassRecord& record);

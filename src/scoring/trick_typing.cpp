@@ -27,7 +27,9 @@ void EmptyRow(TrickRow& row) {
 
 }  // namespace
 
-bool IsTrickCodeChar(char c) { return c != 0 && std::string_view("579BDFILORSTW").find(c) != std::string_view::npos; }
+bool IsTrickCodeChar(char c) {
+  return c != 0 && std::string_view("579BDFILORSTW").find(c) != std::string_view::npos;
+}
 
 void SetSkiCount(TrickRows& rows, int r, char c, const TrickRules& rules) {
   for (int i = r; i <= kTrickRowCount; ++i) {

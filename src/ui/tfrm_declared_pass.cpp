@@ -19,16 +19,19 @@ TfrmDeclaredPass::TfrmDeclaredPass(Tournament& t, Platform& p)
 }
 
 void TfrmDeclaredPass::Describe(FormLayout& form) {
-  form.AddGrid("", TGrid1, [this](int key) { TGrid1KeyPress(key); }, [this] { TGrid1Click(); });
+  form.AddGrid(
+      "", TGrid1, [this](int key) { TGrid1KeyPress(key); }, [this] { TGrid1Click(); });
   form.NewColumn();
   form.AddEdit("Pass Number:", edPassNo);
   form.AddMemo("Trick Codes:", memCodes, 16, 20);
-  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(
+      btnSave, [this] { btnSaveClick(); }, true);
   form.AddButton(btnIns, [this] { btnInsClick(); });
   form.AddButton(btnDel, [this] { btnDelClick(); });
   form.AddButton(btnPass, [this] { btnPassClick(); });
   form.AddButton(btnPrint, [this] { btnPrintClick(); });
-  form.AddButton(btnClose, [this] { btnCloseClick(); }, false, true);
+  form.AddButton(
+      btnClose, [this] { btnCloseClick(); }, false, true);
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
 }
 
@@ -56,8 +59,10 @@ void TfrmDeclaredPass::TGrid1Click() { editor.buffer.clear(); }
 void TfrmDeclaredPass::TGrid1KeyPress(int key) {
   if (!OnTrickRow()) return;
   bool changed = false;
-  if (TGrid1.col == kTrickColSkis) changed = editor.SkisKey(TGrid1.row, static_cast<char>(key));
-  else if (TGrid1.col == kTrickColCode) changed = editor.CodeKey(TGrid1.row, key, false);
+  if (TGrid1.col == kTrickColSkis)
+    changed = editor.SkisKey(TGrid1.row, static_cast<char>(key));
+  else if (TGrid1.col == kTrickColCode)
+    changed = editor.CodeKey(TGrid1.row, key, false);
   if (changed) Refill();
 }
 
@@ -85,7 +90,8 @@ void TfrmDeclaredPass::btnPassClick() {
 }
 
 void TfrmDeclaredPass::btnPrintClick() {
-  PrintTrickSheet(p_.printer, TrickSheet{editor.skierKey.str(), editor.PassRows(1), editor.PassRows(2), true});
+  PrintTrickSheet(p_.printer,
+                  TrickSheet{editor.skierKey.str(), editor.PassRows(1), editor.PassRows(2), true});
 }
 
 void TfrmDeclaredPass::btnCloseClick() { Close(); }

@@ -38,12 +38,14 @@ TfrmTrickPass::TfrmTrickPass(Tournament& t, Platform& p)
 int TfrmTrickPass::PassTotal() const { return ::PassTotal(editor.rows); }
 
 void TfrmTrickPass::Describe(FormLayout& form) {
-  form.AddGrid("", TGrid1, [this](int key) { TGrid1KeyPress(key); }, [this] { TGrid1Click(); });
+  form.AddGrid(
+      "", TGrid1, [this](int key) { TGrid1KeyPress(key); }, [this] { TGrid1Click(); });
   form.NewColumn();
   form.AddEdit("Skier Trick Pass:", edPassNo);
   form.AddMemo("Trick Codes:", memCodes, 16, 20);
   form.AddButton(btnSave, [this] { btnSaveClick(); });
-  form.AddButton(btnSavScor, [this] { btnSavScorClick(); }, true);
+  form.AddButton(
+      btnSavScor, [this] { btnSavScorClick(); }, true);
   form.AddButton(btnIns, [this] { btnInsClick(); });
   form.AddButton(btnDel, [this] { btnDelClick(); });
   form.AddButton(btnPass, [this] { btnPassClick(); });
@@ -73,9 +75,12 @@ void TfrmTrickPass::TGrid1Click() { editor.buffer.clear(); }
 void TfrmTrickPass::TGrid1KeyPress(int key) {
   if (!OnTrickRow()) return;
   bool changed = false;
-  if (TGrid1.col == kTrickColSkis) changed = editor.SkisKey(TGrid1.row, static_cast<char>(key));
-  else if (TGrid1.col == kTrickColCode) changed = editor.CodeKey(TGrid1.row, key, true);
-  else if (TGrid1.col == kTrickColCredit) changed = editor.CreditKey(TGrid1.row, key);
+  if (TGrid1.col == kTrickColSkis)
+    changed = editor.SkisKey(TGrid1.row, static_cast<char>(key));
+  else if (TGrid1.col == kTrickColCode)
+    changed = editor.CodeKey(TGrid1.row, key, true);
+  else if (TGrid1.col == kTrickColCredit)
+    changed = editor.CreditKey(TGrid1.row, key);
   if (changed) Refill();
 }
 
@@ -113,7 +118,8 @@ void TfrmTrickPass::btnPassClick() {
 }
 
 void TfrmTrickPass::btnPrintClick() {
-  PrintTrickSheet(p_.printer, TrickSheet{editor.skierKey.str(), editor.PassRows(1), editor.PassRows(2), false});
+  PrintTrickSheet(p_.printer,
+                  TrickSheet{editor.skierKey.str(), editor.PassRows(1), editor.PassRows(2), false});
 }
 
 void TfrmTrickPass::btnHelpClick() { p_.help.ShowTopic(411); }

@@ -75,7 +75,8 @@ void TfrmTrickRslt::Describe(FormLayout& form) {
   form.NewColumn();
   form.AddButton(btnPass1, [this] { btnPass1Click(); });
   form.AddButton(btnPass2, [this] { btnPass2Click(); });
-  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(
+      btnSave, [this] { btnSaveClick(); }, true);
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
 }
 

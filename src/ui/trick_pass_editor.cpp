@@ -99,7 +99,8 @@ bool TrickPassEditor::Write() {
     p_.prompt.Show("Skier data must be previously saved!");
     return false;
   }
-  WriteTrickRecord(p_.fs, p_.prompt, TrickPassPath(t_), MakeTrickRecord(skierKey.view(), PassRows(1), PassRows(2)));
+  WriteTrickRecord(p_.fs, p_.prompt, TrickPassPath(t_),
+                   MakeTrickRecord(skierKey.view(), PassRows(1), PassRows(2)));
   stored[pass - 1] = rows;
   found = true;
   unsavedRows = false;

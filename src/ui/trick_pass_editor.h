@@ -15,11 +15,11 @@ class TrickPassEditor {
 
   int pass = 1;  // the current pass, 1 or 2
   ShortString<30> skierKey;
-  TrickRows rows;           // the current pass as typed
-  TrickRows stored[2];      // both passes as they were read (or last written)
-  bool found = false;       // the skier's record is in the file
-  bool unsavedRows = false; // typed rows not yet written to the file
-  std::string buffer;       // what has been typed into the current cell
+  TrickRows rows;            // the current pass as typed
+  TrickRows stored[2];       // both passes as they were read (or last written)
+  bool found = false;        // the skier's record is in the file
+  bool unsavedRows = false;  // typed rows not yet written to the file
+  std::string buffer;        // what has been typed into the current cell
 
   // Empties the rows, reads the trick table and loads the skier's record.
   void Start();

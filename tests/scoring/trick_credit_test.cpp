@@ -19,7 +19,8 @@ struct Pass {
   TrickRules Rules() { return TrickRules{table, pass, &pass1, declared}; }
   // Types the codes into rows 1, 2, … the way the grid does.
   Pass& Codes(const std::vector<std::string>& codes) {
-    for (std::size_t i = 0; i < codes.size(); ++i) SetTrickCode(rows, static_cast<int>(i) + 1, codes[i], Rules());
+    for (std::size_t i = 0; i < codes.size(); ++i)
+      SetTrickCode(rows, static_cast<int>(i) + 1, codes[i], Rules());
     return *this;
   }
   std::string Credit(int r) { return rows[r].credit; }

@@ -89,9 +89,10 @@ TEST(TrickPassFile, TruncatedFileKeepsItsWholeRecordsAndIsBackedUpBeforeWriting)
   auto file = ReadTrickPassFile(tp.fs, path);
   ASSERT_TRUE(file);
   EXPECT_EQ(file->records.size(), 2u);
-  EXPECT_EQ(file->damage, "The trick pass file \"" + path +
-                              "\" is damaged: it ends inside record 3 (700 of 1922 bytes). The 2 whole records "
-                              "before it were read.");
+  EXPECT_EQ(file->damage,
+            "The trick pass file \"" + path +
+                "\" is damaged: it ends inside record 3 (700 of 1922 bytes). The 2 whole records "
+                "before it were read.");
 
   WriteTrickRecord(tp.fs, tp.prompter, path, MakeTrickRecord("C", TrickRows{}, TrickRows{}));
   EXPECT_EQ(*tp.fs.ReadAll(path + ".damaged"), bytes);
@@ -112,7 +113,8 @@ TEST(TrickPassFile, FailedWriteLeavesTheOldFile) {
   const std::string before = *tp.fs.ReadAll(path);
   tp.fs.steps = 0;
   tp.fs.failAt = 2;
-  EXPECT_THROW(WriteTrickRecord(tp.fs, tp.prompter, path, MakeTrickRecord("B", TrickRows{}, TrickRows{})), IoError);
+  EXPECT_THROW(WriteTrickRecord(tp.fs, tp.prompter, path, MakeTrickRecord("B", TrickRows{}, TrickRows{})),
+               IoError);
   EXPECT_EQ(*tp.fs.ReadAll(path), before);
 }
 

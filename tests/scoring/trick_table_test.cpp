@@ -8,8 +8,9 @@
 #include "trick_test_table.h"
 
 TEST(TrickTable, ReadsEntriesAfterTheFourSkippedLinesUpToEnd) {
-  std::vector<std::string> lines = {"[TALLIVAR]", "x", "[TRICK_TABLE]", "2S,1,0,1,20", "a", "b", "c",
-                                    "1TS,7,3,2,130", "2RO,1,1,5,40", "[END]", "2B,1,0,3,30"};
+  std::vector<std::string> lines = {"[TALLIVAR]", "x", "[TRICK_TABLE]", "2S,1,0,1,20",  "a",
+                                    "b",          "c", "1TS,7,3,2,130", "2RO,1,1,5,40", "[END]",
+                                    "2B,1,0,3,30"};
   auto table = ParseTrickTable(lines);
   ASSERT_EQ(table.size(), 2u);  // the line right after the heading is one of the four skipped
   EXPECT_EQ(table[0].key, "1TS");
