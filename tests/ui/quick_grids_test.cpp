@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "core/skier_ops.h"
+#include "support/skier_builders.h"
+#include "support/test_platform.h"
+#include "ui/quick_grids.h"
+#include "ui/tfrm_options.h"
+#include "ui/tfrm_result_list.h"
+
+namespace {
+
+struct GridTest : ::testing::Test {
+  Tournament t;
+  TestPlatform tp;
+  Platform& p = tp.platform;
+
+  void Type(QuickGrid& g, int row, int col, const std::string& keys) {
+    g.grid.row = row;
+    g.grid.col = col;
+    g.GridSelect();
+    for (char k : keys) g.KeyEntry(static_cast<unsigned char>(k));
+  }
+  std::vector<std::string> TotalsWhileTyping(QuickGrid& g, int row, int col, int totalCol, const std::string& keys) {
+    std::vector<std::string> out;
+    g.grid.row = row;
+    g.grid.col = col;
+    g.GridSelect();
+    for (char k : keys) {
+      g.KeyEntry(static_cast<unsigned char>(k));
+      out.push_back(g.grid.Cell(totalCol, row));
+    }
+    return out;
+  }
+};
+
+}  // namespace
+
+TEST_F(GridTest, SlalomTotalFollowsEachKey) {
+  t.CurDivision = 54;  // OM
+  TSkier& s = AddSkier(t, p, "OLD", "Man", 54, "S");
+  s.SlalomSpeed[1] = 58;
+  s.SlalomRope[1] = 12;
+  TBasicSlalomForm g(t, p);
+  g.FormShow();
+  EXPECT_EQ(g.grid.Cell(0, 0), "Last Name");
+  EXPECT_EQ(g.grid.Cell(5, 0), "Total");
+  EXPECT_EQ(g.grid.Cell(0, 1), "OLD");
+  EXPECT_EQ(g.grid.col, 2);
+  EXPECT_EQ(TotalsWhileTyping(g, 1, TBasicSlalomForm::LastPass, TBasicSlalomForm::Total, "2.5"),
+            (std::vector<std::string>{"44", "44", "44.5"}));
+  EXPECT_EQ(g.grid.Cell(TBasicSlalomForm::LastPass, 1), "2.5");
+  EXPECT_EQ(t.WorkAt(1).SlalomScore[1], 44.5);
+  EXPECT_TRUE(t.Unsaved);
+  EXPECT_TRUE(g.gridChanged());
+  // Nothing reaches the list before Complete.
+  EXPECT_EQ(t.skiers.first()->SlalomScore[1], 0);
+  g.btnSaveClick();
+  EXPECT_EQ(t.skiers.first()->SlalomScore[1], 44.5);
+  EXPECT_EQ(t.skiers.first()->SlalomPlace, 1);
+  EXPECT_FALSE(g.gridChanged());
+}
+
+TEST_F(GridTest, ClearingTheRopeGivesTheLongestLine) {
+  t.CurDivision = 54;
+  TSkier& s = AddSkier(t, p, "OLD", "Man", 54, "S");
+  s.SlalomSpeed[1] = 58;
+  s.SlalomRope[1] = 12;
+  s.SlalomBuoys[1] = 3;
+  TBasicSlalomForm g(t, p);
+  g.FormShow();
+  Type(g, 1, TBasicSlalomForm::Rope, "1");
+  g.KeyEntry(keys::Backspace);
+  EXPECT_EQ(t.WorkAt(1).SlalomRope[1], 18.25);
+  EXPECT_EQ(g.grid.Cell(TBasicSlalomForm::Rope, 1), "");
+  // Three speed steps above 49 km/h and no rope step: 18 + 3.
+  EXPECT_EQ(g.grid.Cell(TBasicSlalomForm::Total, 1), "21");
+  EXPECT_EQ(t.WorkAt(1).SlalomScore[1], 21);
+}
+
+TEST_F(GridTest, KeysOutsideTheAcceptedSetsChangeNothing) {
+  t.CurDivision = 54;
+  AddSkier(t, p, "OLD", "Man", 54, "S");
+  TBasicSlalomForm g(t, p);
+  g.FormShow();
+  t.Unsaved = false;
+  Type(g, 1, TBasicSlalomForm::LastPass, "7x-");
+  Type(g, 1, TBasicSlalomForm::LastName, "ab1");
+  Type(g, 2, TBasicSlalomForm::LastPass, "3");  // below the last skier
+  EXPECT_FALSE(t.Unsaved);
+  EXPECT_FALSE(g.gridChanged());
+  EXPECT_EQ(g.buffer(), "");
+}
+
+TEST_F(GridTest, TrickTotalIsTheSumOfThePasses) {
+  t.CurEvent = 'T';
+  t.CurDivision = 16;
+  AddSkier(t, p, "TRIX", "Ann", 16, "T");
+  SelectDivisionEvent(t, p, 16);
+  TfrmBasicTrick g(t, p);
+  g.FormShow();
+  Type(g, 1, TfrmBasicTrick::Pass1, "2500");
+  Type(g, 1, TfrmBasicTrick::Pass2, "31.00");  // the point is not a trick key
+  EXPECT_EQ(t.WorkAt(1).TrickScore[1], 5600);
+  EXPECT_EQ(g.grid.Cell(TfrmBasicTrick::Total, 1), "5600");
+}
+
+TEST_F(GridTest, JumpCodesRampFallbackAndSpeed) {
+  t.CurEvent = 'J';
+  t.CurDivision = 16;
+  t.CurRound = 3;
+  TSkier& s = AddSkier(t, p, "HOP", "Al", 16, "J");
+  s.JumpRamp[2] = 0.255;
+  s.JumpRamp[3] = 0.27;
+  SelectDivisionEvent(t, p, 16);
+  TfrmBasicJump g(t, p);
+  g.FormShow();
+  Type(g, 1, TfrmBasicJump::Jump2, "f");
+  EXPECT_DOUBLE_EQ(t.WorkAt(1).JumpDistance[2][3], 0.02);
+  EXPECT_EQ(g.grid.Cell(TfrmBasicJump::Jump2, 1), "f");
+  Type(g, 1, TfrmBasicJump::Ramp, "2");
+  g.KeyEntry(keys::Backspace);
+  EXPECT_DOUBLE_EQ(t.WorkAt(1).JumpRamp[3], 0.255);
+  Type(g, 1, TfrmBasicJump::Speed, "54");
+  EXPECT_EQ(t.WorkAt(1).JumpSpeed[3], 54);
+  g.KeyEntry('x');
+  EXPECT_EQ(t.WorkAt(1).JumpSpeed[3], 45);
+  EXPECT_EQ(g.grid.Cell(TfrmBasicJump::Speed, 1), "45");
+}
+
+TEST_F(GridTest, ClosingWithNoStillRecomputesFromTheUnchangedList) {
+  t.CurDivision = 54;
+  AddSkier(t, p, "A", "1", 54, "S").SlalomScore[1] = 20;
+  AddSkier(t, p, "B", "1", 54, "S").SlalomScore[1] = 30;
+  TBasicSlalomForm g(t, p);
+  g.FormShow();
+  Type(g, 1, TBasicSlalomForm::Total, "99");
+  tp.prompter.Then(Answer::No);
+  EXPECT_TRUE(g.FormCloseQuery());
+  EXPECT_TRUE(tp.prompter.saw("You have unsaved data! Save Now?"));
+  EXPECT_EQ(tp.prompter.shown.back().title, "Warning!");
+  EXPECT_EQ(t.skiers.first()->SlalomScore[1], 20);
+  EXPECT_EQ(t.skiers.first()->SlalomPlace, 2);
+  EXPECT_EQ(std::next(t.skiers.first())->SlalomPlace, 1);
+}
+
+TEST_F(GridTest, ClosingWithYesWritesBackAndCancelKeepsTheGridOpen) {
+  t.CurDivision = 54;
+  AddSkier(t, p, "A", "1", 54, "S");
+  TBasicSlalomForm g(t, p);
+  g.FormShow();
+  Type(g, 1, TBasicSlalomForm::Total, "12");
+  tp.prompter.Then(Answer::Cancel);
+  EXPECT_FALSE(g.FormCloseQuery());
+  EXPECT_EQ(t.WorkAt(1).SlalomScore[1], 12);
+  tp.prompter.Then(Answer::Yes);
+  EXPECT_TRUE(g.FormCloseQuery());
+  EXPECT_EQ(t.skiers.first()->SlalomScore[1], 12);
+  EXPECT_EQ(t.skiers.first()->SlalomPlace, 1);
+}
+
+TEST_F(GridTest, ButtonsOpenTheOtherDialogs) {
+  t.CurDivision = 54;
+  AddSkier(t, p, "A", "1", 54, "S");
+  TBasicSlalomForm g(t, p);
+  g.FormShow();
+  g.btnHelpClick();
+  EXPECT_EQ(tp.help.topics, std::vector<int>{401});
+  tp.dialogs.Expect<TfrmOptions>([this](TfrmOptions&) { t.CurEvent = 'J'; });
+  g.btnOptionsClick();
+  EXPECT_TRUE(g.closeRequested());
+  g.ResetClose();
+  t.CurEvent = 'S';
+  tp.dialogs.Expect<TfrmResultList>();
+  g.btnDetailClick();
+  EXPECT_TRUE(g.closeRequested());
+}
