@@ -27,7 +27,7 @@ void WriteAuditLine(Tournament& t, Platform& p) {
 
 void WriteBackup(Platform& p, const std::optional<std::string>& oldSkierFile, const std::string& bak) {
   if (oldSkierFile)
-    WriteFileSafely(p.fs, bak, *oldSkierFile);
+    WriteFileIfChanged(p.fs, bak, *oldSkierFile);
   else if (p.fs.Exists(bak))
     p.fs.Remove(bak);  // there was no skier file before this save
 }
@@ -36,7 +36,7 @@ void WriteBackup(Platform& p, const std::optional<std::string>& oldSkierFile, co
 std::string RestoreSkierFile(Platform& p, const std::string& path, const std::optional<std::string>& old) {
   try {
     if (old)
-      WriteFileSafely(p.fs, path, *old);
+      WriteFileIfChanged(p.fs, path, *old);
     else
       p.fs.Remove(path);
   } catch (const IoError& e) {
@@ -69,6 +69,12 @@ bool Refuse(Platform& p, const std::string& path, const std::string& why) {
 
 }  // namespace
 
+void WriteFileIfChanged(FileSystem& fs, const std::string& path, const std::string& bytes) {
+  auto old = fs.ReadAll(path);
+  if (old && *old == bytes) return;
+  WriteFileSafely(fs, path, bytes);
+}
+
 std::string EventBaseOf(std::string_view eventFile) {
   std::size_t dat = eventFile.find(".dat");
   if (dat != std::string_view::npos) return std::string(eventFile.substr(0, dat));
@@ -94,12 +100,12 @@ bool SaveEvent(Tournament& t, Platform& p) {
   bool skierFileTouched = false;
   try {
     WriteBackup(p, oldSkierFile, base + ".bak");
-    WriteFileSafely(p.fs, base + ".ttl", TournamentFileText(t));
-    WriteFileSafely(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
+    WriteFileIfChanged(p.fs, base + ".ttl", TournamentFileText(t));
+    WriteFileIfChanged(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
     WriteOfficialsSummary(t, p);
     WriteTimingFiles(t, p);
     skierFileTouched = true;
-    WriteFileSafely(p.fs, datPath, SkierFileBytes(t.skiers));
+    WriteFileIfChanged(p.fs, datPath, SkierFileBytes(t.skiers));
     WriteAuditLine(t, p);
   } catch (const IoError& e) {
     std::string message = std::string("The event was not saved.\n") + e.what();

@@ -13,6 +13,10 @@
 // directory under bare suffixes.
 std::string EventBaseOf(std::string_view eventFile);
 
+// Writes the file safely unless its bytes on disk already are these: such a file is saved, and each
+// write skipped is a flush to disk the user does not wait for. Throws IoError.
+void WriteFileIfChanged(FileSystem& fs, const std::string& path, const std::string& bytes);
+
 // Every file of the family that is written by replacing it, for the event base and event file.
 std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base);
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "core/file_io.h"
+#include "core/event_files.h"
 #include "core/text.h"
 
 namespace {
@@ -88,5 +88,5 @@ void WriteOfficialsSummary(Tournament& t, Platform& p) {
   if (!records) return;
   std::string text;
   for (const auto& l : OfficialsSummaryLines(t, p.prompt, *records)) text += l + "\r\n";
-  WriteFileSafely(p.fs, OfficialsSummaryPath(t), text);
+  WriteFileIfChanged(p.fs, OfficialsSummaryPath(t), text);
 }

@@ -2,7 +2,7 @@
 
 #include "core/divisions.h"
 #include "core/errors.h"
-#include "core/file_io.h"
+#include "core/event_files.h"
 #include "core/skier_ops.h"
 #include "core/text.h"
 
@@ -66,8 +66,8 @@ std::string JumpTimingText(Tournament& t, Prompter& prompt) {
 void WriteTimingFiles(Tournament& t, Platform& p) {
   const std::string base = t.EventBase.str();
   try {
-    WriteFileSafely(p.fs, base + "-jumptimes.txt", JumpTimingText(t, p.prompt));
-    WriteFileSafely(p.fs, base + "-slalomtimes.txt", SlalomTimingText(t, p.prompt));
+    WriteFileIfChanged(p.fs, base + "-jumptimes.txt", JumpTimingText(t, p.prompt));
+    WriteFileIfChanged(p.fs, base + "-slalomtimes.txt", SlalomTimingText(t, p.prompt));
   } catch (const IoError&) {
     SelectDivisionEvent(t, p, t.CurDivision);
     throw;

@@ -208,3 +208,28 @@ TEST(EventFiles, MissingScheduleGivesEmptyDays) {
       EXPECT_TRUE(u.schedule.days[d].rows[r].event.empty());
     }
 }
+
+TEST(EventFiles, UnchangedFilesAreNotWrittenAgain) {
+  TempDir dir;
+  TestPlatform tp;
+  Tournament t;
+  FillEvent(t, tp);
+  t.EventFile = dir.file("Cup.dat");
+  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveEvent(t, tp));  // the backup appears
+  tp.fs.steps = 0;
+  t.Unsaved = true;
+  ASSERT_TRUE(SaveEvent(t, tp));
+  EXPECT_FALSE(t.Unsaved);
+  EXPECT_EQ(tp.fs.steps, 4);  // the log line alone: open, write, flush, close
+  t.WorkAt(1).SlalomScore[1] = 1;  // the work list is not the event
+  t.skiers.first()->SlalomScore[2] = 12.5;
+  tp.fs.steps = 0;
+  ASSERT_TRUE(SaveEvent(t, tp));
+  // The skier file (six steps); the backup already holds the unchanged file of the last saves.
+  EXPECT_EQ(tp.fs.steps, 4 + 6);
+  tp.fs.steps = 0;
+  t.skiers.first()->SlalomScore[3] = 7;
+  ASSERT_TRUE(SaveEvent(t, tp));
+  EXPECT_EQ(tp.fs.steps, 4 + 6 + 6);  // now the backup changes too
+}

@@ -1,0 +1,81 @@
+// Saving and opening a 299-skier event, the flushes to disk included.
+#include <benchmark/benchmark.h>
+
+#include "core/event_files.h"
+#include "core/skier_ops.h"
+#include "support/temp_dir.h"
+#include "support/test_platform.h"
+
+namespace {
+
+void Fill299(Tournament& t) {
+  BlankWorkingRecord(t);
+  t.RoundCount = 3;
+  auto tail = t.skiers.tailNode();
+  for (int i = 0; i < 299; ++i) {
+    TSkier s = t.Working;
+    s.Surname = "SKIER" + std::to_string(1000 + i);  // in surname order
+    s.FirstName = "F" + std::to_string(i);
+    s.Division = static_cast<std::uint8_t>(6 + i % 30);
+    s.SlalomEntry = "S";
+    s.TrickEntry = "T";
+    s.JumpEntry = "J";
+    s.SlalomScore[1] = i % 50;
+    t.skiers.nodes.insert(tail, s);
+    ++t.SkierCount;
+  }
+  for (std::size_t k = 1; k <= 20; ++k) t.teams.slots[k].code = "T" + std::to_string(k);
+}
+
+// The usual save: one score changed, so the skier file, its backup and the log are written.
+void BM_SaveEvent299(benchmark::State& state) {
+  TempDir dir;
+  TestPlatform tp;
+  Tournament t;
+  Fill299(t);
+  t.EventFile = dir.file("Bench.dat");
+  double score = 0;
+  for (auto _ : state) {
+    t.skiers.first()->SlalomScore[2] = ++score;
+    t.Unsaved = true;
+    if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
+  }
+}
+BENCHMARK(BM_SaveEvent299)->Unit(benchmark::kMillisecond);
+
+// Every file of the family changed: a new sanction number reaches the tournament file and both
+// timing files.
+void BM_SaveEvent299AllFiles(benchmark::State& state) {
+  TempDir dir;
+  TestPlatform tp;
+  Tournament t;
+  Fill299(t);
+  t.EventFile = dir.file("Bench.dat");
+  int n = 0;
+  for (auto _ : state) {
+    ++n;
+    t.skiers.first()->SlalomScore[2] = n;
+    t.info.SanctionNo = "26CAN" + std::to_string(n % 1000);
+    t.schedule.days[1].rows[1].entries = n;
+    t.Unsaved = true;
+    if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
+  }
+}
+BENCHMARK(BM_SaveEvent299AllFiles)->Unit(benchmark::kMillisecond);
+
+void BM_OpenEvent299(benchmark::State& state) {
+  TempDir dir;
+  TestPlatform tp;
+  Tournament t;
+  Fill299(t);
+  t.EventFile = dir.file("Bench.dat");
+  if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
+  Tournament u;
+  for (auto _ : state) {
+    if (!OpenEvent(u, tp, dir.file("Bench.dat"))) state.SkipWithError("open failed");
+    benchmark::DoNotOptimize(u.SkierCount);
+  }
+}
+BENCHMARK(BM_OpenEvent299)->Unit(benchmark::kMillisecond);
+
+}  // namespace
