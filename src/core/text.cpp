@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
@@ -23,27 +22,28 @@ std::string RightAlign(std::string_view text, int width) {
 }
 
 std::string Fixed(double value, int width, int decimals) {
-  char buf[512];
   if (!std::isfinite(value)) value = 0.0;
+  if (decimals < 0) decimals = 0;
   // Round half away from zero at the requested decimals, like the report fields do, and keep
-  // "-0.00" from appearing.
+  // "-0.00" from appearing. std::to_chars never follows the machine's locale.
   double scale = std::pow(10.0, decimals);
   double r = std::round(value * scale) / scale;
+  if (!std::isfinite(r)) r = value;
   if (r == 0.0) r = 0.0;
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, r);
-  return RightAlign(buf, width);
+  char buf[512];
+  auto res = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::fixed, decimals);
+  return RightAlign(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)), width);
 }
 
 std::string Shortest(double value) {
-  if (!std::isfinite(value)) return "0";
-  if (value == 0.0) return "0";
+  if (!std::isfinite(value) || value == 0.0) return "0";
   char buf[512];
-  std::snprintf(buf, sizeof buf, "%.15g", value);
-  std::string s(buf);
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+  std::string s(buf, static_cast<std::size_t>(res.ptr - buf));
   if (s.find_first_of("eE") != std::string::npos) {
     // Outside the ranges scores live in; write it out plainly.
-    std::snprintf(buf, sizeof buf, "%.15f", value);
-    s = buf;
+    res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 15);
+    s.assign(buf, static_cast<std::size_t>(res.ptr - buf));
     if (s.find('.') != std::string::npos) {
       while (!s.empty() && s.back() == '0') s.pop_back();
       if (!s.empty() && s.back() == '.') s.pop_back();
