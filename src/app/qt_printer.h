@@ -22,7 +22,7 @@ class QtPrinter : public Printer {
   bool BeginDoc(std::string_view title) override;
   void EndDoc() override;
   void SetOrientation(Orientation o) override;
-  void SetFont(std::string_view name, int pointSize, bool bold) override;
+  void SetFont(std::string_view name, int pointSize, bool bold = false) override;
   void WriteLine(std::string_view line) override;
   void FormFeed() override;
   int PageWidth() override;

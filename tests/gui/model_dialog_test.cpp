@@ -1,0 +1,188 @@
+// The one dialog view over a small model: what it shows and which handler each action runs.
+#include "app/model_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "core/errors.h"
+#include "support/scripted_prompter.h"
+
+namespace {
+
+class SampleModel : public DialogModel {
+ public:
+  SampleModel() : DialogModel("Sample") {
+    grid.Resize(3, 4);
+    grid.fixedRows = 1;
+    grid.fixedCols = 1;
+    grid.Cell(1, 0) = "Name";
+    grid.row = 1;
+    grid.col = 1;
+    names.items = {"ONE", "TWO"};
+  }
+  void Describe(FormLayout& form) override {
+    form.AddEdit("Pass:", pass, [this] { log.push_back("exit " + pass.text); });
+    form.AddList("Names:", names, [this] { log.push_back("pick " + std::to_string(names.itemIndex)); });
+    form.AddGrid("", grid, [this](int key) { Key(key); },
+                 [this] { log.push_back("cell " + std::to_string(grid.col) + "," + std::to_string(grid.row)); });
+    form.NewColumn();
+    form.AddMemo("", notes, 20, 3);
+    form.AddButton(ok, [this] { Ok(); }, true);
+    form.AddButton(cancel, [this] { log.push_back("cancel"); Close(); }, false, true);
+  }
+  bool FormCloseQuery() override {
+    log.push_back("query");
+    return allowClose;
+  }
+  void Key(int key) {
+    log.push_back("key " + std::to_string(key));
+    std::string& cell = grid.Cell(grid.col, grid.row);
+    if (key == keys::Backspace) {
+      if (!cell.empty()) cell.pop_back();
+    } else if (key >= ' ') {
+      cell.push_back(static_cast<char>(key));
+    }
+  }
+  void Ok() {
+    log.push_back("ok " + pass.text);
+    if (pass.text == "x") throw ConversionError("'x' is not a valid number");
+    pass.red = true;
+    notes.lines = {"first", "second"};
+    Close();
+  }
+
+  Edit pass{4, "#.##"};
+  ListBox names;
+  StringGrid grid;
+  Memo notes;
+  Button ok{"OK"}, cancel{"Cancel"};
+  bool allowClose = true;
+  std::vector<std::string> log;
+};
+
+struct ModelDialogTest : ::testing::Test {
+  SampleModel model;
+  ScriptedPrompter prompter;
+  ModelDialog view{model, prompter};
+
+  ModelDialogTest() {
+    view.show();
+    QApplication::setActiveWindow(&view);
+    QApplication::processEvents();
+  }
+  template <typename W>
+  W* Widget(const void* control) {
+    return dynamic_cast<W*>(view.WidgetFor(control));
+  }
+};
+
+}  // namespace
+
+TEST_F(ModelDialogTest, ShowsTheModelsControls) {
+  EXPECT_EQ(view.windowTitle(), "Sample");
+  auto* list = Widget<QListWidget>(&model.names);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->count(), 2);
+  EXPECT_EQ(list->item(1)->text(), "TWO");
+  auto* grid = Widget<QTableWidget>(&model.grid);
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->rowCount(), 4);
+  EXPECT_EQ(grid->columnCount(), 3);
+  EXPECT_EQ(grid->item(0, 1)->text(), "Name");
+  EXPECT_EQ(Widget<QLineEdit>(&model.pass)->maxLength(), 4);
+  EXPECT_TRUE(Widget<QPushButton>(&model.ok)->isDefault());
+}
+
+TEST_F(ModelDialogTest, LeavingAnEditRunsItsExitBeforeTheButton) {
+  auto* edit = Widget<QLineEdit>(&model.pass);
+  edit->setFocus();
+  QApplication::processEvents();
+  QTest::keyClicks(edit, "2.5");
+  QTest::mouseClick(Widget<QPushButton>(&model.ok), Qt::LeftButton);
+  ASSERT_GE(model.log.size(), 2u);
+  EXPECT_EQ(model.log[0], "exit 2.5");
+  EXPECT_EQ(model.log[1], "ok 2.5");
+  // After the handler every widget shows the model again, and the model's Close ends the dialog.
+  EXPECT_EQ(Widget<QPlainTextEdit>(&model.notes)->toPlainText(), "first\nsecond");
+  EXPECT_EQ(Widget<QLineEdit>(&model.pass)->palette().color(QPalette::Text), QColor(Qt::red));
+  EXPECT_EQ(view.result(), QDialog::Accepted);
+  EXPECT_FALSE(view.isVisible());
+}
+
+TEST_F(ModelDialogTest, EnterInAnEditRunsItsExitAndTheDefaultButton) {
+  auto* edit = Widget<QLineEdit>(&model.pass);
+  edit->setFocus();
+  QApplication::processEvents();
+  QTest::keyClicks(edit, "1");
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(model.log, (std::vector<std::string>{"exit 1", "ok 1"}));
+}
+
+TEST_F(ModelDialogTest, TheEditPictureLimitsWhatCanBeTyped) {
+  auto* edit = Widget<QLineEdit>(&model.pass);
+  edit->setFocus();
+  QTest::keyClicks(edit, "12.5");
+  EXPECT_EQ(edit->text(), "1.5");  // one digit before the dot: the "2" is refused
+}
+
+TEST_F(ModelDialogTest, AHandlerErrorIsShownAndTheDialogStaysOpen) {
+  model.pass.text = "x";
+  view.Refresh();
+  view.Run([this] { model.Ok(); });
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text, "'x' is not a valid number");
+  EXPECT_TRUE(view.isVisible());
+}
+
+TEST_F(ModelDialogTest, GridKeysGoToTheModelAndArrowsMoveTheCell) {
+  auto* grid = Widget<QTableWidget>(&model.grid);
+  grid->setFocus();
+  QApplication::processEvents();
+  QTest::keyClicks(grid, "ab");
+  QTest::keyClick(grid, Qt::Key_Backspace);
+  EXPECT_EQ(grid->item(1, 1)->text(), "a");
+  QTest::keyClick(grid, Qt::Key_Down);
+  EXPECT_EQ(model.grid.row, 2);
+  EXPECT_EQ(grid->currentRow(), 2);
+  QTest::keyClick(grid, Qt::Key_Tab);
+  QTest::keyClick(grid, Qt::Key_Tab);  // past the last column: the next row's first cell
+  QTest::keyClick(grid, Qt::Key_Up);
+  QTest::keyClick(grid, Qt::Key_Up);  // the title row cannot be entered
+  QTest::keyClick(grid, Qt::Key_Return);
+  // The edit had the focus first, so going to the grid was an exit from it.
+  EXPECT_EQ(model.log, (std::vector<std::string>{"exit ", "key 97", "key 98", "key 8", "cell 1,2", "cell 2,2", "cell 1,3",
+                                                 "cell 1,2", "cell 1,1", "key 13"}));
+  EXPECT_TRUE(view.isVisible());  // Enter went to the grid, not to the default button
+}
+
+TEST_F(ModelDialogTest, ChoosingAListItemRunsItsHandler) {
+  auto* list = Widget<QListWidget>(&model.names);
+  list->setCurrentRow(1);
+  EXPECT_EQ(model.names.itemIndex, 1);
+  EXPECT_EQ(model.log, (std::vector<std::string>{"pick 1"}));
+}
+
+TEST_F(ModelDialogTest, EscapePressesTheCancelButton) {
+  QTest::keyClick(&view, Qt::Key_Escape);
+  EXPECT_EQ(model.log, (std::vector<std::string>{"cancel"}));
+  EXPECT_FALSE(view.isVisible());
+}
+
+TEST_F(ModelDialogTest, TheTitleBarAsksTheModelWhetherItMayClose) {
+  model.allowClose = false;
+  view.close();
+  EXPECT_TRUE(view.isVisible());
+  model.allowClose = true;
+  view.close();
+  EXPECT_FALSE(view.isVisible());
+  EXPECT_EQ(model.log, (std::vector<std::string>{"query", "query"}));
+}
