@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollBar>
+#include <algorithm>
 #include <QTableWidget>
 
 #include "app/model_dialog.h"
@@ -76,6 +78,10 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
     for (std::size_t c = 0; c < grid->colWidths.size() && static_cast<int>(c) < grid->colCount; ++c)
       w->setColumnWidth(static_cast<int>(c), grid->colWidths[c] * charWidth + 8);
     ShowCells(w, *grid);
+    int width = 2 * w->frameWidth() + w->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < grid->colCount; ++c) width += w->columnWidth(c);
+    w->setMinimumWidth(std::min(width, 1100));
+    w->setMinimumHeight(std::min(grid->rowCount, 16) * w->verticalHeader()->defaultSectionSize() + 2 * w->frameWidth());
     if (InsideEditable(*grid, grid->col, grid->row) && (w->currentRow() != grid->row || w->currentColumn() != grid->col))
       w->setCurrentCell(grid->row, grid->col);
   };

@@ -11,8 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "app/edit_picture.h"
@@ -88,6 +90,9 @@ QWidget* ModelDialog::BindList(const FormItem& item, Binding& b) {
     if (shown != items) {
       w->clear();
       w->addItems(items);
+      // Wide enough for the longest item, within reason.
+      int widest = w->sizeHintForColumn(0) + w->verticalScrollBar()->sizeHint().width() + 2 * w->frameWidth() + 4;
+      w->setMinimumWidth(std::min(widest, 640));
     }
     if (w->currentRow() != list->itemIndex) w->setCurrentRow(list->itemIndex);
     w->setEnabled(list->enabled);

@@ -13,7 +13,7 @@ TfrmHelp::TfrmHelp(int topic) : DialogModel("Tallivar Help") {
 }
 
 void TfrmHelp::Describe(FormLayout& form) {
-  form.AddMemo("", Memo1, 90, 24);
+  form.AddMemo("", Memo1, 110, 26);
   form.AddButton(btnClose, [this] { btnCloseClick(); }, true, true);
 }
 
