@@ -10,7 +10,7 @@
 #include "app/qt_platform.h"
 #include "app/resources.h"
 #include "app/splash_screen.h"
-#include "core/settings_file.h"
+#include "app/startup.h"
 
 namespace {
 
@@ -40,8 +40,7 @@ int main(int argc, char** argv) {
   // SettingsDir stays ".": the settings file lives in the working directory.
   MainWindow window(tournament, desktop.platform);
   desktop.SetParent(&window);
-  ReadSettings(tournament, desktop.platform);
-  window.Refresh();
+  ReadStartupSettings(tournament, desktop.platform, window);
   window.show();
   splash->raise();
 

@@ -65,6 +65,8 @@ class TForm1 {
   std::string Caption() const;
   // Copies what other dialogs changed (the current selection) into the status bar.
   void RefreshStatus();
+  // After the settings file was read at start-up: the rule set panel shows the rules in force.
+  void SettingsRead() { SetRulesPanel(); }
 
   void New1Click();
   void Open1Click();

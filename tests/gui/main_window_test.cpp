@@ -8,7 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
+#include <fstream>
 
+#include "app/startup.h"
 #include "core/event_files.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
@@ -122,4 +124,31 @@ TEST_F(MainWindowTest, ClosingStaysOpenWhenTheSaveFails) {
   window.close();
   EXPECT_TRUE(window.isVisible());
   tp.fs.failAt = 0;
+}
+
+namespace {
+
+void WriteSettings(const std::string& path, const std::string& scoring, const std::string& lastFile) {
+  std::ofstream out(path);
+  out << "[TALLIVAR]\nCountry = CAN\nScoring = " << scoring << "\nLastFile = " << lastFile
+      << "\nTeam = BEST3\nPlace = Best Score Placement\nProv = ON\nSiteCode = CAN0000\n";
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartUpTakesTheLastEventButStillShowsUntitled) {
+  WriteSettings(Path("TALLIVAR.INI"), "IWSF", "/lake/Nats.dat");
+  ReadStartupSettings(t, tp.platform, window);
+  EXPECT_EQ(t.EventFile.str(), "/lake/Nats.dat");
+  EXPECT_EQ(Panel(0), "untitled.dat");
+  EXPECT_EQ(Panel(2), "IWWF Rules");
+}
+
+TEST_F(MainWindowTest, StartUpWithTheShippedSettings) {
+  std::filesystem::copy_file(TALLIVAR_SOURCE_DIR "/data/TALLIVAR.INI", Path("TALLIVAR.INI"));
+  ReadStartupSettings(t, tp.platform, window);
+  EXPECT_TRUE(tp.prompter.shown.empty());
+  EXPECT_EQ(Panel(0), "untitled.dat");
+  EXPECT_EQ(Panel(1), "Div:M  Event:S  Round:1");
+  EXPECT_EQ(Panel(2), "ZETL Rules");
 }

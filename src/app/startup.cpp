@@ -1,0 +1,12 @@
+#include "app/startup.h"
+
+#include "core/settings_file.h"
+
+void ReadStartupSettings(Tournament& t, Platform& p, MainWindow& window) {
+  ReadSettings(t, p);
+  // The last event becomes the event file, while the status bar still says "untitled.dat" until
+  // an event is opened or saved.
+  t.EventFile = t.settings.LastFile;
+  window.form().SettingsRead();
+  window.Refresh();
+}

@@ -1,0 +1,6 @@
+#pragma once
+// The start-up steps after the main window exists: the settings file, then the window showing
+// what it says.
+#include "app/main_window.h"
+
+void ReadStartupSettings(Tournament& t, Platform& p, MainWindow& window);
