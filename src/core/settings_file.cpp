@@ -128,6 +128,8 @@ std::string RewriteSettings(const std::vector<std::string>* oldLines, const Tour
   if (oldLines) {
     std::size_t at = Find(*oldLines, "[TALLIVAR]");
     for (std::size_t i = 0; i < oldLines->size() && i <= at; ++i) put((*oldLines)[i]);
+    // A file without the block gets it at its end, with its heading, so it reads back.
+    if (at == oldLines->size()) put("[TALLIVAR]");
     resume = at == oldLines->size() ? at : Find(*oldLines, "[VOND]", at + 1);
   } else {
     put("[TALLIVAR]");

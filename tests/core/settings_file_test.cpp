@@ -170,10 +170,15 @@ TEST_F(SettingsTest, RewriteKeepsTheLinesAroundTheBlock) {
   EXPECT_EQ(again.settings.LastFile, "/x/Worlds.dat");
 }
 
-TEST_F(SettingsTest, RewriteWithoutTheMarkersAppendsTheBlock) {
+TEST_F(SettingsTest, RewriteWithoutTheMarkersAppendsTheWholeBlock) {
   WriteIni("just a line\n");
+  t.settings.Prov = "QC";
   WriteSettings(t, p);
-  EXPECT_EQ(ReadFile("TALLIVAR.INI").rfind("just a line\r\nCountry = CAN\r\n", 0), 0u);
+  EXPECT_EQ(ReadFile("TALLIVAR.INI").rfind("just a line\r\n[TALLIVAR]\r\nCountry = CAN\r\n", 0), 0u);
+  Tournament again;
+  again.SettingsDir = dir.path();
+  ReadSettings(again, p);
+  EXPECT_EQ(again.settings.Prov, "QC");
 }
 
 TEST_F(SettingsTest, WriteWithNoFileMakesACompleteOne) {
