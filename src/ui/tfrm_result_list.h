@@ -4,10 +4,9 @@
 #include <string>
 
 #include "core/tournament.h"
+#include "help/help_topics.h"
 #include "platform/platform.h"
 #include "ui/dialog_model.h"
-
-inline constexpr int kHelpResultsInput = 40;
 
 // One line of each list for a skier.
 std::string ResultNameLine(const TSkier& s);
