@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -17,6 +19,19 @@
 #include "support/scripted_prompter.h"
 
 namespace {
+
+// Choices: a radio group and a check box, each telling the model when clicked.
+class ChoiceModel : public DialogModel {
+ public:
+  ChoiceModel() : DialogModel("Choices") { rounds.items = {"1", "2", "3"}; }
+  void Describe(FormLayout& form) override {
+    form.AddRadio("Rounds", rounds, [this] { picked.push_back(rounds.itemIndex); });
+    form.AddCheck("Paid", paid, [this] { picked.push_back(paid.checked ? 100 : -100); });
+  }
+  RadioGroup rounds;
+  CheckBox paid;
+  std::vector<int> picked;
+};
 
 class SampleModel : public DialogModel {
  public:
@@ -185,4 +200,30 @@ TEST_F(ModelDialogTest, TheTitleBarAsksTheModelWhetherItMayClose) {
   view.close();
   EXPECT_FALSE(view.isVisible());
   EXPECT_EQ(model.log, (std::vector<std::string>{"query", "query"}));
+}
+
+TEST(ModelDialogChoices, RadioAndCheckBoxReportTheirStateToTheModel) {
+  ChoiceModel model;
+  ScriptedPrompter prompter;
+  ModelDialog view(model, prompter);
+  view.show();
+  QApplication::setActiveWindow(&view);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  auto* group = view.WidgetFor(&model.rounds);
+  ASSERT_NE(group, nullptr);
+  auto buttons = group->findChildren<QRadioButton*>();
+  ASSERT_EQ(buttons.size(), 3);
+  // A click lands on the indicator; the widgets are wider than their text.
+  QTest::mouseClick(buttons[2], Qt::LeftButton, {}, QPoint(6, buttons[2]->height() / 2));
+  EXPECT_EQ(model.rounds.itemIndex, 2);
+  auto* paid = dynamic_cast<QCheckBox*>(view.WidgetFor(&model.paid));
+  ASSERT_NE(paid, nullptr);
+  QTest::mouseClick(paid, Qt::LeftButton, {}, QPoint(6, paid->height() / 2));
+  EXPECT_EQ(model.picked, (std::vector<int>{2, 100}));
+  // The model's choice is shown after the next action.
+  model.rounds.itemIndex = 0;
+  model.paid.checked = false;
+  view.Refresh();
+  EXPECT_TRUE(buttons[0]->isChecked());
+  EXPECT_FALSE(paid->isChecked());
 }

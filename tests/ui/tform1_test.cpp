@@ -434,3 +434,16 @@ TEST(HelpWindow, AnUnknownTopicShowsTheGeneralText) {
   TfrmHelp import(kHelpImportLayout);
   EXPECT_EQ(import.Memo1.lines[0], "SKIER IMPORT");
 }
+
+TEST_F(MainFormTest, AFailedSaveAsKeepsTheOldNamesAndCopiesNothing) {
+  NameEvent("Nats.dat");
+  std::ofstream(Path("Nats.trk"), std::ios::binary) << std::string(1922, 'x');
+  tp.fs.failAt = tp.fs.steps + 1;
+  tp.files.Then(Path("Copy.dat"));
+  form.SaveAs1Click();
+  EXPECT_EQ(form.StatusBar1.panels[0], Path("Nats.dat"));
+  EXPECT_EQ(t.EventFile.str(), Path("Nats.dat"));
+  EXPECT_EQ(t.EventBase.str(), Path("Nats"));
+  EXPECT_FALSE(fs::exists(Path("Copy.trk")));
+  EXPECT_TRUE(textExports.empty());
+}
