@@ -1,0 +1,50 @@
+#include "ui/program_dialogs.h"
+
+#include "results/exports.h"
+#include "ui/quick_grids.h"
+#include "ui/tabout_box.h"
+#include "ui/tfrm_declared_pass.h"
+#include "ui/tfrm_entry_list.h"
+#include "ui/tfrm_import.h"
+#include "ui/tfrm_preferences.h"
+#include "ui/tfrm_result_list.h"
+#include "ui/tfrm_setup_info.h"
+#include "ui/tfrm_tour_info.h"
+
+namespace {
+
+// Builds a fresh dialog model for each showing, so no state lingers from the last one.
+template <typename Model, typename... Args>
+void Show(Platform& p, Args&... args) {
+  Model m(args...);
+  p.dialogs.ShowModal(m);
+}
+
+}  // namespace
+
+void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
+  TForm1Hooks& h = form.hooks;
+  h.showTourInfo = [&t, &p] { Show<TfrmTourInfo>(p, t, p); };
+  h.showPreferences = [&t, &p] { Show<TfrmPreferences>(p, t, p); };
+  h.showEntryList = [&t, &p] {
+    TfrmEntryList list(t, p);
+    list.entryForm.openDeclaredRun = [&t, &p] { Show<TfrmDeclaredPass>(p, t, p); };
+    p.dialogs.ShowModal(list);
+  };
+  h.showImport = [&t, &p] { Show<TfrmImport>(p, t, p); };
+  h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
+  h.showQuickEntry = [&t, &p](char event) {
+    switch (event) {
+      case 'J': Show<TfrmBasicJump>(p, t, p); break;
+      case 'T': Show<TfrmBasicTrick>(p, t, p); break;
+      default: Show<TBasicSlalomForm>(p, t, p); break;
+    }
+  };
+  h.showSetupInfo = [&t, &p] {
+    const Tournament& view = t;
+    Show<TfrmSetupInfo>(p, view);
+  };
+  h.showAbout = [&p] { Show<TAboutBox>(p); };
+  h.runTextExport = [&t, &p] { RunTextExport(t, p); };
+  h.runCsvExport = [&t, &p] { RunCsvExport(t, p); };
+}

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "support/skier_builders.h"
+#include "support/test_platform.h"
+#include "ui/program_dialogs.h"
+#include "ui/quick_grids.h"
+#include "ui/tabout_box.h"
+#include "ui/tfrm_declared_pass.h"
+#include "ui/tfrm_entry_list.h"
+#include "ui/tfrm_import.h"
+#include "ui/tfrm_options.h"
+#include "ui/tfrm_preferences.h"
+#include "ui/tfrm_result_list.h"
+#include "ui/tfrm_setup_info.h"
+#include "ui/tfrm_tour_info.h"
+
+namespace {
+
+struct WiredMenus : ::testing::Test {
+  Tournament t;
+  TestPlatform tp;
+  Platform& p = tp.platform;
+  TForm1 form{t, p};
+  WiredMenus() { WireProgramDialogs(form, t, p); }
+
+  const MenuCommand* Command(const std::string& name) {
+    static std::vector<Menu> menus;
+    menus = form.Menus();
+    for (const auto& m : menus)
+      for (const auto& c : m.items)
+        if (c.name == name) return &c;
+    return nullptr;
+  }
+};
+
+}  // namespace
+
+TEST_F(WiredMenus, EveryBuiltDialogIsReachable) {
+  for (const char* name : {"New1", "Preferences1", "AddEntry1", "ImportEntries1", "InputResults1", "SetUpInfo1",
+                           "About1", "ExporttoTextfile1", "ExporttoCSVFile1"}) {
+    const MenuCommand* c = Command(name);
+    ASSERT_NE(c, nullptr) << name;
+    EXPECT_TRUE(c->enabled) << name;
+  }
+  tp.dialogs.Expect<TfrmTourInfo>()
+      .Expect<TfrmPreferences>()
+      .Expect<TfrmEntryList>()
+      .Expect<TfrmImport>()
+      .Expect<TfrmSetupInfo>()
+      .Expect<TAboutBox>();
+  form.New1Click();
+  form.Preferences1Click();
+  form.AddEntry1Click();
+  form.ImportEntries1Click();
+  form.SetUpInfo1Click();
+  form.About1Click();
+  EXPECT_TRUE(tp.dialogs.script.empty());
+}
+
+TEST_F(WiredMenus, EntryFormOpensTheDeclaredPass) {
+  tp.dialogs.Expect<TfrmEntryList>([&](TfrmEntryList& list) {
+    ASSERT_TRUE(static_cast<bool>(list.entryForm.openDeclaredRun));
+    tp.dialogs.Expect<TfrmDeclaredPass>();
+    list.entryForm.openDeclaredRun();
+  });
+  form.AddEntry1Click();
+  EXPECT_TRUE(tp.dialogs.script.empty());
+}
+
+TEST_F(WiredMenus, InputResultsOpensTheGridOfClassOneAndFollowsTheEventChange) {
+  t.info.ClassDigit = '1';
+  t.CurDivision = 16;
+  AddSkier(t, p, "A", "1", 16, "SJ");
+  tp.dialogs
+      .Expect<TBasicSlalomForm>([&](TBasicSlalomForm& g) {
+        g.btnOptionsClick();
+        EXPECT_TRUE(g.closeRequested());
+      })
+      .Expect<TfrmOptions>([&](TfrmOptions&) { t.CurEvent = 'J'; })
+      .Expect<TfrmBasicJump>();
+  form.InputResults1Click();
+  EXPECT_TRUE(tp.dialogs.script.empty());
+  EXPECT_EQ(t.CurEvent, 'J');
+}
+
+TEST_F(WiredMenus, InputResultsOpensTheResultListForOtherClasses) {
+  t.info.ClassDigit = '3';
+  tp.dialogs.Expect<TfrmResultList>();
+  form.InputResults1Click();
+  EXPECT_TRUE(tp.dialogs.script.empty());
+}
