@@ -125,9 +125,11 @@ QWidget* ModelDialog::BindRadio(const FormItem& item, Binding& b) {
     QStringList shown;
     for (auto* button : group->buttons()) shown << button->text();
     if (shown != items) {
+      // The handler that changed the items may be running from one of these buttons' clicks.
       for (auto* button : group->buttons()) {
         group->removeButton(button);
-        delete button;
+        button->hide();
+        button->deleteLater();
       }
       for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i]);

@@ -227,3 +227,43 @@ TEST(ModelDialogChoices, RadioAndCheckBoxReportTheirStateToTheModel) {
   EXPECT_TRUE(buttons[0]->isChecked());
   EXPECT_FALSE(paid->isChecked());
 }
+
+namespace {
+
+// A list whose choice rebuilds the list itself, as a division picker refilling its skiers does.
+class RefillModel : public DialogModel {
+ public:
+  RefillModel() : DialogModel("Refill") { list.items = {"A", "B"}; }
+  void Describe(FormLayout& form) override {
+    form.AddList("", list, [this] {
+      list.items = {"C", "D", "E"};
+      list.itemIndex = 2;
+    });
+    form.AddRadio("", group, [this] { group.items = {"x", "y", "z"}; });
+  }
+  ListBox list;
+  RadioGroup group;
+};
+
+}  // namespace
+
+TEST(ModelDialogRefill, AHandlerMayReplaceTheItemsOfTheWidgetThatCalledIt) {
+  RefillModel model;
+  model.group.items = {"p", "q"};
+  ScriptedPrompter prompter;
+  ModelDialog view(model, prompter);
+  view.show();
+  auto* list = dynamic_cast<QListWidget*>(view.WidgetFor(&model.list));
+  ASSERT_NE(list, nullptr);
+  list->setCurrentRow(1);
+  QApplication::processEvents();
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(2)->text(), "E");
+  EXPECT_EQ(list->currentRow(), 2);
+  auto buttons = view.WidgetFor(&model.group)->findChildren<QRadioButton*>();
+  ASSERT_EQ(buttons.size(), 2);
+  buttons[1]->click();
+  QApplication::processEvents();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(view.WidgetFor(&model.group)->findChildren<QRadioButton*>().size(), 3);
+}
