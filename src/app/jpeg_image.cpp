@@ -1,9 +1,9 @@
 #include "app/jpeg_image.h"
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>
-
-#include <jpeglib.h>
 
 namespace {
 
@@ -36,11 +36,13 @@ QImage DecodeJpeg(const QByteArray& bytes) {
     return {};
   }
   jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
+  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+               static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
-  image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
+  image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                 QImage::Format_RGB888);
   while (info.output_scanline < info.output_height) {
     JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
     jpeg_read_scanlines(&info, &row, 1);

@@ -12,7 +12,8 @@
 #include "app/text_codec.h"
 #include "ui/run_handler.h"
 
-MainWindow::MainWindow(Tournament& t, Platform& p, QWidget* parent) : QMainWindow(parent), p_(p), form_(t, p) {
+MainWindow::MainWindow(Tournament& t, Platform& p, QWidget* parent)
+    : QMainWindow(parent), p_(p), form_(t, p) {
   setWindowIcon(QIcon(":/images/tallivar.png"));
   setMinimumSize(640, 400);
   resize(800, 560);

@@ -61,16 +61,25 @@ void ModelDialog::Build() {
 
 QWidget* ModelDialog::BuildItem(const FormItem& item, Binding& b) {
   switch (item.kind) {
-    case FormItem::Kind::Edit: return BindEdit(item, b);
-    case FormItem::Kind::ListBox: return BindList(item, b);
-    case FormItem::Kind::CheckBox: return BindCheck(item, b);
-    case FormItem::Kind::RadioGroup: return BindRadio(item, b);
-    case FormItem::Kind::CheckListBox: return BindCheckList(item, b);
-    case FormItem::Kind::Grid: return BindGrid(item, b);
-    case FormItem::Kind::Memo: return BindMemo(item, b);
-    case FormItem::Kind::Button: return BindButton(item, b);
+    case FormItem::Kind::Edit:
+      return BindEdit(item, b);
+    case FormItem::Kind::ListBox:
+      return BindList(item, b);
+    case FormItem::Kind::CheckBox:
+      return BindCheck(item, b);
+    case FormItem::Kind::RadioGroup:
+      return BindRadio(item, b);
+    case FormItem::Kind::CheckListBox:
+      return BindCheckList(item, b);
+    case FormItem::Kind::Grid:
+      return BindGrid(item, b);
+    case FormItem::Kind::Memo:
+      return BindMemo(item, b);
+    case FormItem::Kind::Button:
+      return BindButton(item, b);
     case FormItem::Kind::Label:
-    case FormItem::Kind::Column: break;
+    case FormItem::Kind::Column:
+      break;
   }
   return BindLabel(item, b);
 }

@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
-#include <algorithm>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/model_dialog.h"
 #include "app/text_codec.h"
@@ -63,16 +63,17 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
   w->verticalHeader()->setDefaultSectionSize(w->fontMetrics().height() + 6);
   int charWidth = w->fontMetrics().horizontalAdvance(QLatin1Char('0'));
   // A click into the title row or column keeps the cell the user was in.
-  connect(w, &QTableWidget::currentCellChanged, this, [this, &item, w, grid](int row, int col, int oldRow, int oldCol) {
-    if (refreshing_) return;
-    if (!InsideEditable(*grid, col, row)) {
-      refreshing_ = true;
-      w->setCurrentCell(oldRow, oldCol);
-      refreshing_ = false;
-      return;
-    }
-    Run(item.onSelect);
-  });
+  connect(w, &QTableWidget::currentCellChanged, this,
+          [this, &item, w, grid](int row, int col, int oldRow, int oldCol) {
+            if (refreshing_) return;
+            if (!InsideEditable(*grid, col, row)) {
+              refreshing_ = true;
+              w->setCurrentCell(oldRow, oldCol);
+              refreshing_ = false;
+              return;
+            }
+            Run(item.onSelect);
+          });
   b.refresh = [w, grid, charWidth] {
     EnsureItems(w, *grid);
     for (std::size_t c = 0; c < grid->colWidths.size() && static_cast<int>(c) < grid->colCount; ++c)
@@ -81,8 +82,10 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
     int width = 2 * w->frameWidth() + w->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < grid->colCount; ++c) width += w->columnWidth(c);
     w->setMinimumWidth(std::min(width, 1100));
-    w->setMinimumHeight(std::min(grid->rowCount, 16) * w->verticalHeader()->defaultSectionSize() + 2 * w->frameWidth());
-    if (InsideEditable(*grid, grid->col, grid->row) && (w->currentRow() != grid->row || w->currentColumn() != grid->col))
+    w->setMinimumHeight(std::min(grid->rowCount, 16) * w->verticalHeader()->defaultSectionSize() +
+                        2 * w->frameWidth());
+    if (InsideEditable(*grid, grid->col, grid->row) &&
+        (w->currentRow() != grid->row || w->currentColumn() != grid->col))
       w->setCurrentCell(grid->row, grid->col);
   };
   b.collect = [w, grid] {
@@ -118,18 +121,38 @@ bool ModelDialog::GridKey(const Binding& b, int key, const QString& text) {
     if (item.onKey) Run([&item, code] { item.onKey(code); });
   };
   switch (key) {
-    case Qt::Key_Left: MoveGridCell(b, -1, 0, false); return true;
-    case Qt::Key_Right: MoveGridCell(b, 1, 0, false); return true;
-    case Qt::Key_Up: MoveGridCell(b, 0, -1, false); return true;
-    case Qt::Key_Down: MoveGridCell(b, 0, 1, false); return true;
-    case Qt::Key_Tab: MoveGridCell(b, 1, 0, true); return true;
-    case Qt::Key_Backtab: MoveGridCell(b, -1, 0, true); return true;
+    case Qt::Key_Left:
+      MoveGridCell(b, -1, 0, false);
+      return true;
+    case Qt::Key_Right:
+      MoveGridCell(b, 1, 0, false);
+      return true;
+    case Qt::Key_Up:
+      MoveGridCell(b, 0, -1, false);
+      return true;
+    case Qt::Key_Down:
+      MoveGridCell(b, 0, 1, false);
+      return true;
+    case Qt::Key_Tab:
+      MoveGridCell(b, 1, 0, true);
+      return true;
+    case Qt::Key_Backtab:
+      MoveGridCell(b, -1, 0, true);
+      return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter: send(keys::Enter); return true;
-    case Qt::Key_Backspace: send(keys::Backspace); return true;
-    case Qt::Key_Delete: send(keys::Delete); return true;
-    case Qt::Key_Escape: return false;
-    default: break;
+    case Qt::Key_Enter:
+      send(keys::Enter);
+      return true;
+    case Qt::Key_Backspace:
+      send(keys::Backspace);
+      return true;
+    case Qt::Key_Delete:
+      send(keys::Delete);
+      return true;
+    case Qt::Key_Escape:
+      return false;
+    default:
+      break;
   }
   if (text.isEmpty() || text.at(0) < QChar(' ')) return false;
   for (char c : FromQt(text)) send(static_cast<unsigned char>(c));

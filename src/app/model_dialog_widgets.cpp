@@ -91,7 +91,8 @@ QWidget* ModelDialog::BindList(const FormItem& item, Binding& b) {
       w->clear();
       w->addItems(items);
       // Wide enough for the longest item, within reason.
-      int widest = w->sizeHintForColumn(0) + w->verticalScrollBar()->sizeHint().width() + 2 * w->frameWidth() + 4;
+      int widest =
+          w->sizeHintForColumn(0) + w->verticalScrollBar()->sizeHint().width() + 2 * w->frameWidth() + 4;
       w->setMinimumWidth(std::min(widest, 640));
     }
     if (w->currentRow() != list->itemIndex) w->setCurrentRow(list->itemIndex);
@@ -176,7 +177,8 @@ QWidget* ModelDialog::BindCheckList(const FormItem& item, Binding& b) {
   };
   b.collect = [w, checks] {
     checks->checked.assign(static_cast<std::size_t>(w->count()), false);
-    for (int i = 0; i < w->count(); ++i) checks->checked[static_cast<std::size_t>(i)] = w->item(i)->checkState() == Qt::Checked;
+    for (int i = 0; i < w->count(); ++i)
+      checks->checked[static_cast<std::size_t>(i)] = w->item(i)->checkState() == Qt::Checked;
     checks->itemIndex = w->currentRow();
   };
   return w;
@@ -221,6 +223,7 @@ QWidget* ModelDialog::BindButton(const FormItem& item, Binding& b) {
 QWidget* ModelDialog::BindLabel(const FormItem& item, Binding& b) {
   auto* w = new QLabel(ToQt(item.caption));
   w->setWordWrap(true);
-  if (auto* label = static_cast<Label*>(item.control)) b.refresh = [w, label] { w->setText(ToQt(label->caption)); };
+  if (auto* label = static_cast<Label*>(item.control))
+    b.refresh = [w, label] { w->setText(ToQt(label->caption)); };
   return w;
 }

@@ -32,7 +32,8 @@ bool QtPrinter::BeginDoc(std::string_view title) {
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setOutputFileName(pdfFile);
   } else {
-    QMessageBox ask(QMessageBox::Question, "Print", "Print \"" + ToQt(title) + "\"", QMessageBox::NoButton, parent);
+    QMessageBox ask(QMessageBox::Question, "Print", "Print \"" + ToQt(title) + "\"", QMessageBox::NoButton,
+                    parent);
     auto* print = ask.addButton("&Print...", QMessageBox::AcceptRole);
     auto* preview = ask.addButton("Print Pre&view...", QMessageBox::ActionRole);
     ask.addButton(QMessageBox::Cancel);
@@ -80,7 +81,9 @@ void QtPrinter::Render(QPainter& painter) {
   };
   for (const Op& op : ops_) {
     switch (op.kind) {
-      case Op::Font: painter.setFont(QFont(op.font, &printer_)); break;
+      case Op::Font:
+        painter.setFont(QFont(op.font, &printer_));
+        break;
       case Op::StreamLine: {
         QFontMetrics fm(painter.font(), &printer_);
         // A line that would run off the page starts the next one rather than being lost.
@@ -89,15 +92,21 @@ void QtPrinter::Render(QPainter& painter) {
         streamY += fm.lineSpacing();
         break;
       }
-      case Op::Text: painter.drawText(op.x, op.y + QFontMetrics(painter.font(), &printer_).ascent(), op.text); break;
-      case Op::DrawLine: painter.drawLine(op.x, op.y, op.x2, op.y2); break;
+      case Op::Text:
+        painter.drawText(op.x, op.y + QFontMetrics(painter.font(), &printer_).ascent(), op.text);
+        break;
+      case Op::DrawLine:
+        painter.drawLine(op.x, op.y, op.x2, op.y2);
+        break;
       case Op::Bitmap: {
         QImage image(":/images/" + op.text + ".png");
         if (image.isNull()) image.load(":/images/" + op.text + ".jpg");
         painter.drawImage(QRect(op.x, op.y, op.x2, op.y2), image);
         break;
       }
-      case Op::Page: newPage(); break;
+      case Op::Page:
+        newPage();
+        break;
     }
   }
 }
@@ -111,7 +120,9 @@ void QtPrinter::SetFont(std::string_view name, int pointSize, bool bold) {
   if (inDocument_) ops_.push_back({Op::Font, 0, 0, 0, 0, {}, font_});
 }
 
-void QtPrinter::WriteLine(std::string_view line) { ops_.push_back({Op::StreamLine, 0, 0, 0, 0, ToQt(line), {}}); }
+void QtPrinter::WriteLine(std::string_view line) {
+  ops_.push_back({Op::StreamLine, 0, 0, 0, 0, ToQt(line), {}});
+}
 void QtPrinter::FormFeed() { ops_.push_back({Op::Page, 0, 0, 0, 0, {}, {}}); }
 void QtPrinter::NewPage() { ops_.push_back({Op::Page, 0, 0, 0, 0, {}, {}}); }
 
@@ -123,8 +134,12 @@ int QtPrinter::TextWidth(std::string_view text) {
   return QFontMetrics(font_, &printer_).horizontalAdvance(ToQt(text));
 }
 
-void QtPrinter::TextOut(int x, int y, std::string_view text) { ops_.push_back({Op::Text, x, y, 0, 0, ToQt(text), {}}); }
-void QtPrinter::Line(int x1, int y1, int x2, int y2) { ops_.push_back({Op::DrawLine, x1, y1, x2, y2, {}, {}}); }
+void QtPrinter::TextOut(int x, int y, std::string_view text) {
+  ops_.push_back({Op::Text, x, y, 0, 0, ToQt(text), {}});
+}
+void QtPrinter::Line(int x1, int y1, int x2, int y2) {
+  ops_.push_back({Op::DrawLine, x1, y1, x2, y2, {}, {}});
+}
 void QtPrinter::StretchBitmap(int x, int y, int width, int height, std::string_view resource) {
   ops_.push_back({Op::Bitmap, x, y, width, height, ToQt(resource), {}});
 }

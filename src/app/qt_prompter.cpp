@@ -8,10 +8,14 @@ namespace {
 
 QMessageBox::StandardButtons ButtonsOf(Buttons b) {
   switch (b) {
-    case Buttons::Ok: return QMessageBox::Ok;
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok:
+      return QMessageBox::Ok;
+    case Buttons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
@@ -19,9 +23,12 @@ QMessageBox::StandardButtons ButtonsOf(Buttons b) {
 // What closing the box without choosing (Escape, the title bar) answers.
 Answer Dismissed(Buttons b) {
   switch (b) {
-    case Buttons::Ok: return Answer::Ok;
-    case Buttons::YesNo: return Answer::No;
-    default: return Answer::Cancel;
+    case Buttons::Ok:
+      return Answer::Ok;
+    case Buttons::YesNo:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 
@@ -31,10 +38,15 @@ Answer QtPrompter::Ask(std::string_view text, std::string_view title, Buttons bu
   QMessageBox box(buttons == Buttons::Ok ? QMessageBox::Information : QMessageBox::Warning, ToQt(title),
                   ToQt(text), ButtonsOf(buttons), parent);
   switch (box.exec()) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Dismissed(buttons);
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Dismissed(buttons);
   }
 }

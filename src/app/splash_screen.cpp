@@ -2,16 +2,17 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/jpeg_image.h"
 
 TSplashScreen::TSplashScreen(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), timer_(new QTimer(this)) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      timer_(new QTimer(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAutoFillBackground(true);
   setWindowTitle("Welcome to Tallivar");
@@ -29,7 +30,8 @@ TSplashScreen::TSplashScreen(QWidget* parent)
   caption->setFont(font);
   layout->addWidget(caption);
   adjustSize();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
   timer_->setSingleShot(true);
   timer_->setInterval(kShowMs);
   // The tick stops the timer and releases the splash screen.

@@ -9,9 +9,11 @@
 
 namespace {
 
-const FileDialogSpec kOpenDialog{"Open Event", "Tallivar Event Data (*.dat)|*.dat|All files (*.*)|*.*", "dat", ""};
+const FileDialogSpec kOpenDialog{"Open Event", "Tallivar Event Data (*.dat)|*.dat|All files (*.*)|*.*", "dat",
+                                 ""};
 const FileDialogSpec kSaveDialog{"Save Event", "Tallivar Event Data (*.dat)|*.dat", "dat", ""};
-const FileDialogSpec kSaveDialogTxt{"Export to Textfile", "Tallivar textfile results (*.txt)|*.txt", "txt", ""};
+const FileDialogSpec kSaveDialogTxt{"Export to Textfile", "Tallivar textfile results (*.txt)|*.txt", "txt",
+                                    ""};
 const FileDialogSpec kSaveDialogCsv{"Export to CSV File", "Tallivar Export File (*.csv)|*.csv", "csv", ""};
 
 // Runs a hook that may not be wired yet; its menu command is disabled then, so nothing is lost.
@@ -23,11 +25,16 @@ void Call(const std::function<void()>& hook) {
 
 std::string RulesPanelText(int rulesMode) {
   switch (rulesMode) {
-    case 0: return "ZETL Rules";
-    case 1: return "AWSA Rules";
-    case 2: return "IWWF Rules";
-    case 3: return "Adapted Rules";
-    default: return "";
+    case 0:
+      return "ZETL Rules";
+    case 1:
+      return "AWSA Rules";
+    case 2:
+      return "IWWF Rules";
+    case 3:
+      return "Adapted Rules";
+    default:
+      return "";
   }
 }
 
@@ -99,14 +106,18 @@ void TForm1::Exit1Click() {
         SaveWithDialog();
       }
       break;
-    case Answer::No: exitRequested_ = true; break;
-    default: break;
+    case Answer::No:
+      exitRequested_ = true;
+      break;
+    default:
+      break;
   }
 }
 
 bool TForm1::FormClose() {
   if (!t_.Unsaved || exitRequested_) return true;
-  if (p_.prompt.Ask("You have unsaved data! Save now?", "Warning", Buttons::YesNo) != Answer::Yes) return true;
+  if (p_.prompt.Ask("You have unsaved data! Save now?", "Warning", Buttons::YesNo) != Answer::Yes)
+    return true;
   // A save that failed keeps the window open, so the data the user wanted kept is not lost.
   if (Named() && !t_.EventFile.empty()) return SaveWithExports();
   return SaveWithDialog();
@@ -159,14 +170,16 @@ void TForm1::ImportEntries1Click() { Call(hooks.showImport); }
 void TForm1::ListEntries1Click() { Call(hooks.showEntryLists); }
 
 void TForm1::ClearAllEntries1Click() {
-  if (p_.prompt.Ask("Are you sure you want to delete all skiers ?!", "Warning!", Buttons::OkCancel) != Answer::Ok)
+  if (p_.prompt.Ask("Are you sure you want to delete all skiers ?!", "Warning!", Buttons::OkCancel) !=
+      Answer::Ok)
     return;
   DeleteAllSkiers(t_);
   StatusBar1.panels[0] = "Untitled";
 }
 
 void TForm1::ClearAllScores1Click() {
-  if (p_.prompt.Ask("Delete all score data, keep skier names!", "Warning!", Buttons::OkCancel) != Answer::Ok) return;
+  if (p_.prompt.Ask("Delete all score data, keep skier names!", "Warning!", Buttons::OkCancel) != Answer::Ok)
+    return;
   ClearAllScores(t_);
 }
 
@@ -213,9 +226,15 @@ void TForm1::ExporttoCSVFile1Click() {
   if (!path) return;
   t_.CsvExportFile = *path;
   switch (t_.RulesMode()) {
-    case 1: p_.prompt.Show("Saving results to \".pdf\" file.."); break;
-    case 2: p_.prompt.Show("Saving results to \".txt\" file.."); break;
-    default: p_.prompt.Show("Saving results to \".csv\" file.."); break;
+    case 1:
+      p_.prompt.Show("Saving results to \".pdf\" file..");
+      break;
+    case 2:
+      p_.prompt.Show("Saving results to \".txt\" file..");
+      break;
+    default:
+      p_.prompt.Show("Saving results to \".csv\" file..");
+      break;
   }
   Call(hooks.runCsvExport);
 }

@@ -26,25 +26,25 @@ struct Menu {
 // The dialogs and exports that other parts of the program provide. Each is wired with one line by
 // whoever builds the program; a command whose hook is empty is shown disabled.
 struct TForm1Hooks {
-  std::function<void()> showTourInfo;          // New: TfrmTourInfo
-  std::function<void()> showPreferences;       // TfrmPreferences
-  std::function<void()> showEntryList;         // Skier Entry: TfrmEntryList
-  std::function<void()> showImport;            // TfrmImport
-  std::function<void()> showEntryLists;        // List Entries: TfrmEntryLists
-  std::function<void()> showTeamList;          // TfrmTeamList
-  std::function<void()> showSeedOptions;       // TfrmSeedOpt
-  std::function<void()> showScoreFormOptions;  // TScoreFormOptions
-  std::function<void()> showStartList;         // TfrmStartList
-  std::function<void()> showSchedule;          // TfrmSched
-  std::function<void()> showResultList;        // Input Results: TfrmResultList
+  std::function<void()> showTourInfo;              // New: TfrmTourInfo
+  std::function<void()> showPreferences;           // TfrmPreferences
+  std::function<void()> showEntryList;             // Skier Entry: TfrmEntryList
+  std::function<void()> showImport;                // TfrmImport
+  std::function<void()> showEntryLists;            // List Entries: TfrmEntryLists
+  std::function<void()> showTeamList;              // TfrmTeamList
+  std::function<void()> showSeedOptions;           // TfrmSeedOpt
+  std::function<void()> showScoreFormOptions;      // TScoreFormOptions
+  std::function<void()> showStartList;             // TfrmStartList
+  std::function<void()> showSchedule;              // TfrmSched
+  std::function<void()> showResultList;            // Input Results: TfrmResultList
   std::function<void(char event)> showQuickEntry;  // TBasicSlalomForm, TfrmBasicTrick, TfrmBasicJump
-  std::function<void()> showResultView;        // TfrmRsltView
-  std::function<void()> showTeamResults;       // TfrmTeamRslt
-  std::function<void()> showResultPrint;       // TfrmRsltPrint
-  std::function<void()> showSetupInfo;         // TfrmSetupInfo
-  std::function<void()> showAbout;             // TAboutBox
-  std::function<void()> runTextExport;         // writes t.TxtExportFile
-  std::function<void()> runCsvExport;          // writes t.CsvExportFile
+  std::function<void()> showResultView;            // TfrmRsltView
+  std::function<void()> showTeamResults;           // TfrmTeamRslt
+  std::function<void()> showResultPrint;           // TfrmRsltPrint
+  std::function<void()> showSetupInfo;             // TfrmSetupInfo
+  std::function<void()> showAbout;                 // TAboutBox
+  std::function<void()> runTextExport;             // writes t.TxtExportFile
+  std::function<void()> runCsvExport;              // writes t.CsvExportFile
 };
 
 inline constexpr const char* kUntitled = "untitled.dat";

@@ -14,7 +14,8 @@ TfrmHelp::TfrmHelp(int topic) : DialogModel("Tallivar Help") {
 
 void TfrmHelp::Describe(FormLayout& form) {
   form.AddMemo("", Memo1, 110, 26);
-  form.AddButton(btnClose, [this] { btnCloseClick(); }, true, true);
+  form.AddButton(
+      btnClose, [this] { btnCloseClick(); }, true, true);
 }
 
 void TfrmHelp::btnCloseClick() { Close(); }

@@ -5,11 +5,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <string>
@@ -47,12 +47,20 @@ class SampleModel : public DialogModel {
   void Describe(FormLayout& form) override {
     form.AddEdit("Pass:", pass, [this] { log.push_back("exit " + pass.text); });
     form.AddList("Names:", names, [this] { log.push_back("pick " + std::to_string(names.itemIndex)); });
-    form.AddGrid("", grid, [this](int key) { Key(key); },
-                 [this] { log.push_back("cell " + std::to_string(grid.col) + "," + std::to_string(grid.row)); });
+    form.AddGrid(
+        "", grid, [this](int key) { Key(key); },
+        [this] { log.push_back("cell " + std::to_string(grid.col) + "," + std::to_string(grid.row)); });
     form.NewColumn();
     form.AddMemo("", notes, 20, 3);
-    form.AddButton(ok, [this] { Ok(); }, true);
-    form.AddButton(cancel, [this] { log.push_back("cancel"); Close(); }, false, true);
+    form.AddButton(
+        ok, [this] { Ok(); }, true);
+    form.AddButton(
+        cancel,
+        [this] {
+          log.push_back("cancel");
+          Close();
+        },
+        false, true);
   }
   bool FormCloseQuery() override {
     log.push_back("query");
@@ -174,8 +182,8 @@ TEST_F(ModelDialogTest, GridKeysGoToTheModelAndArrowsMoveTheCell) {
   QTest::keyClick(grid, Qt::Key_Up);  // the title row cannot be entered
   QTest::keyClick(grid, Qt::Key_Return);
   // The edit had the focus first, so going to the grid was an exit from it.
-  EXPECT_EQ(model.log, (std::vector<std::string>{"exit ", "key 97", "key 98", "key 8", "cell 1,2", "cell 2,2", "cell 1,3",
-                                                 "cell 1,2", "cell 1,1", "key 13"}));
+  EXPECT_EQ(model.log, (std::vector<std::string>{"exit ", "key 97", "key 98", "key 8", "cell 1,2", "cell 2,2",
+                                                 "cell 1,3", "cell 1,2", "cell 1,1", "key 13"}));
   EXPECT_TRUE(view.isVisible());  // Enter went to the grid, not to the default button
 }
 

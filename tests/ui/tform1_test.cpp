@@ -90,12 +90,13 @@ TEST_F(MainFormTest, MenusHaveTheirCaptionsSeparatorsAndShortcuts) {
   for (const auto& i : m[2].items) event.push_back(i.caption);
   for (const auto& i : m[3].items) results.push_back(i.caption);
   for (const auto& i : m[4].items) help.push_back(i.caption);
-  EXPECT_EQ(entry, (std::vector<std::string>{"&Skier Entry", "Import Entries", "&List Entries...", "&Clear All Entries",
-                                             "Clear &All Scores", "&Team Names"}));
+  EXPECT_EQ(entry, (std::vector<std::string>{"&Skier Entry", "Import Entries", "&List Entries...",
+                                             "&Clear All Entries", "Clear &All Scores", "&Team Names"}));
   EXPECT_EQ(event, (std::vector<std::string>{"&Seeding", "&Judging/Scoring Sheets ...", "Starting Lists ...",
                                              "&Event Schedule"}));
-  EXPECT_EQ(results, (std::vector<std::string>{"&Input Results", "&View Results", "&Team Results",
-                                               "Export to &Textfile", "Export to &CSV File", "&Print Results ..."}));
+  EXPECT_EQ(results,
+            (std::vector<std::string>{"&Input Results", "&View Results", "&Team Results",
+                                      "Export to &Textfile", "Export to &CSV File", "&Print Results ..."}));
   EXPECT_EQ(help, (std::vector<std::string>{"&User Guide", "&Show Setup", "&About..."}));
   EXPECT_EQ(Find("Open1")->shortcut, "Ctrl+O");
   EXPECT_EQ(Find("Save1")->shortcut, "Ctrl+S");
@@ -340,8 +341,9 @@ TEST_F(MainFormTest, ExportToTextfile) {
 }
 
 TEST_F(MainFormTest, ExportToCsvAnnouncesTheFileOfTheRuleSet) {
-  const std::vector<std::string> expected = {"Saving results to \".csv\" file..", "Saving results to \".pdf\" file..",
-                                             "Saving results to \".txt\" file..", "Saving results to \".csv\" file.."};
+  const std::vector<std::string> expected = {
+      "Saving results to \".csv\" file..", "Saving results to \".pdf\" file..",
+      "Saving results to \".txt\" file..", "Saving results to \".csv\" file.."};
   for (int mode = 0; mode < 4; ++mode) {
     t.settings.RulesMode = mode;
     tp.files.Then(Path("Out.csv"));
@@ -417,7 +419,8 @@ TEST(HelpWindow, ShowsATopicInAReadOnlyMemoAndCloses) {
 
 TEST(HelpWindow, EveryTopicTheDialogsNameHasItsOwnText) {
   // The numbers the dialogs' Help buttons and the main menu use.
-  for (int topic : {1, 5, 6, 20, 21, 22, 40, 41, 43, 44, 48, 401, 411, 412}) EXPECT_TRUE(HasHelpTopic(topic)) << topic;
+  for (int topic : {1, 5, 6, 20, 21, 22, 40, 41, 43, 44, 48, 401, 411, 412})
+    EXPECT_TRUE(HasHelpTopic(topic)) << topic;
   std::vector<int> seen;
   for (const auto& topic : HelpTopics()) {
     EXPECT_EQ(std::count(seen.begin(), seen.end(), topic.number), 0) << "topic " << topic.number << " twice";
