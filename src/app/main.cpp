@@ -11,6 +11,7 @@
 #include "app/resources.h"
 #include "app/splash_screen.h"
 #include "app/startup.h"
+#include "ui/program_dialogs.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   // SettingsDir stays ".": the settings file lives in the working directory.
   MainWindow window(tournament, desktop.platform);
   desktop.SetParent(&window);
+  WireProgramDialogs(window.form(), tournament, desktop.platform);
   ReadStartupSettings(tournament, desktop.platform, window);
   window.show();
   splash->raise();
