@@ -21,16 +21,16 @@ QString QtFilter(const std::string& filter) {
   return out.join(";;");
 }
 
-std::optional<std::string> QtFileDialogs::Open(const FileDialogSpec& spec) { return Run(spec, false); }
-std::optional<std::string> QtFileDialogs::Save(const FileDialogSpec& spec) { return Run(spec, true); }
+std::optional<std::string> QtFileDialogs::Open(const FileDialogSpec& request) { return Run(request, false); }
+std::optional<std::string> QtFileDialogs::Save(const FileDialogSpec& request) { return Run(request, true); }
 
-std::optional<std::string> QtFileDialogs::Run(const FileDialogSpec& spec, bool save) {
-  QFileDialog dialog(parent, ToQt(spec.title));
-  dialog.setNameFilter(QtFilter(spec.filter));
+std::optional<std::string> QtFileDialogs::Run(const FileDialogSpec& request, bool save) {
+  QFileDialog dialog(parent, ToQt(request.title));
+  dialog.setNameFilter(QtFilter(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setDefaultSuffix(ToQt(spec.defaultExt));
-  if (!spec.presetName.empty()) dialog.selectFile(QFile::decodeName(spec.presetName.c_str()));
+  dialog.setDefaultSuffix(ToQt(request.defaultExt));
+  if (!request.presetName.empty()) dialog.selectFile(QFile::decodeName(request.presetName.c_str()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   // Paths go to the file system as the system spells them, not as report text.
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();

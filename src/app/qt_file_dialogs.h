@@ -11,10 +11,10 @@ QString QtFilter(const std::string& filter);
 
 class QtFileDialogs : public FileDialogs {
  public:
-  std::optional<std::string> Open(const FileDialogSpec& spec) override;
-  std::optional<std::string> Save(const FileDialogSpec& spec) override;
+  std::optional<std::string> Open(const FileDialogSpec& request) override;
+  std::optional<std::string> Save(const FileDialogSpec& request) override;
   QPointer<QWidget> parent;
 
  private:
-  std::optional<std::string> Run(const FileDialogSpec& spec, bool save);
+  std::optional<std::string> Run(const FileDialogSpec& request, bool save);
 };

@@ -15,6 +15,6 @@ class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
   // The chosen path, or nothing when the user cancelled.
-  virtual std::optional<std::string> Open(const FileDialogSpec& spec) = 0;
-  virtual std::optional<std::string> Save(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> Open(const FileDialogSpec& request) = 0;
+  virtual std::optional<std::string> Save(const FileDialogSpec& request) = 0;
 };

@@ -77,10 +77,10 @@ void TForm1::Save1Click() {
 }
 
 void TForm1::SaveAs1Click() {
-  FileDialogSpec spec = kSaveDialog;
+  FileDialogSpec request = kSaveDialog;
   std::string oldName = t_.EventFile.str();
-  spec.presetName = oldName;
-  auto path = p_.files.Save(spec);
+  request.presetName = oldName;
+  auto path = p_.files.Save(request);
   if (!path) return;
   if (!SaveUnder(*path)) return;
   CopyTrickFile(t_, p_, oldName, t_.EventBase.str() + ".trk");

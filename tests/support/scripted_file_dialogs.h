@@ -18,19 +18,19 @@ class ScriptedFileDialogs : public FileDialogs {
     answers.push_back(std::move(a));
     return *this;
   }
-  std::optional<std::string> Open(const FileDialogSpec& spec) override {
-    opened.push_back(spec);
-    return Next(spec);
+  std::optional<std::string> Open(const FileDialogSpec& request) override {
+    opened.push_back(request);
+    return Next(request);
   }
-  std::optional<std::string> Save(const FileDialogSpec& spec) override {
-    saved.push_back(spec);
-    return Next(spec);
+  std::optional<std::string> Save(const FileDialogSpec& request) override {
+    saved.push_back(request);
+    return Next(request);
   }
 
  private:
-  std::optional<std::string> Next(const FileDialogSpec& spec) {
+  std::optional<std::string> Next(const FileDialogSpec& request) {
     if (answers.empty()) {
-      ADD_FAILURE() << "unexpected file dialog: " << spec.filter;
+      ADD_FAILURE() << "unexpected file dialog: " << request.filter;
       return std::nullopt;
     }
     auto a = answers.front();
