@@ -65,6 +65,7 @@ struct ScorerFlow : ::testing::Test {
 }  // namespace
 
 TEST_F(ScorerFlow, TournamentSetupFromTheMenuReachesTheStatusBarAndTheFile) {
+  t.EventBase = dir.file("Open");  // the setup's audit line goes beside the event, not into this folder
   host.Expect<TfrmTourInfo>([](TfrmTourInfo& m, ModelDialog& view) {
     TypeText(view, &m.edtName, "Lakeside Open");
     ChooseRadio(view, &m.RadioGroup2, "IWWF Scoring");
