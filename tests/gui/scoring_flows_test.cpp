@@ -37,6 +37,7 @@ struct ScorerFlow : ::testing::Test {
 
   ScorerFlow() {
     t.SettingsDir = dir.path();
+    t.EventBase = dir.file("Lake");  // audit lines go beside the event, not into the working folder
     WireProgramDialogs(window.form(), t, platform);
     window.show();
   }
@@ -65,7 +66,6 @@ struct ScorerFlow : ::testing::Test {
 }  // namespace
 
 TEST_F(ScorerFlow, TournamentSetupFromTheMenuReachesTheStatusBarAndTheFile) {
-  t.EventBase = dir.file("Open");  // the setup's audit line goes beside the event, not into this folder
   host.Expect<TfrmTourInfo>([](TfrmTourInfo& m, ModelDialog& view) {
     TypeText(view, &m.edtName, "Lakeside Open");
     ChooseRadio(view, &m.RadioGroup2, "IWWF Scoring");
