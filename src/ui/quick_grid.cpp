@@ -1,5 +1,7 @@
 #include "ui/quick_grid.h"
 
+#include <algorithm>
+
 #include "core/skier_ops.h"
 #include "core/text.h"
 #include "results/overall.h"
@@ -26,7 +28,8 @@ QuickGrid::QuickGrid(std::string caption, Tournament& t, Platform& p, std::vecto
   btnSave.caption = std::move(saveCaption);
   grid.Resize(static_cast<int>(titles_.size()), kQuickGridRows + 1);
   grid.fixedRows = 1;
-  grid.colWidths.assign(titles_.size(), 8);
+  // Every title readable in full; the names get room for a whole surname.
+  for (const auto& title : titles_) grid.colWidths.push_back(std::max(8, static_cast<int>(title.size()) + 2));
   grid.colWidths[0] = 16;
   grid.colWidths[1] = 16;
 }
