@@ -2,7 +2,9 @@
 // tournament, importing entries, and entering slalom, grid and trick results.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QListWidget>
+#include <QTest>
 #include <QTableWidget>
 #include <fstream>
 #include <sstream>
@@ -19,6 +21,7 @@
 #include "ui/tfrm_entry_list.h"
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_result_list.h"
+#include "ui/tfrm_jump_rslt.h"
 #include "ui/tfrm_slal_rslt.h"
 #include "ui/tfrm_tour_info.h"
 #include "ui/tfrm_trick_pass.h"
@@ -137,6 +140,78 @@ TEST_F(ScorerFlow, SlalomResultThroughTheResultListPlacesTheSkier) {
   EXPECT_DOUBLE_EQ(first.OverallScore, 1900);
   EXPECT_EQ(first.OverallPlace, 1);
   EXPECT_TRUE(t.Unsaved);
+}
+
+// Keys go wherever the focus is, as at the keyboard.
+void Keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+void Key(Qt::Key key, int times = 1) {
+  for (int i = 0; i < times; ++i) QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+TEST_F(ScorerFlow, SlalomResultFromTheKeyboardAlone) {
+  t.info.ClassDigit = '3';
+  t.CurDivision = 54;
+  TSkier& s = Slalomer("FIRST", 54);
+  s.SlalomSpeed[1] = 49;
+  s.SlalomRope[1] = 18.25;
+  host.Expect<TfrmResultList>([&](TfrmResultList& m, ModelDialog& view) {
+    ChooseRow(view, &m.lbResult, Row(view, &m.lbResult, 0));
+    Click(view, &m.btnEdit);
+    Click(view, &m.btnClose);
+  });
+  host.Expect<TfrmSlalRslt>([](TfrmSlalRslt&, ModelDialog& view) {
+    QApplication::setActiveWindow(&view);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    Keys("2.5");
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Up, 3);  // 49 -> 58 km/h
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Down, 4);  // 18.25 -> 12.00 m
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(view.isVisible());
+  });
+  ASSERT_TRUE(window.Trigger("InputResults1"));
+  EXPECT_TRUE(host.done());
+  EXPECT_EQ(t.skiers.first()->SlalomSpeed[1], 58);
+  EXPECT_EQ(t.skiers.first()->SlalomRope[1], 12);
+  EXPECT_EQ(t.skiers.first()->SlalomScore[1], 44.5);
+}
+
+TEST_F(ScorerFlow, JumpResultFromTheKeyboardAlone) {
+  t.info.ClassDigit = '3';
+  t.CurDivision = 16;
+  t.CurEvent = 'J';
+  AddSkier(t, platform, "HOPPER", "Jo", 16, "J");
+  host.Expect<TfrmResultList>([&](TfrmResultList& m, ModelDialog& view) {
+    ChooseRow(view, &m.lbResult, Row(view, &m.lbResult, 0));
+    Click(view, &m.btnEdit);
+    EXPECT_TRUE(Row(view, &m.lbScores, 0).contains("40"));
+    Click(view, &m.btnClose);
+  });
+  host.Expect<TfrmJumpRslt>([](TfrmJumpRslt&, ModelDialog& view) {
+    QApplication::setActiveWindow(&view);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    Keys("38.5");
+    Key(Qt::Key_Tab);
+    Keys("f");
+    Key(Qt::Key_Tab);
+    Keys("40");
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Down);  // ramp 0.235 -> 0.255
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Up);  // speed 45 -> 48 km/h
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(view.isVisible());
+  });
+  ASSERT_TRUE(window.Trigger("InputResults1"));
+  EXPECT_TRUE(host.done());
+  const TSkier& s = *t.skiers.first();
+  EXPECT_EQ(s.JumpDistance[1][1], 38.5);
+  EXPECT_DOUBLE_EQ(s.JumpDistance[2][1], 0.02);
+  EXPECT_EQ(s.JumpDistance[3][1], 40);
+  EXPECT_EQ(s.JumpRamp[1], 0.255);
+  EXPECT_EQ(s.JumpSpeed[1], 48);
+  EXPECT_EQ(s.JumpPlace, 1);
 }
 
 TEST_F(ScorerFlow, SlalomRoundTypedIntoTheGrid) {
