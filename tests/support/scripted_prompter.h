@@ -20,7 +20,6 @@ class ScriptedPrompter : public Prompter {
   std::vector<ShownMessage> shown;
   std::deque<Answer> answers;
 
-  void Answer_(Answer a) { answers.push_back(a); }
   ScriptedPrompter& Then(Answer a) {
     answers.push_back(a);
     return *this;
