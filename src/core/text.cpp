@@ -139,3 +139,14 @@ std::string Columns(std::string_view line, int from, int to) {
   std::size_t count = static_cast<std::size_t>(to - from + 1);
   return std::string(line.substr(start, count));
 }
+
+std::vector<std::string> SplitAt(std::string_view text, char separator) {
+  std::vector<std::string> out(1);
+  for (char c : text) {
+    if (c == separator)
+      out.emplace_back();
+    else
+      out.back().push_back(c);
+  }
+  return out;
+}

@@ -2,6 +2,7 @@
 // Text and number helpers shared by every report, file and dialog.
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The text followed by spaces up to width; longer text is returned unchanged.
 std::string PadRight(std::string_view text, int width);
@@ -28,3 +29,5 @@ std::string LowerCase(std::string_view text);
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 // Characters from..to (1-based, inclusive) of a line, cut at its end, like a positional read.
 std::string Columns(std::string_view line, int from, int to);
+// The fields of a text between separators; a text without one is a single field.
+std::vector<std::string> SplitAt(std::string_view text, char separator);

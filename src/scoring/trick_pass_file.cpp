@@ -14,17 +14,6 @@ constexpr std::size_t kRecordSize = sizeof(TrickPassRecord);
 
 std::string Cut3(int v) { return std::to_string(v).substr(0, 3); }
 
-std::vector<std::string> SplitAtCommas(std::string_view s) {
-  std::vector<std::string> out(1);
-  for (char c : s) {
-    if (c == ',')
-      out.emplace_back();
-    else
-      out.back().push_back(c);
-  }
-  return out;
-}
-
 std::string FileNameOf(std::string_view path) {
   const std::size_t slash = path.find_last_of("/\\");
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
@@ -46,7 +35,7 @@ std::string TrickRowText(const TrickRow& row) {
 }
 
 TrickRow ParseTrickRowText(std::string_view text) {
-  auto f = SplitAtCommas(text);
+  auto f = SplitAt(text, ',');
   f.resize(std::max<std::size_t>(f.size(), 6));
   TrickRow row;
   row.skis = f[0].empty() ? "2" : f[0].substr(0, 1);

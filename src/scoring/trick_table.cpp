@@ -14,17 +14,6 @@ int DigitAt(std::string_view s, std::size_t i) {
   return s[i] - '0';
 }
 
-std::vector<std::string> SplitFields(std::string_view s) {
-  std::vector<std::string> out(1);
-  for (char c : s) {
-    if (c == ',')
-      out.emplace_back();
-    else
-      out.back().push_back(c);
-  }
-  return out;
-}
-
 }  // namespace
 
 bool IsReverse(const TrickRow& row) { return !row.code.empty() && row.code[0] == 'R'; }
@@ -43,7 +32,7 @@ TrickTableEntry ParseTrickEntry(std::string_view text) {
   if (comma == std::string::npos) return e;
   e.firstDigit = DigitAt(e.line, comma + 1);
   e.reverseDigit = DigitAt(e.line, comma + 3);
-  auto fields = SplitFields(e.line);
+  auto fields = SplitAt(e.line, ',');
   if (fields.size() > 3) e.trickNumber = ToIntegerOr(fields[3], 0);
   if (fields.size() > 4) e.points = ToIntegerOr(fields[4], 0);
   return e;

@@ -76,3 +76,9 @@ TEST(Text, ColumnsAreOneBasedAndCutAtTheEnd) {
   EXPECT_EQ(Columns("LastFile = ", 12, 100), "");
   EXPECT_EQ(Columns("abc", 5, 9), "");
 }
+
+TEST(Text, SplitKeepsEmptyFields) {
+  EXPECT_EQ(SplitAt("2S,1,,20", ','), (std::vector<std::string>{"2S", "1", "", "20"}));
+  EXPECT_EQ(SplitAt("", ','), (std::vector<std::string>{""}));
+  EXPECT_EQ(SplitAt("a,", ','), (std::vector<std::string>{"a", ""}));
+}
