@@ -1,0 +1,27 @@
+#include "ui/tfrm_team_rslt.h"
+
+#include "printing/team_standings.h"
+
+TfrmTeamRslt::TfrmTeamRslt(Tournament& t, Platform& p) : DialogModel("Team Scoring Results"), t_(t), p_(p) {
+  Memo1.fixedPitch = true;
+}
+
+void TfrmTeamRslt::Describe(FormLayout& form) {
+  form.AddLabel(lblHeading);
+  form.AddMemo("", Memo1, 60, 20);
+  form.AddButton(btnPrint, [this] { btnPrintClick(); });
+  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+}
+
+void TfrmTeamRslt::FormShow() {
+  Memo1.lines.clear();
+  standings_ = ComputeTeamStandings(t_, p_.prompt);
+  Memo1.lines = TeamResultLines(standings_);
+}
+
+void TfrmTeamRslt::btnPrintClick() {
+  SortTeams(standings_.teams);
+  PrintTeamStandings(p_.printer, TeamStandingsLines(t_, standings_));
+}
+
+void TfrmTeamRslt::btnHelpClick() { p_.help.ShowTopic(kHelpTeamScoring); }
