@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "printing/result_reports.h"
+#include "printing/team_standings.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
   return Has(key) ? ToInteger(Get(key)) : fallback;
@@ -20,6 +21,9 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       {"official-results", "The complete official results", &OfficialResults, {}},
       {"event-summary", "Entries and best performances per division", &EventSummary, {}},
       {"results-view", "The results view of the current division", &ResultsViewReport, {}},
+      // Teams
+      {"team-standings", "Team standings with the skiers who scored for each team", &TeamStandingsReport, {}},
+      {"team-results", "The team results window: each team's total", &TeamResultsReport, {}},
   };
   // clang-format on
   return catalogue;

@@ -75,10 +75,19 @@ std::vector<std::string> TeamStandingsLines(const Tournament& t, const TeamStand
   return lines;
 }
 
-void PrintTeamStandings(Printer& printer, const std::vector<std::string>& lines) {
-  if (!printer.BeginDoc("Team Score Standings")) return;
-  printer.SetOrientation(Orientation::Portrait);
-  printer.SetFont("Courier", 10);
-  for (const auto& line : lines) printer.WriteLine(line);
-  printer.EndDoc();
+ReportDocument TeamStandingsDocument(const Tournament& t, const TeamStandings& standings) {
+  ReportDocument doc{"Team Score Standings", Orientation::Portrait, 10, {}, {}, {}};
+  doc.lines = TeamStandingsLines(t, standings);
+  return doc;
+}
+
+ReportDocument TeamStandingsReport(ReportContext& c) {
+  return TeamStandingsDocument(c.t, ComputeTeamStandings(c.t, c.p.prompt));
+}
+
+ReportDocument TeamResultsReport(ReportContext& c) {
+  ReportDocument doc{"Team Scoring Results", Orientation::Portrait, 10, {}, {}, {}};
+  doc.lines.push_back(kTeamResultHeading);
+  for (auto& line : TeamResultLines(ComputeTeamStandings(c.t, c.p.prompt))) doc.lines.push_back(line);
+  return doc;
 }

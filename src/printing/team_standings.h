@@ -1,13 +1,19 @@
 #pragma once
 // The printed team standings: per team its total and the skiers whose values counted in each
-// event, then the rules the standings were computed under.
+// event, then the rules the standings were computed under. Also the team results window's lines
+// as a report, so the command line can show them.
 #include <string>
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/printer.h"
+#include "printing/report_catalogue.h"
 #include "results/team_scoring.h"
 
 std::vector<std::string> TeamStandingsLines(const Tournament& t, const TeamStandings& standings);
-// Prints the lines in "Courier" 10, portrait; nothing when the user cancels.
-void PrintTeamStandings(Printer& printer, const std::vector<std::string>& lines);
+// The standings as a document: portrait, size 10, one stream without page breaks.
+ReportDocument TeamStandingsDocument(const Tournament& t, const TeamStandings& standings);
+
+// Catalogue builders: both compute the standings afresh, as the team results window does.
+ReportDocument TeamStandingsReport(ReportContext& c);
+// The column heading of the window, then its lines.
+ReportDocument TeamResultsReport(ReportContext& c);

@@ -21,7 +21,7 @@ void TfrmTeamRslt::FormShow() {
 
 void TfrmTeamRslt::btnPrintClick() {
   SortTeams(standings_.teams);
-  PrintTeamStandings(p_.printer, TeamStandingsLines(t_, standings_));
+  PrintReport(t_, p_, TeamStandingsDocument(t_, standings_));
 }
 
 void TfrmTeamRslt::btnHelpClick() { p_.help.ShowTopic(kHelpTeamScoring); }

@@ -52,9 +52,13 @@ TEST(TeamStandingsReport, Best3PageLineForLine) {
   std::vector<std::string> lines = TeamStandingsLines(t, st);
   EXPECT_EQ(lines, Expected("team_standings_best3.txt"));
 
-  PrintTeamStandings(tp.printer, lines);
-  ASSERT_EQ(tp.printer.documents.size(), 1u);
-  EXPECT_EQ(tp.printer.documents[0].font, "Courier");
-  EXPECT_EQ(tp.printer.documents[0].fontSize, 10);
-  EXPECT_EQ(tp.printer.documents[0].pages[0].lines, lines);
+  // The command line builds the same page, and the window's lines under their heading.
+  auto doc = BuildReport("team-standings", t, tp, {});
+  ASSERT_TRUE(doc);
+  EXPECT_EQ(doc->lines, lines);
+  auto memo = BuildReport("team-results", t, tp, {});
+  ASSERT_TRUE(memo);
+  EXPECT_EQ(memo->lines,
+            (std::vector<std::string>{kTeamResultHeading, "ON Ontario             3350.0",
+                                      "QC Quebec Water Ski Fed2500.0", "BC                        0.0"}));
 }
