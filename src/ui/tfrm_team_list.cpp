@@ -3,7 +3,10 @@
 #include "entries/team_table.h"
 
 TfrmTeamName::TfrmTeamName(Tournament& t, Platform& p, int slot)
-    : DialogModel("Team Name Entry"), t_(t), p_(p), slot_(slot) {}
+    : DialogModel("Team Name Entry"), t_(t), p_(p), slot_(slot) {
+  // The code comes from the skiers' entries; it is shown so the user sees whose name is typed.
+  edCode.readOnly = true;
+}
 
 void TfrmTeamName::Describe(FormLayout& form) {
   form.AddEdit("ID", edCode);
@@ -27,7 +30,7 @@ void TfrmTeamName::btnSaveClick() {
   Close();
 }
 
-void TfrmTeamName::btnHelpClick() { p_.help.ShowTopic(kHelpTeamNameList); }
+void TfrmTeamName::btnHelpClick() { p_.help.ShowTopic(kHelpTeamNames); }
 
 TfrmTeamList::TfrmTeamList(Tournament& t, Platform& p) : DialogModel("Team Names"), t_(t), p_(p) {
   lbxTeamCode.fixedPitch = true;
@@ -78,4 +81,4 @@ void TfrmTeamList::btnEditClick() {
   if (line < static_cast<int>(lbxTeamCode.items.size())) lbxTeamCode.itemIndex = lbxTeamName.itemIndex = line;
 }
 
-void TfrmTeamList::btnHelpClick() { p_.help.ShowTopic(kHelpTeamNameList); }
+void TfrmTeamList::btnHelpClick() { p_.help.ShowTopic(kHelpTeamNames); }

@@ -2,10 +2,10 @@
 // "Team Names": the team codes the skiers carry, each beside its display name, and "Team Name
 // Entry" that edits one name.
 #include "core/tournament.h"
+#include "help/help_topics.h"
 #include "platform/platform.h"
 #include "ui/dialog_model.h"
 
-inline constexpr int kHelpTeamNameList = 23;
 inline constexpr const char* kNoTeamIds = "No Team IDs found, check skier entries";
 
 class TfrmTeamName : public DialogModel {
@@ -18,7 +18,7 @@ class TfrmTeamName : public DialogModel {
   void btnSaveClick();
   void btnHelpClick();
 
-  Edit edCode{3};  // shown only; what is typed here is not stored
+  Edit edCode{3};  // shown only: the name belongs to this code
   Edit edName{20};
   Button btnSave{"OK"}, btnHelp{"Help"};
 

@@ -24,4 +24,4 @@ void TfrmTeamRslt::btnPrintClick() {
   PrintReport(t_, p_, TeamStandingsDocument(t_, standings_));
 }
 
-void TfrmTeamRslt::btnHelpClick() { p_.help.ShowTopic(kHelpTeamScoring); }
+void TfrmTeamRslt::btnHelpClick() { p_.help.ShowTopic(kHelpTeamResults); }

@@ -2,11 +2,10 @@
 // "Team Scoring Results": the team standings under the tournament's team rule, computed afresh
 // each time the window opens, and their printout with the skiers who scored for each team.
 #include "core/tournament.h"
+#include "help/help_topics.h"
 #include "platform/platform.h"
 #include "results/team_scoring.h"
 #include "ui/dialog_model.h"
-
-inline constexpr int kHelpTeamScoring = 43;
 
 class TfrmTeamRslt : public DialogModel {
  public:
