@@ -8,7 +8,9 @@ TfrmTeamRslt::TfrmTeamRslt(Tournament& t, Platform& p) : DialogModel("Team Scori
 
 void TfrmTeamRslt::Describe(FormLayout& form) {
   form.AddLabel(lblHeading);
-  form.AddMemo("", Memo1, 60, 20);
+  // Wide enough for the one line that lists the age-group pairs when the current division has none.
+  bool noPair = TeamRuleOf(t_.settings.TeamMode.view()) == TeamRule::Iwsf && !IwsfPairOf(t_.CurDivision);
+  form.AddMemo("", Memo1, noPair ? static_cast<int>(IwsfNoPairLine().size()) + 2 : 60, 20);
   form.AddButton(btnPrint, [this] { btnPrintClick(); });
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
 }
