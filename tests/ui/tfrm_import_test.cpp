@@ -75,7 +75,7 @@ TEST_F(ImportTest, CompleteLineImportsWithoutErrors) {
   EXPECT_EQ(s.JumpEntry, "J");
   EXPECT_EQ(s.JumpRamp[1], 0.255);
   EXPECT_EQ(s.Paid, "N");  // the new-record value
-  EXPECT_EQ(s.SlalomRoundDiv[1], kNoDivision);
+  EXPECT_EQ(s.SlalomRoundDiv[1], 17);  // stored as the entry form stores a skier
   EXPECT_TRUE(t.Unsaved);
 }
 
