@@ -246,9 +246,9 @@ TEST_F(ScorerFlow, AfterCompleteEveryGridRowIsStillItsSkier) {
     auto names = [table] {
       QStringList out;
       for (int r = 1; r <= 3; ++r) out << (table->item(r, 0) ? table->item(r, 0)->text() : QString());
-      return out;
+      return out.join(",").toStdString();
     };
-    const QStringList rows{"SECOND", "FIRST", ""};
+    const std::string rows = "SECOND,FIRST,";
     EXPECT_EQ(names(), rows);
     TypeInCell(view, &m.grid, 2, TBasicSlalomForm::LastPass, "2.5");  // FIRST now leads overall
     Click(view, &m.btnSave);
