@@ -59,7 +59,7 @@ std::vector<std::string> TrickSheetLines(const TrickSheet& sheet) {
                   RowColumns(r, sheet.pass2[static_cast<std::size_t>(r)], f));
     ++r;
   } while (r <= kLastPrintedRow && (!sheet.pass1[static_cast<std::size_t>(r)].code.empty() ||
-                                   !sheet.pass2[static_cast<std::size_t>(r)].code.empty()));
+                                    !sheet.pass2[static_cast<std::size_t>(r)].code.empty()));
   const int total1 = PassTotal(sheet.pass1);
   const int total2 = PassTotal(sheet.pass2);
   out.push_back("");

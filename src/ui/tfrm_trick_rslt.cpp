@@ -1,6 +1,5 @@
 #include "ui/tfrm_trick_rslt.h"
 
-
 #include "core/divisions.h"
 #include "core/settings_file.h"
 #include "core/text.h"

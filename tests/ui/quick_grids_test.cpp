@@ -1,3 +1,5 @@
+#include "ui/quick_grids.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -6,7 +8,6 @@
 #include "core/skier_ops.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
-#include "ui/quick_grids.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_result_list.h"
 
@@ -89,7 +90,7 @@ TEST_F(GridTest, KeysOutsideTheAcceptedSetsChangeNothing) {
   Type(g, 1, TBasicSlalomForm::LastPass, "7x-");
   Type(g, 1, TBasicSlalomForm::LastName, "ab1");
   Type(g, 2, TBasicSlalomForm::LastPass, "3");  // below the last skier
-  Type(g, 1, TBasicSlalomForm::Total, "0");      // the value it already had
+  Type(g, 1, TBasicSlalomForm::Total, "0");     // the value it already had
   g.KeyEntry(keys::Backspace);
   g.KeyEntry(keys::Backspace);  // on an empty cell
   EXPECT_FALSE(t.Unsaved);
