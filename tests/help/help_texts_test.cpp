@@ -31,10 +31,3 @@ TEST(HelpTexts, CarryTheRuleSetWordingsAndTheSettingsWarnings) {
   for (const auto& c : cases) EXPECT_NE(TextOf(c.topic).find(c.wording), std::string::npos) << c.wording;
   EXPECT_EQ(TextOf(kHelpOverallRules).find("performance standards"), std::string::npos);
 }
-
-TEST(HelpTexts, QuickEntryDescribesNoKeyTheGridsIgnore) {
-  const std::string text = TextOf(kHelpQuickEntry);
-  EXPECT_EQ(text.find("Delete clears"), std::string::npos);
-  EXPECT_EQ(text.find("when you leave the row"), std::string::npos);
-  EXPECT_NE(text.find("any other key sets 45"), std::string::npos);
-}
