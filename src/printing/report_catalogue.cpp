@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "printing/result_reports.h"
+#include "printing/schedule_day_report.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
   return Has(key) ? ToInteger(Get(key)) : fallback;
@@ -14,6 +15,8 @@ const std::vector<ReportEntry>& ReportCatalogue() {
        "Multi-round totals and overall points of every division",
        &MultiRoundTotals,
        {}},
+      // Schedule
+      {"schedule-day", "Estimated event schedule of one day (--day 1..4)", &ScheduleDay, {"day"}},
   };
   return catalogue;
 }

@@ -1,7 +1,7 @@
 #include "printing/schedule_day_report.h"
 
 #include "core/divisions.h"
-#include "core/skier_ops.h"
+#include "core/errors.h"
 #include "core/text.h"
 
 namespace {
@@ -9,26 +9,28 @@ namespace {
 constexpr int kPrintedRows = 49;
 }  // namespace
 
-std::vector<std::string> ScheduleDayLines(int day, const DayTable& table) {
-  std::vector<std::string> out = {"        ESTIMATED DAY EVENT SCHEDULE for DAY " + std::to_string(day),
-                                  " Division   Event   Entry          Start       End",
-                                  " " + std::string(56, '-'), ""};
+ReportDocument ScheduleDayReport(int day, const DayTable& table) {
+  ReportDocument doc{"Event Schedule", Orientation::Portrait, 12, {}, {}, {}};
+  PageWriter w(doc);
+  w.SetRule(PageBreakRule::Never, 0);
+  w.SetHeader([day](PageWriter& pw) {
+    pw.HeaderLine("        ESTIMATED DAY EVENT SCHEDULE for DAY " + std::to_string(day));
+    pw.HeaderLine(" Division   Event   Entry          Start       End");
+    pw.HeaderLine(" " + std::string(56, '-'));
+    pw.HeaderLine("");
+  });
+  w.StartPage();
   for (int r = 1; r <= kPrintedRows; ++r) {
     const ScheduleRow& row = table.rows[static_cast<std::size_t>(r)];
     if (row.division == kNoDivision) continue;
-    out.push_back(RightAlign(DivisionCode(row.division), 9) + RightAlign(row.event.view(), 8) +
-                  IntField(row.entries, 8) + RightAlign(row.start.view(), 15) +
-                  RightAlign(row.end.view(), 10));
+    w.Line(RightAlign(DivisionCode(row.division), 9) + RightAlign(row.event.view(), 8) +
+           IntField(row.entries, 8) + RightAlign(row.start.view(), 15) + RightAlign(row.end.view(), 10));
   }
-  return out;
+  return doc;
 }
 
-void PrintScheduleDay(Tournament& t, Platform& p, int day, const DayTable& table) {
-  Printer& printer = p.printer;
-  printer.SetFont("Courier New", 12);
-  printer.SetOrientation(Orientation::Portrait);
-  if (!printer.BeginDoc("Event Schedule")) return;
-  for (const auto& line : ScheduleDayLines(day, table)) printer.WriteLine(line);
-  printer.EndDoc();
-  SelectDivisionEvent(t, p, t.CurDivision);
+ReportDocument ScheduleDay(ReportContext& c) {
+  const int day = c.options.GetInt("day", 1);
+  if (day < 1 || day > 4) throw ConversionError("Day " + std::to_string(day) + " is no schedule day (1..4)");
+  return ScheduleDayReport(day, c.t.schedule.days[static_cast<std::size_t>(day)]);
 }

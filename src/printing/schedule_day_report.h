@@ -1,12 +1,9 @@
 #pragma once
 // "Print Day": the estimated schedule of one day, one line per row that names a division.
-#include <string>
-#include <vector>
-
 #include "core/schedule.h"
-#include "core/tournament.h"
-#include "platform/platform.h"
+#include "printing/report_catalogue.h"
 
-std::vector<std::string> ScheduleDayLines(int day, const DayTable& table);
-// Prints the lines in "Courier New" 12, portrait; nothing when the user cancels.
-void PrintScheduleDay(Tournament& t, Platform& p, int day, const DayTable& table);
+ReportDocument ScheduleDayReport(int day, const DayTable& table);
+// The catalogue's "schedule-day": the stored table of the day given by the option "day" (1..4,
+// day 1 without it), as it was laid out when last stored.
+ReportDocument ScheduleDay(ReportContext& c);

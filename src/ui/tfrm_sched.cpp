@@ -206,7 +206,8 @@ void TfrmSched::btnDeleteClick() {
 }
 
 void TfrmSched::btnPrintClick() {
-  PrintScheduleDay(t_, p_, day_, working_);
+  // The day as shown, stored with "OK" or not.
+  PrintReport(t_, p_, ScheduleDayReport(day_, working_));
   edDay.focus = true;
 }
 

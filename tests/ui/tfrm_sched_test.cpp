@@ -175,6 +175,20 @@ TEST_F(Sched, ClosingWithEditsNotStoredAsksFirst) {
   EXPECT_EQ(t.schedule.days[1].rows[1].entries, 6);
 }
 
+TEST_F(Sched, PrintDayPrintsTheDayAsShownInCourierTwelve) {
+  TfrmSched m(t, p);
+  m.FormShow();
+  TypeExampleDay(m);
+  m.btnPrintClick();
+  ASSERT_EQ(tp.printer.documents.size(), 1u);
+  EXPECT_EQ(tp.printer.documents[0].font, "Courier New");
+  EXPECT_EQ(tp.printer.documents[0].fontSize, 12);
+  const auto lines = tp.printer.AllLines();
+  ASSERT_EQ(lines.size(), 6u) << "four heading lines and the two rows typed, not yet stored";
+  EXPECT_EQ(lines[5], "        W       T       4           8:35      8:51");
+  EXPECT_TRUE(m.edDay.focus);
+}
+
 TEST_F(Sched, ScheduleSurvivesSaveAndOpenThroughTheMenu) {
   TempDir dir;
   TForm1 form(t, p);
