@@ -216,7 +216,9 @@ void TfrmSched::btnHelpClick() { p_.help.ShowTopic(kHelpSchedule); }
 bool TfrmSched::FormCloseQuery() {
   if (!dayEdited_) return true;
   // Closing would drop the day's edits as silently as a change of day does; ask first.
-  Answer a = p_.prompt.Ask("You have unsaved data! Save Now?", "Warning!", Buttons::YesNoCancel);
+  Answer a =
+      p_.prompt.Ask("The changes to day " + std::to_string(day_) + " are not stored yet. Store them now?",
+                    "Warning!", Buttons::YesNoCancel);
   if (a == Answer::Cancel) return false;
   if (a == Answer::Yes) SaveTheDay();
   return true;

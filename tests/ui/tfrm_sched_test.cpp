@@ -171,7 +171,7 @@ TEST_F(Sched, ClosingWithEditsNotStoredAsksFirst) {
   tp.prompter.Then(Answer::Cancel).Then(Answer::Yes);
   EXPECT_FALSE(m.FormCloseQuery());
   EXPECT_TRUE(m.FormCloseQuery());
-  EXPECT_EQ(tp.prompter.shown.back().text, "You have unsaved data! Save Now?");
+  EXPECT_EQ(tp.prompter.shown.back().text, "The changes to day 1 are not stored yet. Store them now?");
   EXPECT_EQ(t.schedule.days[1].rows[1].entries, 6);
 }
 
