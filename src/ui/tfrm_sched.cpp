@@ -54,7 +54,6 @@ void TfrmSched::LoadDay(int day) {
   edDay.text = std::to_string(day_);
   edStart.text = start_;
   buffer_.clear();
-  dayEdited_ = false;
 }
 
 void TfrmSched::FillList() {
@@ -88,10 +87,7 @@ void TfrmSched::ShowGrid() {
 
 void TfrmSched::Recompute() { RecomputeDay(t_, start_, working_); }
 
-void TfrmSched::Modified() {
-  dayEdited_ = true;
-  t_.Unsaved = true;
-}
+void TfrmSched::Modified() { t_.Unsaved = true; }
 
 int TfrmSched::CurrentRow() const { return grid.row >= 1 && grid.row <= kScheduleRows ? grid.row : 1; }
 
@@ -184,7 +180,6 @@ void TfrmSched::edDayKeyPress(char key) {
 void TfrmSched::SaveTheDay() {
   t_.schedule.days[static_cast<std::size_t>(day_)] = working_;
   t_.schedule.startTimes[static_cast<std::size_t>(day_)] = start_;
-  dayEdited_ = false;
 }
 
 void TfrmSched::btnInsertClick() {
@@ -213,8 +208,19 @@ void TfrmSched::btnPrintClick() {
 
 void TfrmSched::btnHelpClick() { p_.help.ShowTopic(kHelpSchedule); }
 
+bool TfrmSched::DayDiffersFromStored() const {
+  // The counts and times follow from these; a key that changed none of them changed nothing.
+  const auto d = static_cast<std::size_t>(day_);
+  if (start_ != t_.schedule.startTimes[d].view()) return true;
+  for (std::size_t r = 1; r <= kScheduleRows; ++r) {
+    const ScheduleRow &a = working_.rows[r], &b = t_.schedule.days[d].rows[r];
+    if (a.division != b.division || a.event != b.event) return true;
+  }
+  return false;
+}
+
 bool TfrmSched::FormCloseQuery() {
-  if (!dayEdited_) return true;
+  if (!DayDiffersFromStored()) return true;
   // Closing would drop the day's edits as silently as a change of day does; ask first.
   Answer a =
       p_.prompt.Ask("The changes to day " + std::to_string(day_) + " are not stored yet. Store them now?",

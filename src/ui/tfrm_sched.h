@@ -51,6 +51,7 @@ class TfrmSched : public DialogModel {
   void Recompute();
   void ShowGrid();
   void Modified();
+  bool DayDiffersFromStored() const;
   int CurrentRow() const;
   // The minutes field of trick or jump: a whole number starting with 1..9 is taken.
   void TakeMinutes(Edit& edit, int& minutes);
@@ -61,5 +62,4 @@ class TfrmSched : public DialogModel {
   int day_ = 1;
   std::string start_;
   std::string buffer_;
-  bool dayEdited_ = false;
 };
