@@ -8,9 +8,9 @@
 
 struct Edit {
   std::string text;
-  int maxLength = 0;  // 0 = no limit
-  std::string mask;   // a picture like "##.##"; empty = free text
-  bool red = false;   // shown in red (a time out of tolerance)
+  int maxLength = 0;   // 0 = no limit
+  std::string mask;    // a picture like "##.##"; empty = free text
+  bool red = false;    // shown in red (a time out of tolerance)
   bool enabled = true;
   bool readOnly = false;
   bool visible = true;
@@ -19,8 +19,7 @@ struct Edit {
   explicit Edit(int maxLen) : maxLength(maxLen) {}
   Edit(int maxLen, std::string pictureMask) : maxLength(maxLen), mask(std::move(pictureMask)) {}
   void SetText(std::string s) {
-    if (maxLength > 0 && static_cast<int>(s.size()) > maxLength)
-      s.resize(static_cast<std::size_t>(maxLength));
+    if (maxLength > 0 && static_cast<int>(s.size()) > maxLength) s.resize(static_cast<std::size_t>(maxLength));
     text = std::move(s);
   }
 };
@@ -31,9 +30,7 @@ struct ListBox {
   bool enabled = true;
   bool fixedPitch = false;
   bool selected() const { return itemIndex >= 0 && itemIndex < static_cast<int>(items.size()); }
-  std::string current() const {
-    return selected() ? items[static_cast<std::size_t>(itemIndex)] : std::string();
-  }
+  std::string current() const { return selected() ? items[static_cast<std::size_t>(itemIndex)] : std::string(); }
   void Clear() {
     items.clear();
     itemIndex = -1;
@@ -63,9 +60,7 @@ struct CheckListBox {
     items.push_back(std::move(item));
     checked.push_back(on);
   }
-  bool IsChecked(int i) const {
-    return i >= 0 && i < static_cast<int>(checked.size()) && checked[static_cast<std::size_t>(i)];
-  }
+  bool IsChecked(int i) const { return i >= 0 && i < static_cast<int>(checked.size()) && checked[static_cast<std::size_t>(i)]; }
 };
 
 struct StringGrid {
@@ -75,7 +70,7 @@ struct StringGrid {
   int fixedCols = 0;
   int row = 1;  // current cell
   int col = 0;
-  std::vector<int> colWidths;                   // in characters; empty = automatic
+  std::vector<int> colWidths;  // in characters; empty = automatic
   std::vector<std::vector<std::string>> cells;  // cells[col][row]
   bool fixedPitch = true;
   void Resize(int cols, int rows) {
@@ -83,9 +78,7 @@ struct StringGrid {
     rowCount = rows;
     cells.assign(static_cast<std::size_t>(cols), std::vector<std::string>(static_cast<std::size_t>(rows)));
   }
-  std::string& Cell(int c, int r) {
-    return cells.at(static_cast<std::size_t>(c)).at(static_cast<std::size_t>(r));
-  }
+  std::string& Cell(int c, int r) { return cells.at(static_cast<std::size_t>(c)).at(static_cast<std::size_t>(r)); }
   const std::string& Cell(int c, int r) const {
     return cells.at(static_cast<std::size_t>(c)).at(static_cast<std::size_t>(r));
   }

@@ -37,15 +37,9 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {
-      case 'J':
-        Show<TfrmBasicJump>(p, t, p);
-        break;
-      case 'T':
-        Show<TfrmBasicTrick>(p, t, p);
-        break;
-      default:
-        Show<TBasicSlalomForm>(p, t, p);
-        break;
+      case 'J': Show<TfrmBasicJump>(p, t, p); break;
+      case 'T': Show<TfrmBasicTrick>(p, t, p); break;
+      default: Show<TBasicSlalomForm>(p, t, p); break;
     }
   };
   h.showResultView = [&t, &p] { Show<TfrmRsltView>(p, t, p); };
