@@ -3,6 +3,7 @@
 #include "core/text.h"
 #include "printing/result_reports.h"
 #include "printing/team_standings.h"
+#include "printing/schedule_day_report.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
   return Has(key) ? ToInteger(Get(key)) : fallback;
@@ -24,6 +25,8 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       // Teams
       {"team-standings", "Team standings with the skiers who scored for each team", &TeamStandingsReport, {}},
       {"team-results", "The team results window: each team's total", &TeamResultsReport, {}},
+      // Schedule
+      {"schedule-day", "Estimated event schedule of one day (--day 1..4)", &ScheduleDay, {"day"}},
   };
   // clang-format on
   return catalogue;

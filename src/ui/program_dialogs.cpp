@@ -8,6 +8,9 @@
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
+#include "ui/tfrm_rslt_print.h"
+#include "ui/tfrm_rslt_view.h"
+#include "ui/tfrm_sched.h"
 #include "ui/tfrm_setup_info.h"
 #include "ui/tfrm_team_list.h"
 #include "ui/tfrm_team_rslt.h"
@@ -36,6 +39,7 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showImport = [&t, &p] { Show<TfrmImport>(p, t, p); };
   h.showTeamList = [&t, &p] { Show<TfrmTeamList>(p, t, p); };
   h.showTeamResults = [&t, &p] { Show<TfrmTeamRslt>(p, t, p); };
+  h.showSchedule = [&t, &p] { Show<TfrmSched>(p, t, p); };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {
@@ -50,6 +54,8 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
         break;
     }
   };
+  h.showResultView = [&t, &p] { Show<TfrmRsltView>(p, t, p); };
+  h.showResultPrint = [&t, &p] { Show<TfrmRsltPrint>(p, t, p); };
   h.showSetupInfo = [&t, &p] {
     const Tournament& view = t;
     Show<TfrmSetupInfo>(p, view);
