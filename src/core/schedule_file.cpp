@@ -14,8 +14,7 @@ bool RowUsable(const ScheduleRow& r) {
 
 std::string ScheduleFileBytes(const Schedule& s) {
   std::string bytes(kScheduleFileSize, '\0');
-  for (std::size_t d = 1; d <= 4; ++d)
-    std::memcpy(bytes.data() + (d - 1) * sizeof(DayTable), &s.days[d], sizeof(DayTable));
+  for (std::size_t d = 1; d <= 4; ++d) std::memcpy(bytes.data() + (d - 1) * sizeof(DayTable), &s.days[d], sizeof(DayTable));
   return bytes;
 }
 

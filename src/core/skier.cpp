@@ -9,13 +9,9 @@ double JumpRoundResult(const TSkier& s, int round) {
 
 bool EnteredIn(const TSkier& s, char event) {
   switch (event) {
-    case 'S':
-      return s.SlalomEntry == "S";
-    case 'T':
-      return s.TrickEntry == "T";
-    case 'J':
-      return s.JumpEntry == "J";
-    default:
-      return false;
+    case 'S': return s.SlalomEntry == "S";
+    case 'T': return s.TrickEntry == "T";
+    case 'J': return s.JumpEntry == "J";
+    default: return false;
   }
 }

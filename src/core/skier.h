@@ -8,7 +8,7 @@
 #include "core/short_string.h"
 
 struct TSkier {
-  ShortString<15> Surname;  // upper case; the list's sort key
+  ShortString<15> Surname;    // upper case; the list's sort key
   ShortString<15> FirstName;
   std::int32_t EntryNo;
   ShortString<8> BirthYear;
@@ -24,15 +24,15 @@ struct TSkier {
   std::uint8_t Gap0[3];
 
   // Slalom block (704 bytes)
-  PerRound<double> SlalomBuoys;  // buoys scored on the last pass
-  PerRound<double> SlalomSpeed;  // boat speed, km/h
-  PerRound<double> SlalomScore;  // round score in buoys
-  PerRound<double> SlalomRope;   // rope length, m
+  PerRound<double> SlalomBuoys;   // buoys scored on the last pass
+  PerRound<double> SlalomSpeed;   // boat speed, km/h
+  PerRound<double> SlalomScore;   // round score in buoys
+  PerRound<double> SlalomRope;    // rope length, m
   PerRound<double> SlalomUnused5;
   double SlalomSeed;
   std::uint8_t SlalomFinalist;  // 0 or 1
   std::uint8_t SlalomGap1[7];
-  double SlalomRankScore;    // the value the skier was placed on
+  double SlalomRankScore;  // the value the skier was placed on
   std::int32_t SlalomPlace;  // below 1 means none
   std::uint8_t SlalomGap2[4];
   double SlalomPoints;  // overall points of the event
@@ -43,15 +43,15 @@ struct TSkier {
   PerRound<ShortString<2>> SlalomBoat;
 
   // Trick block (704 bytes)
-  PerRound<double> TrickPass1;  // points of pass 1
-  PerRound<double> TrickPass2;  // points of pass 2
-  PerRound<double> TrickScore;  // round total points
+  PerRound<double> TrickPass1;   // points of pass 1
+  PerRound<double> TrickPass2;   // points of pass 2
+  PerRound<double> TrickScore;   // round total points
   PerRound<double> TrickUnused4;
   PerRound<double> TrickUnused5;
   double TrickSeed;
   std::uint8_t TrickFinalist;  // 0 or 1
   std::uint8_t TrickGap1[7];
-  double TrickRankScore;    // the value the skier was placed on
+  double TrickRankScore;  // the value the skier was placed on
   std::int32_t TrickPlace;  // below 1 means none
   std::uint8_t TrickGap2[4];
   double TrickPoints;  // overall points of the event
@@ -63,12 +63,12 @@ struct TSkier {
 
   // Jump block (704 bytes)
   PerRound<PerRound<double>, 3> JumpDistance;  // JumpDistance[j][r], jumps 1..3
-  PerRound<double> JumpRamp;                   // ramp height ratio
-  PerRound<double> JumpSpeed;                  // boat speed, km/h
+  PerRound<double> JumpRamp;   // ramp height ratio
+  PerRound<double> JumpSpeed;  // boat speed, km/h
   double JumpSeed;
   std::uint8_t JumpFinalist;  // 0 or 1
   std::uint8_t JumpGap1[7];
-  double JumpRankScore;    // the value the skier was placed on
+  double JumpRankScore;  // the value the skier was placed on
   std::int32_t JumpPlace;  // below 1 means none
   std::uint8_t JumpGap2[4];
   double JumpPoints;  // overall points of the event

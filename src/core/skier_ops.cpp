@@ -17,8 +17,7 @@ void FillTimes(PerRound<PerRound<ShortString<5>>, 10>& times) {
 }
 
 void ShowWorkListFull(Prompter& prompt, int division) {
-  prompt.Show("Division " + DivisionCode(division) +
-              " has more than 300 skiers; only the first 300 are listed.");
+  prompt.Show("Division " + DivisionCode(division) + " has more than 300 skiers; only the first 300 are listed.");
 }
 
 double FirstRoundOrderValue(const TSkier& s, char event) {
@@ -33,25 +32,18 @@ double FirstRoundOrderValue(const TSkier& s, char event) {
 
 double RoundResult(const TSkier& s, char event, int round) {
   switch (event) {
-    case 'S':
-      return s.SlalomScore[round];
-    case 'T':
-      return s.TrickScore[round];
-    case 'J':
-      return JumpRoundResult(s, round);
-    default:
-      return 0;
+    case 'S': return s.SlalomScore[round];
+    case 'T': return s.TrickScore[round];
+    case 'J': return JumpRoundResult(s, round);
+    default: return 0;
   }
 }
 
 double& SeedOf(TSkier& s, char event) {
   switch (event) {
-    case 'T':
-      return s.TrickSeed;
-    case 'J':
-      return s.JumpSeed;
-    default:
-      return s.SlalomSeed;
+    case 'T': return s.TrickSeed;
+    case 'J': return s.JumpSeed;
+    default: return s.SlalomSeed;
   }
 }
 
@@ -218,14 +210,10 @@ void SelectDivision(Tournament& t, Prompter& prompt, int division) {
 
 static bool FinalistIn(const TSkier& s, char event) {
   switch (event) {
-    case 'S':
-      return s.SlalomFinalist != 0;
-    case 'T':
-      return s.TrickFinalist != 0;
-    case 'J':
-      return s.JumpFinalist != 0;
-    default:
-      return false;
+    case 'S': return s.SlalomFinalist != 0;
+    case 'T': return s.TrickFinalist != 0;
+    case 'J': return s.JumpFinalist != 0;
+    default: return false;
   }
 }
 

@@ -10,8 +10,8 @@
 #include "core/skier.h"
 #include "core/skier_list.h"
 #include "core/teams.h"
-#include "core/tournament_info.h"
 #include "core/trick_table_entry.h"
+#include "core/tournament_info.h"
 
 inline constexpr int kWorkListSize = 300;
 

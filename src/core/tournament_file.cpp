@@ -12,41 +12,29 @@ const char* const kEndMarker = "[END]";
 
 std::string RulesLine(int rulesMode) {
   switch (rulesMode) {
-    case 1:
-      return "AWSA Overall";
-    case 2:
-      return "IWSF Overall";
-    case 3:
-      return "Adapted Overall";
-    default:
-      return "VOND Overall";
+    case 1: return "AWSA Overall";
+    case 2: return "IWSF Overall";
+    case 3: return "Adapted Overall";
+    default: return "VOND Overall";
   }
 }
 
 std::string PlaceLine(char placeMode) {
   switch (placeMode) {
-    case 'F':
-      return "First Round Placement";
-    case 'L':
-      return "Last Round Placement";
-    case 'T':
-      return "Total Score Placement";
-    default:
-      return "Best Score Placement";
+    case 'F': return "First Round Placement";
+    case 'L': return "Last Round Placement";
+    case 'T': return "Total Score Placement";
+    default: return "Best Score Placement";
   }
 }
 
 std::string TeamLine(const ShortString<5>& teamMode) {
   char c = teamMode.empty() ? 'B' : teamMode.view()[0];
   switch (c) {
-    case 'V':
-      return "VOND Team Scores";
-    case 'I':
-      return "IWSF Team Scores";
-    case 'S':
-      return "Sum Team Scores";
-    default:
-      return "Best3 Team Scores";
+    case 'V': return "VOND Team Scores";
+    case 'I': return "IWSF Team Scores";
+    case 'S': return "Sum Team Scores";
+    default: return "Best3 Team Scores";
   }
 }
 
@@ -70,18 +58,10 @@ void ReadRules(const std::string& line, TournamentFileValues& v) {
 
 void ReadTeamMode(const std::string& line, TournamentFileValues& v) {
   switch (FirstOf(line)) {
-    case 'B':
-      v.TeamMode = "BEST3";
-      break;
-    case 'I':
-      v.TeamMode = "IWSF ";
-      break;
-    case 'S':
-      v.TeamMode = "SUM  ";
-      break;
-    default:
-      v.TeamMode = "VOND ";
-      break;
+    case 'B': v.TeamMode = "BEST3"; break;
+    case 'I': v.TeamMode = "IWSF "; break;
+    case 'S': v.TeamMode = "SUM  "; break;
+    default: v.TeamMode = "VOND "; break;
   }
   v.readRecords = FirstOf(line) == 'V';
 }
@@ -194,9 +174,7 @@ std::string TournamentFileText(const TournamentFileValues& v) {
 }
 
 void ParseTournamentFile(const std::vector<std::string>& lines, TournamentFileValues& v) {
-  auto line = [&](std::size_t n) -> const std::string* {
-    return n <= lines.size() ? &lines[n - 1] : nullptr;
-  };
+  auto line = [&](std::size_t n) -> const std::string* { return n <= lines.size() ? &lines[n - 1] : nullptr; };
   // The modes take effect only once every line is read.
   TournamentFileValues modes = v;
   if (auto l = line(2)) ReadRules(*l, modes);
