@@ -28,8 +28,7 @@ std::vector<Official> CollectOfficials(Prompter& prompt, const std::vector<Offic
         for (int k = 1; k <= kOfficialSlots; ++k) {
           std::string_view name = rec.Slot(r, e, k).view();
           if (name.empty()) continue;
-          auto it =
-              std::find_if(found.begin(), found.end(), [&](const Official& o) { return o.name == name; });
+          auto it = std::find_if(found.begin(), found.end(), [&](const Official& o) { return o.name == name; });
           if (it == found.end()) {
             if (found.size() == kMaxOfficials) {
               tooMany = true;

@@ -26,13 +26,11 @@ struct OfficialsRoundBlock {
 struct OfficialsRecord {
   PerRound<OfficialsRoundBlock, 4> rounds;  // rounds[1..4]
   ShortString<20>& Slot(int round, int event, int slot) {
-    return rounds[static_cast<std::size_t>(round)]
-        .events[static_cast<std::size_t>(event)]
+    return rounds[static_cast<std::size_t>(round)].events[static_cast<std::size_t>(event)]
         .slots[static_cast<std::size_t>(slot)];
   }
   const ShortString<20>& Slot(int round, int event, int slot) const {
-    return rounds[static_cast<std::size_t>(round)]
-        .events[static_cast<std::size_t>(event)]
+    return rounds[static_cast<std::size_t>(round)].events[static_cast<std::size_t>(event)]
         .slots[static_cast<std::size_t>(slot)];
   }
 };

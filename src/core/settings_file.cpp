@@ -123,38 +123,18 @@ std::vector<std::string> SettingLines(const Tournament& t) {
   out.push_back("LastFile = " + t.EventFile.str());
   char team = s.TeamMode.empty() ? ' ' : s.TeamMode.view()[0];
   switch (team) {
-    case 'B':
-      out.push_back("Team = BEST3");
-      break;
-    case 'V':
-      out.push_back("Team = VOND");
-      break;
-    case 'I':
-      out.push_back("Team = IWSF");
-      break;
-    case 'S':
-      out.push_back("Team = SUM");
-      break;
-    default:
-      out.push_back("Team = Unknown");
-      break;
+    case 'B': out.push_back("Team = BEST3"); break;
+    case 'V': out.push_back("Team = VOND"); break;
+    case 'I': out.push_back("Team = IWSF"); break;
+    case 'S': out.push_back("Team = SUM"); break;
+    default: out.push_back("Team = Unknown"); break;
   }
   switch (s.PlaceMode) {
-    case 'B':
-      out.push_back("Place = Best Score Placement");
-      break;
-    case 'F':
-      out.push_back("Place = First Round Placement");
-      break;
-    case 'L':
-      out.push_back("Place = Last Round Placement");
-      break;
-    case 'T':
-      out.push_back("Place = Total Score Placement");
-      break;
-    default:
-      out.push_back("Place = unknown");
-      break;
+    case 'B': out.push_back("Place = Best Score Placement"); break;
+    case 'F': out.push_back("Place = First Round Placement"); break;
+    case 'L': out.push_back("Place = Last Round Placement"); break;
+    case 'T': out.push_back("Place = Total Score Placement"); break;
+    default: out.push_back("Place = unknown"); break;
   }
   out.push_back("Prov = " + s.Prov.str());
   out.push_back("SiteCode = " + s.SiteCode.str());

@@ -54,10 +54,10 @@ std::string JumpTimingText(const Tournament& t) {
   ForEachTimedSkier(t, 'J', [&](const TSkier& s, int d, std::size_t r) {
     for (std::size_t pass = 1; pass <= 4; ++pass) {
       // The third segment of a jump pass is kept in the trick time field of the record.
-      text += Join({sanction, DivisionCode(d), SexLetter(d), Fixed(s.JumpSpeed[r], 2, 0),
-                    s.JumpTime1[pass][r].str(), s.JumpTime2[pass][r].str(), s.TrickTime1[pass][r].str(),
-                    "Timer", "", s.Surname.str(), s.FirstName.str(), std::to_string(r), std::to_string(pass),
-                    s.JumpClass[r].str(), s.JumpBoat[r].str()});
+      text += Join({sanction, DivisionCode(d), SexLetter(d), Fixed(s.JumpSpeed[r], 2, 0), s.JumpTime1[pass][r].str(),
+                    s.JumpTime2[pass][r].str(), s.TrickTime1[pass][r].str(), "Timer", "", s.Surname.str(),
+                    s.FirstName.str(), std::to_string(r), std::to_string(pass), s.JumpClass[r].str(),
+                    s.JumpBoat[r].str()});
     }
   });
   return text + "End\r\n";

@@ -6,8 +6,7 @@
 #include "core/event_files.h"
 #include "core/file_io.h"
 
-bool CopyTrickFile(Tournament& /*t*/, Platform& p, const std::string& oldEventFile,
-                   const std::string& newTrickPath) {
+bool CopyTrickFile(Tournament& /*t*/, Platform& p, const std::string& oldEventFile, const std::string& newTrickPath) {
   const std::string oldTrickPath = EventBaseOf(oldEventFile) + ".trk";
   std::size_t records = 0;
   try {

@@ -125,7 +125,8 @@ const HostileCase kCases[] = {
      "record 2: the division is 90, not a division number"},
     {"RoundDivisionOutOfRange", [](const TempDir& d) { Poke(d.file("Bad.dat"), 3 * 2208 + 1688 + 3, 255); },
      "record 4: a jump round division is 255, not a division number"},
-    {"HeadMissing", [](const TempDir& d) { Spit(d.file("Bad.dat"), Slurp(d.file("Bad.dat"))->substr(2208)); },
+    {"HeadMissing",
+     [](const TempDir& d) { Spit(d.file("Bad.dat"), Slurp(d.file("Bad.dat"))->substr(2208)); },
      "record 1: the first record is not the head of the list"},
     {"TailMissing",
      [](const TempDir& d) {
@@ -203,13 +204,12 @@ const HostileCase kCases[] = {
        EXPECT_EQ(t.info.EventName.size(), 80u);
        EXPECT_EQ(t.info.StartDate, "20260704");
        EXPECT_EQ(t.RoundCount, 3);
-       EXPECT_EQ(t.EntryCounter, 17);            // a counter too large for an integer is no counter
+       EXPECT_EQ(t.EntryCounter, 17);  // a counter too large for an integer is no counter
        EXPECT_EQ(t.schedule.slalomMinutes, 69);  // two characters of "6999…"
        EXPECT_EQ(t.settings.SiteCode, "CAN7688999");
        EXPECT_TRUE(t.teams.slots[1].code.empty());  // "[TEAMS]" is never found
      }},
-    {"TournamentFileOfRandomBytes", [](const TempDir& d) { Spit(d.file("Bad.ttl"), RandomBytes(20000, 11)); },
-     "", "",
+    {"TournamentFileOfRandomBytes", [](const TempDir& d) { Spit(d.file("Bad.ttl"), RandomBytes(20000, 11)); }, "", "",
      [](const Tournament& t) {
        EXPECT_GE(t.RoundCount, 1);
        EXPECT_LE(t.RoundCount, 4);

@@ -11,8 +11,8 @@
 
 namespace {
 
-const char* const kFamily[] = {"Cup.dat",           "Cup.bak",    "Cup.ttl",           "Cup.sch",
-                               "Cup_officials.txt", "Cuplog.log", "Cup-jumptimes.txt", "Cup-slalomtimes.txt"};
+const char* const kFamily[] = {"Cup.dat",        "Cup.bak",           "Cup.ttl",           "Cup.sch", "Cup_officials.txt",
+                               "Cuplog.log",     "Cup-jumptimes.txt", "Cup-slalomtimes.txt"};
 
 using Files = std::map<std::string, std::optional<std::string>>;
 
