@@ -165,18 +165,6 @@ TEST(EventFileFaults, ReplacingAFileKeepsItsPermissions) {
   }
 }
 
-TEST(EventFileFaults, LeftoverTempFilesOfTheExportsAreRemovedAtOpen) {
-  TempDir dir;
-  SaveCup(dir);
-  for (const char* f : {"Cup.txt.tmp~", "Cup.csv.tmp~", "Cup_iwwf.txt.tmp~", "Cup.pdf.tmp~"})
-    Spit(dir.file(f), "half a file");
-  TestPlatform tp;
-  Tournament t;
-  ASSERT_TRUE(OpenEvent(t, tp, dir.file("Cup.dat")));
-  for (const char* f : {"Cup.txt.tmp~", "Cup.csv.tmp~", "Cup_iwwf.txt.tmp~", "Cup.pdf.tmp~"})
-    EXPECT_FALSE(Slurp(dir.file(f))) << f;
-}
-
 TEST(EventFileFaults, ADivisionOfMoreThan300SkiersIsSavedWholeWithOneMessage) {
   TempDir dir;
   TestPlatform tp;
