@@ -11,8 +11,8 @@ namespace {
 bool InRange(const TrickRows& rows) {
   for (int r = 1; r <= kTrickRowCount; ++r) {
     const TrickRow& row = rows[r];
-    if (row.points < 0 || row.points > kMaxTrickPoints || row.trickNumber < 0 || row.trickNumber > kMaxTrickNumber ||
-        row.reverseDigit < 0 || row.reverseDigit > kMaxReverseDigit)
+    if (row.points < 0 || row.points > kMaxTrickPoints || row.trickNumber < 0 ||
+        row.trickNumber > kMaxTrickNumber || row.reverseDigit < 0 || row.reverseDigit > kMaxReverseDigit)
       return false;
   }
   const int total = PassTotal(rows);
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TrickPassRecord once = MakeTrickRecord(rec.key.view(), pass1, pass2);
     const TrickPassRecord twice = MakeTrickRecord(once.key.view(), RecordPass(once, 1), RecordPass(once, 2));
     if (std::memcmp(&once, &twice, sizeof once) != 0) __builtin_trap();
-    const TrickPassFile again = ParseTrickPassFile(
-        std::string_view(reinterpret_cast<const char*>(&once), sizeof once), "fuzz.trk");
+    const TrickPassFile again =
+        ParseTrickPassFile(std::string_view(reinterpret_cast<const char*>(&once), sizeof once), "fuzz.trk");
     if (!again.damage.empty()) __builtin_trap();
   }
   return 0;

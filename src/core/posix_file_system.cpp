@@ -18,7 +18,6 @@ namespace {
 // Errors that say nothing is at the path.
 bool IsAbsence(int err) { return err == ENOENT || err == ENOTDIR; }
 
-
 }  // namespace
 
 int PosixFileSystem::OpenForWrite(const std::string& path) {

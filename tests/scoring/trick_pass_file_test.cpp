@@ -115,16 +115,18 @@ TEST(TrickPassFile, ValuesOutOfRangeReadAsZeroAndTheFileIsReportedDamaged) {
   std::memcpy(bytes.data() + sizeof rec, &rec, sizeof rec);
 
   TrickPassFile file = ParseTrickPassFile(bytes, "club.trk");
-  EXPECT_EQ(file.damage,
-            "The trick pass file \"club.trk\" is damaged: record 2, pass 1, row 1 (\"1,TS,Y,2147483647,2,0,\") "
-            "holds a value out of range; it reads as 0.");
+  EXPECT_EQ(
+      file.damage,
+      "The trick pass file \"club.trk\" is damaged: record 2, pass 1, row 1 (\"1,TS,Y,2147483647,2,0,\") "
+      "holds a value out of range; it reads as 0.");
   EXPECT_EQ(PassTotal(RecordPass(file.records[1], 1)), 0);
   const TrickRow row = RecordPass(file.records[1], 2)[5];
   EXPECT_EQ(row.points, 40);
   EXPECT_EQ(row.trickNumber, 0);
   // The largest values written come back as they were.
   bool outOfRange = false;
-  EXPECT_EQ(ParseTrickRowText("2,WB,Y,9999,999,9,", &outOfRange), (TrickRow{"2", "WB", "Y", 9999, 999, 9, 0}));
+  EXPECT_EQ(ParseTrickRowText("2,WB,Y,9999,999,9,", &outOfRange),
+            (TrickRow{"2", "WB", "Y", 9999, 999, 9, 0}));
   EXPECT_FALSE(outOfRange);
   ParseTrickRowText("2,WB,Y,-5,1,0,", &outOfRange);
   EXPECT_TRUE(outOfRange);
