@@ -5,6 +5,7 @@
 #include "ui/tabout_box.h"
 #include "ui/tfrm_declared_pass.h"
 #include "ui/tfrm_entry_list.h"
+#include "ui/tfrm_entry_lists.h"
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
@@ -32,6 +33,7 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
     p.dialogs.ShowModal(list);
   };
   h.showImport = [&t, &p] { Show<TfrmImport>(p, t, p); };
+  h.showEntryLists = [&t, &p] { Show<TfrmEntryLists>(p, t, p); };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {
