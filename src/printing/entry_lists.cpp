@@ -5,32 +5,44 @@
 
 namespace {
 
-// The counter value after a list's heading, and the count past which a page is full. The heading
-// is not repeated on the following pages, so they start counting from nothing.
+// The counter value after a list's heading, and the count past which a page is full.
 constexpr int kCounterAfterHeading = 11;
 constexpr int kPageLimit = 60;
 
-// Counts the lines written and breaks the page after a skier line once the page is full.
+// Counts the lines written and breaks the page after the skier line that fills it. The heading is
+// not repeated on the following pages, so they start counting from nothing. The form feed waits
+// until something follows it, so a list that just fills its last page ends without a blank sheet.
 class ListPage {
  public:
-  explicit ListPage(std::vector<std::string>& out) : out_(out) {}
-  void Banner(const std::string& banner) {
-    out_.emplace_back();
-    out_.push_back(banner);
-    counter_ += 2;
+  explicit ListPage(PageWriter& w) : w_(w) {
+    w_.SetRule(PageBreakRule::Passes, kPageLimit);
+    w_.count = kCounterAfterHeading;
   }
-  void Skier(std::string line) {
-    out_.push_back(std::move(line));
-    if (++counter_ > kPageLimit) {
-      out_.emplace_back(1, '\f');
-      counter_ = 0;
-    }
+  void Banner(const std::string& banner) {
+    BreakIfDue();
+    w_.HeaderLine("");
+    w_.HeaderLine(banner);
+  }
+  void Skier(const std::string& line) {
+    BreakIfDue();
+    w_.HeaderLine(line);
+    breakDue_ = w_.Full(0);
   }
 
  private:
-  std::vector<std::string>& out_;
-  int counter_ = kCounterAfterHeading;
+  void BreakIfDue() {
+    if (!breakDue_) return;
+    w_.FormFeed();
+    w_.count = 0;
+    breakDue_ = false;
+  }
+  PageWriter& w_;
+  bool breakDue_ = false;
 };
+
+void Heading(PageWriter& w, std::initializer_list<std::string> lines) {
+  for (const auto& line : lines) w.HeaderLine(line);
+}
 
 std::string Names(const TSkier& s) { return "  " + PadRight(s.Surname, 15) + PadRight(s.FirstName, 15); }
 
@@ -48,22 +60,22 @@ std::string DivisionLine(const TSkier& s) {
          RightAlign(s.JumpEntry, 2) + RightAlign(s.Paid, 10);
 }
 
-void Alphabetical(const Tournament& t, std::vector<std::string>& out) {
-  out.insert(out.end(), {"                            COMPETITOR ENTRY LIST",
-                         "                            ---------------------", "",
-                         "         COMPETITOR  NAME           ID     BIB  TEAM    DIV     EVENTS    PAID",
-                         "  " + std::string(76, '-')});
-  ListPage page(out);
+void Alphabetical(const Tournament& t, PageWriter& w) {
+  Heading(w, {"                            COMPETITOR ENTRY LIST",
+              "                            ---------------------", "",
+              "         COMPETITOR  NAME           ID     BIB  TEAM    DIV     EVENTS    PAID",
+              "  " + std::string(76, '-')});
+  ListPage page(w);
   t.skiers.ForEach([&](const TSkier& s) { page.Skier(AlphabeticalLine(s)); });
 }
 
-// Every division with skiers, the skiers without a division (code 86, "XX") last.
-void ByDivision(const Tournament& t, std::vector<std::string>& out) {
-  out.insert(out.end(), {"                             COMPETITOR ENTRY LIST",
-                         "                             ---------------------", "",
-                         "        COMPETITOR NAME             ID     BIB  TEAM    EVENTS      PAID",
-                         "  " + std::string(70, '-')});
-  ListPage page(out);
+// Every division with skiers in code order, the skiers without a division (code 86, "XX") last.
+void ByDivision(const Tournament& t, PageWriter& w) {
+  Heading(w, {"                             COMPETITOR ENTRY LIST",
+              "                             ---------------------", "",
+              "        COMPETITOR NAME             ID     BIB  TEAM    EVENTS      PAID",
+              "  " + std::string(70, '-')});
+  ListPage page(w);
   std::vector<std::vector<const TSkier*>> byDivision(kDivisionCount);
   t.skiers.ForEach([&](const TSkier& s) {
     if (s.Division < kDivisionCount) byDivision[s.Division].push_back(&s);
@@ -76,32 +88,67 @@ void ByDivision(const Tournament& t, std::vector<std::string>& out) {
   }
 }
 
-void CurrentDivision(const Tournament& t, std::vector<std::string>& out) {
-  out.insert(out.end(), {"                 COMPETITOR ENTRY LIST FOR DIVISION: " +
-                             RightAlign(DivisionCode(t.CurDivision), 2),
-                         "                 --------------------------------------", "",
-                         "        COMPETITOR  NAME            ID     BIB  TEAM    EVENTS      PAID",
-                         "  " + std::string(69, '-')});
-  ListPage page(out);
+void CurrentDivision(const Tournament& t, PageWriter& w) {
+  Heading(w, {"                 COMPETITOR ENTRY LIST FOR DIVISION: " +
+                  RightAlign(DivisionCode(t.CurDivision), 2),
+              "                 --------------------------------------", "",
+              "        COMPETITOR  NAME            ID     BIB  TEAM    EVENTS      PAID",
+              "  " + std::string(69, '-')});
+  ListPage page(w);
   t.skiers.ForEach([&](const TSkier& s) {
     if (s.Division == t.CurDivision) page.Skier(DivisionLine(s));
   });
 }
 
+ReportDocument Printed(ReportContext& c, EntryListKind kind) {
+  return EntryListDocument(c.t, c.p.clock.Now(), kind);
+}
+
+ReportDocument Viewed(ReportContext& c, EntryListKind kind) {
+  ReportDocument doc;
+  doc.title = "View Entry";
+  doc.lines = EntryViewLines(c.t, kind);
+  return doc;
+}
+
 }  // namespace
 
-std::vector<std::string> EntryListBody(const Tournament& t, EntryListKind kind) {
-  std::vector<std::string> out;
+ReportDocument EntryListDocument(const Tournament& t, const DateTime& now, EntryListKind kind) {
+  ReportDocument doc;
+  doc.title = "Competitor Entry List";
+  doc.orientation = Orientation::Portrait;
+  doc.fontSize = 10;
+  PageWriter w(doc);
+  StandardHeader(w, t, now);
   switch (kind) {
     case EntryListKind::Alphabetical:
-      Alphabetical(t, out);
+      Alphabetical(t, w);
       break;
     case EntryListKind::ByDivision:
-      ByDivision(t, out);
+      ByDivision(t, w);
       break;
     case EntryListKind::CurrentDivision:
-      CurrentDivision(t, out);
+      CurrentDivision(t, w);
       break;
   }
-  return out;
+  return doc;
 }
+
+const char* EntryListReportName(EntryListKind kind) {
+  switch (kind) {
+    case EntryListKind::ByDivision:
+      return "entry-list-by-division";
+    case EntryListKind::CurrentDivision:
+      return "entry-list-division";
+    case EntryListKind::Alphabetical:
+      break;
+  }
+  return "entry-list-alphabetical";
+}
+
+ReportDocument EntryListAlphabetical(ReportContext& c) { return Printed(c, EntryListKind::Alphabetical); }
+ReportDocument EntryListByDivision(ReportContext& c) { return Printed(c, EntryListKind::ByDivision); }
+ReportDocument EntryListDivision(ReportContext& c) { return Printed(c, EntryListKind::CurrentDivision); }
+ReportDocument EntryViewAlphabetical(ReportContext& c) { return Viewed(c, EntryListKind::Alphabetical); }
+ReportDocument EntryViewByDivision(ReportContext& c) { return Viewed(c, EntryListKind::ByDivision); }
+ReportDocument EntryViewDivision(ReportContext& c) { return Viewed(c, EntryListKind::CurrentDivision); }

@@ -1,16 +1,19 @@
 #pragma once
 // The printed entry lists: all skiers alphabetically, all skiers by division, and the skiers of the
-// current division, each under the standard report heading.
-#include <string>
-#include <vector>
-
-#include "core/tournament.h"
+// current division, each under the standard report heading; and the three screen views as
+// documents, for the command line.
 #include "entries/entry_views.h"
-#include "platform/platform.h"
+#include "printing/report_catalogue.h"
 
-// The list's own lines below the standard heading: its title and column heading, then the skier
-// lines, with a line holding only a form feed (character 12) where a new page begins.
-std::vector<std::string> EntryListBody(const Tournament& t, EntryListKind kind);
+// The printed list: the standard heading, the list's title and column heading, then one line per
+// skier (and a banner per division), with a form feed wherever the line counter fills a page.
+ReportDocument EntryListDocument(const Tournament& t, const DateTime& now, EntryListKind kind);
+// The catalogue name of each printed list ("entry-list-alphabetical" …).
+const char* EntryListReportName(EntryListKind kind);
 
-// Prints the list in "Courier New" 10, portrait; nothing when the user cancels the print dialog.
-void PrintEntryList(Tournament& t, Platform& p, EntryListKind kind);
+ReportDocument EntryListAlphabetical(ReportContext& c);
+ReportDocument EntryListByDivision(ReportContext& c);
+ReportDocument EntryListDivision(ReportContext& c);
+ReportDocument EntryViewAlphabetical(ReportContext& c);
+ReportDocument EntryViewByDivision(ReportContext& c);
+ReportDocument EntryViewDivision(ReportContext& c);

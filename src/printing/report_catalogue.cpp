@@ -1,6 +1,7 @@
 #include "printing/report_catalogue.h"
 
 #include "core/text.h"
+#include "printing/entry_lists.h"
 #include "printing/result_reports.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
@@ -14,6 +15,13 @@ const std::vector<ReportEntry>& ReportCatalogue() {
        "Multi-round totals and overall points of every division",
        &MultiRoundTotals,
        {}},
+      // Entry lists
+      {"entry-list-alphabetical", "Entry list: all skiers in alphabetical order", &EntryListAlphabetical, {}},
+      {"entry-list-by-division", "Entry list: all skiers by division", &EntryListByDivision, {}},
+      {"entry-list-division", "Entry list: the skiers of the current division", &EntryListDivision, {}},
+      {"entry-view-alphabetical", "Entry view on screen: all skiers", &EntryViewAlphabetical, {}},
+      {"entry-view-by-division", "Entry view on screen: all skiers by division", &EntryViewByDivision, {}},
+      {"entry-view-division", "Entry view on screen: the current division", &EntryViewDivision, {}},
   };
   return catalogue;
 }

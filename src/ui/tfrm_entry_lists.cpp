@@ -39,7 +39,7 @@ std::optional<EntryListKind> TfrmEntryLists::chosen() const {
 }
 
 void TfrmEntryLists::btnPrintClick() {
-  if (auto kind = chosen()) PrintEntryList(t_, p_, *kind);
+  if (auto kind = chosen()) PrintNamedReport(EntryListReportName(*kind), t_, p_);
 }
 
 void TfrmEntryLists::btnViewClick() {
