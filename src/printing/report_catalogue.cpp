@@ -9,12 +9,18 @@ int ReportOptions::GetInt(std::string_view key, int fallback) const {
 }
 
 const std::vector<ReportEntry>& ReportCatalogue() {
+  // clang-format off
   static const std::vector<ReportEntry> catalogue = {
       // Results
-      {"multi-round-totals",
-       "Multi-round totals and overall points of every division",
-       &MultiRoundTotals,
-       {}},
+      {"multi-round-totals", "Multi-round totals and overall points of every division", &MultiRoundTotals, {}},
+      {"round-results", "All results of the current round", &RoundResults, {}},
+      {"event-round-results", "The current event and round for all divisions", &EventRoundResults, {}},
+      {"single-round-results", "The current division, event and round", &SingleRoundResults, {}},
+      {"event-results", "The current division and event over all rounds", &EventResults, {}},
+      {"division-results", "The current division in all events after the round", &DivisionResults, {}},
+      {"official-results", "The complete official results", &OfficialResults, {}},
+      {"event-summary", "Entries and best performances per division", &EventSummary, {}},
+      {"results-view", "The results view of the current division", &ResultsViewReport, {}},
       // Entry lists
       {"entry-list-alphabetical", "Entry list: all skiers in alphabetical order", &EntryListAlphabetical, {}},
       {"entry-list-by-division", "Entry list: all skiers by division", &EntryListByDivision, {}},
@@ -23,6 +29,7 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       {"entry-view-by-division", "Entry view on screen: all skiers by division", &EntryViewByDivision, {}},
       {"entry-view-division", "Entry view on screen: the current division", &EntryViewDivision, {}},
   };
+  // clang-format on
   return catalogue;
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -40,7 +41,9 @@ TEST(EntryLists, EveryListMatchesTheHandWrittenOne) {
   t.CurDivision = 16;
   for (const char* name : {"entry-list-alphabetical", "entry-list-by-division", "entry-list-division",
                            "entry-view-alphabetical", "entry-view-by-division", "entry-view-division"}) {
-    std::string file = std::string(TALLIVAR_TEST_DATA) + "/expected/" + name + ".txt";
+    std::string stem = name;  // the file of "entry-list-division" is entry_list_division.txt
+    std::replace(stem.begin(), stem.end(), '-', '_');
+    std::string file = std::string(TALLIVAR_TEST_DATA) + "/expected/reports/" + stem + ".txt";
     std::ifstream in(file, std::ios::binary);
     std::stringstream expected;
     expected << in.rdbuf();
