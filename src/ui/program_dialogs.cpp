@@ -1,5 +1,7 @@
 #include "ui/program_dialogs.h"
 
+#include <memory>
+
 #include "results/exports.h"
 #include "ui/quick_grids.h"
 #include "ui/tabout_box.h"
@@ -8,6 +10,8 @@
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
+#include "ui/tfrm_seed_input.h"
+#include "ui/tfrm_seed_opt.h"
 #include "ui/tfrm_setup_info.h"
 #include "ui/tfrm_tour_info.h"
 
@@ -29,15 +33,25 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showEntryList = [&t, &p] {
     TfrmEntryList list(t, p);
     list.entryForm.openDeclaredRun = [&t, &p] { Show<TfrmDeclaredPass>(p, t, p); };
+    list.entryForm.openSeedScores = [&t, &p] { Show<TfrmSeedInput>(p, t, p); };
     p.dialogs.ShowModal(list);
   };
   h.showImport = [&t, &p] { Show<TfrmImport>(p, t, p); };
+  h.showSeedOptions = [&t, &p, memory = std::make_shared<SeedOptionMemory>()] {
+    Show<TfrmSeedOpt>(p, t, p, *memory);
+  };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {
-      case 'J': Show<TfrmBasicJump>(p, t, p); break;
-      case 'T': Show<TfrmBasicTrick>(p, t, p); break;
-      default: Show<TBasicSlalomForm>(p, t, p); break;
+      case 'J':
+        Show<TfrmBasicJump>(p, t, p);
+        break;
+      case 'T':
+        Show<TfrmBasicTrick>(p, t, p);
+        break;
+      default:
+        Show<TBasicSlalomForm>(p, t, p);
+        break;
     }
   };
   h.showSetupInfo = [&t, &p] {
