@@ -1,0 +1,41 @@
+#include "printing/report_catalogue.h"
+
+#include "core/text.h"
+#include "printing/result_reports.h"
+
+int ReportOptions::GetInt(std::string_view key, int fallback) const {
+  return Has(key) ? ToInteger(Get(key)) : fallback;
+}
+
+const std::vector<ReportEntry>& ReportCatalogue() {
+  static const std::vector<ReportEntry> catalogue = {
+      // Results
+      {"multi-round-totals",
+       "Multi-round totals and overall points of every division",
+       &MultiRoundTotals,
+       {}},
+  };
+  return catalogue;
+}
+
+const ReportEntry* FindReport(std::string_view name) {
+  for (const auto& entry : ReportCatalogue())
+    if (entry.name == name) return &entry;
+  return nullptr;
+}
+
+std::optional<ReportDocument> BuildReport(std::string_view name, Tournament& t, Platform& p,
+                                          const ReportOptions& options) {
+  const ReportEntry* entry = FindReport(name);
+  if (!entry) return std::nullopt;
+  ReportContext context{t, p, options};
+  ReportDocument doc = entry->build(context);
+  RefillWorkList(t, p);
+  return doc;
+}
+
+bool PrintNamedReport(std::string_view name, Tournament& t, Platform& p, const ReportOptions& options) {
+  auto doc = BuildReport(name, t, p, options);
+  if (!doc) return false;
+  return SendToPrinter(p.printer, *doc);
+}
