@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "printing/result_reports.h"
+#include "printing/start_list.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
   return Has(key) ? ToInteger(Get(key)) : fallback;
@@ -14,6 +15,15 @@ const std::vector<ReportEntry>& ReportCatalogue() {
        "Multi-round totals and overall points of every division",
        &MultiRoundTotals,
        {}},
+      // Start lists
+      {"start-list",
+       "Start list of the current division and event (--divisions \"M,W\" or --all for more)",
+       &StartListReport,
+       {"divisions", "all"}},
+      {"start-list-preview",
+       "The on-screen start list preview, with the same choices as start-list",
+       &StartListPreviewReport,
+       {"divisions", "all"}},
   };
   return catalogue;
 }

@@ -13,6 +13,7 @@
 #include "ui/tfrm_seed_input.h"
 #include "ui/tfrm_seed_opt.h"
 #include "ui/tfrm_setup_info.h"
+#include "ui/tfrm_start_list.h"
 #include "ui/tfrm_tour_info.h"
 
 namespace {
@@ -40,6 +41,7 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showSeedOptions = [&t, &p, memory = std::make_shared<SeedOptionMemory>()] {
     Show<TfrmSeedOpt>(p, t, p, *memory);
   };
+  h.showStartList = [&t, &p] { Show<TfrmStartList>(p, t, p); };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {
