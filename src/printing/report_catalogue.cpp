@@ -9,22 +9,25 @@ int ReportOptions::GetInt(std::string_view key, int fallback) const {
 }
 
 const std::vector<ReportEntry>& ReportCatalogue() {
+  // clang-format off
   static const std::vector<ReportEntry> catalogue = {
       // Results
-      {"multi-round-totals",
-       "Multi-round totals and overall points of every division",
-       &MultiRoundTotals,
-       {}},
+      {"multi-round-totals", "Multi-round totals and overall points of every division", &MultiRoundTotals, {}},
+      {"round-results", "All results of the current round", &RoundResults, {}},
+      {"event-round-results", "The current event and round for all divisions", &EventRoundResults, {}},
+      {"single-round-results", "The current division, event and round", &SingleRoundResults, {}},
+      {"event-results", "The current division and event over all rounds", &EventResults, {}},
+      {"division-results", "The current division in all events after the round", &DivisionResults, {}},
+      {"official-results", "The complete official results", &OfficialResults, {}},
+      {"event-summary", "Entries and best performances per division", &EventSummary, {}},
+      {"results-view", "The results view of the current division", &ResultsViewReport, {}},
       // Start lists
-      {"start-list",
-       "Start list of the current division and event (--divisions \"M,W\" or --all for more)",
-       &StartListReport,
-       {"divisions", "all"}},
-      {"start-list-preview",
-       "The on-screen start list preview, with the same choices as start-list",
-       &StartListPreviewReport,
-       {"divisions", "all"}},
+      {"start-list", "Start list of the current division and event (--divisions \"M,W\" or --all for more)",
+       &StartListReport, {"divisions", "all"}},
+      {"start-list-preview", "The on-screen start list preview, with the same choices as start-list",
+       &StartListPreviewReport, {"divisions", "all"}},
   };
+  // clang-format on
   return catalogue;
 }
 

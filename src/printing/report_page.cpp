@@ -23,6 +23,7 @@ std::vector<std::vector<std::string>> ReportDocument::Pages() const {
 void PageWriter::StartPage() {
   if (!header_) return;
   inHeader_ = true;
+  count = 0;
   header_(*this);
   inHeader_ = false;
 }

@@ -62,7 +62,8 @@ class PageWriter {
     rule_ = rule;
     limit_ = limit;
   }
-  // The page header, written at once by StartPage and again after every break.
+  // The page header, written at once by StartPage and again after every break. The counter starts
+  // at 0 before it, so a header that does not set the counter counts its own lines.
   void SetHeader(std::function<void(PageWriter&)> header) { header_ = std::move(header); }
   void StartPage();
 
@@ -70,6 +71,9 @@ class PageWriter {
   void Line(std::string_view text);
   // A header line: written and counted, never breaks.
   void HeaderLine(std::string_view text);
+  // A line that stays on the page of the line before it (the rest of a block that was checked
+  // with BreakIfFull): written and counted, never breaks.
+  void LineInBlock(std::string_view text) { HeaderLine(text); }
   // Breaks now if `extra` more lines would make the page full (for blocks that stay together).
   void BreakIfFull(int extra = 0);
   void FormFeed();

@@ -11,7 +11,8 @@ ReportDocument EventResults(ReportContext& c);
 ReportDocument DivisionResults(ReportContext& c);
 ReportDocument OfficialResults(ReportContext& c);
 ReportDocument EventSummary(ReportContext& c);
-// The lines of the on-screen results view of the current division, as a document.
+// The on-screen results view of the current division: its lines, and the same lines as a document.
+std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt);
 ReportDocument ResultsViewReport(ReportContext& c);
 
 // The work list ordered by overall score, highest first; equal scores keep their order.
