@@ -10,6 +10,8 @@
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
+#include "ui/tfrm_rslt_print.h"
+#include "ui/tfrm_rslt_view.h"
 #include "ui/tfrm_seed_input.h"
 #include "ui/tfrm_seed_opt.h"
 #include "ui/tfrm_setup_info.h"
@@ -45,17 +47,13 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {
-      case 'J':
-        Show<TfrmBasicJump>(p, t, p);
-        break;
-      case 'T':
-        Show<TfrmBasicTrick>(p, t, p);
-        break;
-      default:
-        Show<TBasicSlalomForm>(p, t, p);
-        break;
+      case 'J': Show<TfrmBasicJump>(p, t, p); break;
+      case 'T': Show<TfrmBasicTrick>(p, t, p); break;
+      default: Show<TBasicSlalomForm>(p, t, p); break;
     }
   };
+  h.showResultView = [&t, &p] { Show<TfrmRsltView>(p, t, p); };
+  h.showResultPrint = [&t, &p] { Show<TfrmRsltPrint>(p, t, p); };
   h.showSetupInfo = [&t, &p] {
     const Tournament& view = t;
     Show<TfrmSetupInfo>(p, view);
