@@ -23,9 +23,9 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       {"results-view", "The results view of the current division", &ResultsViewReport, {}},
       // Start lists
       {"start-list", "Start list of the current division and event (--divisions \"M,W\" or --all for more)",
-       &StartListReport, {"divisions", "all"}},
+       &StartListReport, {"divisions"}, {"all"}},
       {"start-list-preview", "The on-screen start list preview, with the same choices as start-list",
-       &StartListPreviewReport, {"divisions", "all"}},
+       &StartListPreviewReport, {"divisions"}, {"all"}},
   };
   // clang-format on
   return catalogue;
