@@ -5,6 +5,7 @@
 #include "printing/result_reports.h"
 #include "printing/team_standings.h"
 #include "printing/schedule_day_report.h"
+#include "printing/start_list.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
   return Has(key) ? ToInteger(Get(key)) : fallback;
@@ -35,6 +36,11 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       {"entry-view-alphabetical", "Entry view on screen: all skiers", &EntryViewAlphabetical, {}},
       {"entry-view-by-division", "Entry view on screen: all skiers by division", &EntryViewByDivision, {}},
       {"entry-view-division", "Entry view on screen: the current division", &EntryViewDivision, {}},
+      // Start lists
+      {"start-list", "Start list of the current division and event (--divisions \"M,W\" or --all for more)",
+       &StartListReport, {"divisions"}, {"all"}},
+      {"start-list-preview", "The on-screen start list preview, with the same choices as start-list",
+       &StartListPreviewReport, {"divisions"}, {"all"}},
   };
   // clang-format on
   return catalogue;
