@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <algorithm>
+#include <variant>
 
 #include "app/model_dialog.h"
 #include "app/text_codec.h"
@@ -50,9 +51,17 @@ bool InsideEditable(const StringGrid& grid, int col, int row) {
 }  // namespace
 
 QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
-  auto* grid = static_cast<StringGrid*>(item.control);
+  auto* grid = std::get<StringGrid*>(item.control);
   auto* w = new QTableWidget;
-  if (!item.caption.empty()) b.label = new QLabel(ToQt(item.caption));
+  if (!item.caption.empty()) {
+    auto* label = new QLabel(ToQt(item.caption));
+    label->setBuddy(w);
+    b.label = label;
+  }
+  if (!item.name.empty()) {
+    w->setObjectName(ToQt(item.name));
+    w->setAccessibleName(ToQt(item.name));
+  }
   w->horizontalHeader()->hide();
   w->verticalHeader()->hide();
   w->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -97,7 +106,7 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
 }
 
 void ModelDialog::MoveGridCell(const Binding& b, int dCol, int dRow, bool wrap) {
-  auto* grid = static_cast<StringGrid*>(b.item->control);
+  auto* grid = std::get<StringGrid*>(b.item->control);
   auto* w = static_cast<QTableWidget*>(b.widget);
   int col = grid->col + dCol;
   int row = grid->row + dRow;

@@ -62,7 +62,7 @@ void TfrmEntryList::btnDeleteClick() {
     p_.prompt.Show("Skier name not found - Internal Pointer Error");
     return;
   }
-  if (p_.prompt.Ask("Deleting entry!", "Warning", Buttons::YesNo) != Answer::Yes) return;
+  if (p_.prompt.AskDestructive("Deleting entry!", "Warning", Buttons::YesNo) != Answer::Yes) return;
   DeleteSkier(t_, *node);
   RebuildLines();
 }
