@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -29,6 +30,8 @@ struct ModelDialog::Area {
 };
 
 namespace {
+
+constexpr std::size_t kBesideCaption = 32;  // longer captions stand above their control
 
 QFormLayout* NewForm() {
   auto* f = new QFormLayout;
@@ -210,7 +213,12 @@ bool ModelDialog::ArrangeRange(Area& a, std::size_t& i) {
         FormOf(a)->addRow(row);
       continue;
     }
-    if (b.label)
+    if (b.label && item.caption.size() > kBesideCaption) {
+      // A caption too long to stand beside its control stands above it.
+      static_cast<QLabel*>(b.label)->setWordWrap(true);
+      FormOf(a)->addRow(b.label);
+      FormOf(a)->addRow(QString(), w);
+    } else if (b.label)
       FormOf(a)->addRow(b.label, w);
     else if (item.kind == FormItem::Kind::CheckBox)
       FormOf(a)->addRow(QString(), w);
@@ -248,10 +256,8 @@ QWidget* ModelDialog::BuildTable(std::size_t& i) {
     int r = cell / columns;
     int c = cell % columns;
     // The captions stand at the edges, so a cell's own caption only names it for a screen reader.
-    if (b.label) {
-      b.label->hide();
-      b.label->setParent(frame);
-    }
+    delete b.label;
+    b.label = nullptr;
     if (item.name.empty()) {
       QString row = r < static_cast<int>(table.rowCaptions.size())
                         ? ToQt(table.rowCaptions[static_cast<std::size_t>(r)]) + " "
@@ -260,6 +266,8 @@ QWidget* ModelDialog::BuildTable(std::size_t& i) {
     }
     grid->addWidget(w, r + headRows, c + first);
   }
+  // The cells keep their own width; spare room goes to the right of the table.
+  grid->setColumnStretch(first + columns, 1);
   return frame;
 }
 
@@ -282,14 +290,26 @@ QWidget* ModelDialog::BuildHeading(std::size_t& i) {
   Binding& first = bindings_[bindings_.size() - parts.size()];
   first.refresh = [w, parts] {
     QString line;
-    for (const FormItem* part : parts) {
-      const auto* label = std::get_if<Label*>(&part->control);
-      QString text = ToQt(label && *label ? (*label)->caption : part->caption);
-      if (line.size() < part->headingColumn)
-        line = line.leftJustified(part->headingColumn);
+    auto place = [&line](int column, const QString& text) {
+      if (line.size() < column)
+        line = line.leftJustified(column);
       else if (!line.isEmpty())
         line += ' ';
       line += text;
+    };
+    for (const FormItem* part : parts) {
+      const auto* label = std::get_if<Label*>(&part->control);
+      QString text = ToQt(label && *label ? (*label)->caption : part->caption);
+      const auto& columns = part->headingColumns;
+      if (columns.size() <= 1) {
+        place(columns.empty() ? 0 : columns[0], text);
+        continue;
+      }
+      static const QRegularExpression parting("\\s+-\\s*|\\s{2,}");
+      QStringList words = text.split(parting, Qt::SkipEmptyParts);
+      for (qsizetype k = 0; k < words.size(); ++k)
+        place(k < static_cast<qsizetype>(columns.size()) ? columns[static_cast<std::size_t>(k)] : 0,
+              words[k]);
     }
     w->setText(line);
   };

@@ -101,8 +101,8 @@ QWidget* ModelDialog::BindEdit(const FormItem& item, Binding& b) {
   w->installEventFilter(this);
   if (item.onChange) connect(w, &QLineEdit::textEdited, this, [this, &item] { Run(item.onChange); });
   QPalette normal = w->palette();
-  QWidget* label = b.label;
-  b.refresh = [w, edit, label, normal] {
+  Binding* bp = &b;  // its caption may be taken away by the layout (a table's cell)
+  b.refresh = [w, edit, bp, normal] {
     // The length and the picture limit what is typed; what the model wrote is shown whole.
     QString text = ToQt(edit->text);
     int limit = edit->maxLength > 0 ? std::max<int>(edit->maxLength, static_cast<int>(text.size())) : 32767;
@@ -115,7 +115,7 @@ QWidget* ModelDialog::BindEdit(const FormItem& item, Binding& b) {
     w->setEnabled(edit->enabled);
     w->setReadOnly(edit->readOnly);
     w->setVisible(edit->visible);
-    if (label) label->setVisible(edit->visible);
+    if (bp->label) bp->label->setVisible(edit->visible);
     if (edit->focus) {
       w->setFocus(Qt::OtherFocusReason);
       edit->focus = false;
@@ -156,13 +156,15 @@ QWidget* ModelDialog::BindList(const FormItem& item, Binding& b) {
       // list described with a number of lines shows that many whatever it holds.
       int frame = 2 * w->frameWidth();
       int widest = std::max(w->sizeHintForColumn(0), minChars > 0 ? CharsWide(w, minChars) : 0);
-      w->setMinimumWidth(std::min(widest + w->verticalScrollBar()->sizeHint().width() + frame + 4, 1000));
+      int width = std::min(widest + w->verticalScrollBar()->sizeHint().width() + frame + 8, 1000);
       int row = std::max(w->sizeHintForRow(0), w->fontMetrics().height() + 2);
       if (fixedLines > 0) {
+        w->setMinimumWidth(width);
         w->setMinimumHeight(fixedLines * row + frame);
       } else {
-        int lines = std::clamp(static_cast<int>(items.size()), 2, 6);
-        w->setFixedHeight(lines * row + frame);
+        // A short list of choices keeps its size: all of it in view up to a dozen lines.
+        int lines = std::clamp(static_cast<int>(items.size()), 2, 12);
+        w->setFixedSize(std::max(width, CharsWide(w, 6)), lines * row + frame);
       }
     }
     if (list->selected()) {

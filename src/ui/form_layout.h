@@ -55,12 +55,12 @@ struct FormItem {
   bool isDefault = false;               // a button that Enter presses
   bool isCancel = false;                // a button that Escape presses
   ButtonRole role = ButtonRole::Other;
-  int minWidth = 0;                         // in characters; 0 = from the mask, the length or the items
-  int minHeight = 0;                        // in lines; for lists the most lines shown before scrolling
-  bool fixedPitch = false;                  // labels: a heading in the fixed-pitch font of the list below
-  int headingColumn = 0;                    // such a heading starts above this character of the list's lines
-  int beside = 0;                           // this many following items stand in this item's row
-  std::vector<std::string> rowCaptions;     // tables
+  int minWidth = 0;                      // in characters; 0 = from the mask, the length or the items
+  int minHeight = 0;                     // in lines; for lists the most lines shown before scrolling
+  bool fixedPitch = false;               // labels: a heading in the fixed-pitch font of the list below
+  std::vector<int> headingColumns{0};    // such a heading's words stand above these characters of the lines
+  int beside = 0;                        // this many following items stand in this item's row
+  std::vector<std::string> rowCaptions;  // tables
   std::vector<std::string> columnCaptions;  // tables
   // Items that only arrange others: they carry no control and run no handler.
   bool structural() const {
@@ -176,11 +176,13 @@ class FormLayout {
     items.back().beside = count;
     return *this;
   }
-  // A label that heads the fixed-pitch list below it, in the list's font, standing above the given
-  // character of the list's lines. Headings that follow each other share one row.
-  FormLayout& Heading(int column = 0) {
+  // A label that heads the fixed-pitch list below it, in the list's font: with one column its text
+  // starts above that character of the list's lines; with more, its words (parted by " - " or by
+  // blanks) stand above them one by one, so each heads its column. Headings that follow each other
+  // share one row.
+  FormLayout& Heading(std::vector<int> columns = {0}) {
     items.back().fixedPitch = true;
-    items.back().headingColumn = column;
+    items.back().headingColumns = std::move(columns);
     return *this;
   }
 

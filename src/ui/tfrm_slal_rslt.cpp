@@ -77,8 +77,8 @@ void TfrmSlalRslt::Describe(FormLayout& form) {
   form.BeginGroup("Result");
   form.AddEdit("Last Pass", edPass, [this] { edPassExit(); }).Name("edPass");
   form.BeginTable("", {}, {"Final Speed", "Final Rope"});
-  form.AddList("Final Speed", SpeedListBox, [this] { edSpeedExit(); }).Name("SpeedListBox").Lines(12);
-  form.AddList("Final Rope", RopeListBox, [this] { edRopeExit(); }).Name("RopeListBox").Lines(12);
+  form.AddList("Final Speed", SpeedListBox, [this] { edSpeedExit(); }).Name("SpeedListBox");
+  form.AddList("Final Rope", RopeListBox, [this] { edRopeExit(); }).Name("RopeListBox");
   form.EndTable();
   form.AddEdit("Slalom Total", edSlTotal).Name("edSlTotal");
   form.AddEdit("If skier was tied, and the tie was broken, enter place in runoff:", edTie)
