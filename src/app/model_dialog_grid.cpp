@@ -67,6 +67,7 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
   w->setEditTriggers(QAbstractItemView::NoEditTriggers);
   w->setSelectionMode(QAbstractItemView::SingleSelection);
   w->setTabKeyNavigation(false);
+  w->horizontalHeader()->setStretchLastSection(true);
   w->installEventFilter(this);
   if (grid->fixedPitch) w->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   w->verticalHeader()->setDefaultSectionSize(w->fontMetrics().height() + 6);
@@ -83,11 +84,18 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
             }
             Run(item.onSelect);
           });
-  b.refresh = [w, grid, charWidth] {
+  b.refresh = [w, grid, charWidth, fitted = false]() mutable {
     EnsureItems(w, *grid);
     for (std::size_t c = 0; c < grid->colWidths.size() && static_cast<int>(c) < grid->colCount; ++c)
       w->setColumnWidth(static_cast<int>(c), grid->colWidths[c] * charWidth + 8);
     ShowCells(w, *grid);
+    // Without widths from the model the columns fit their titles and first contents once.
+    if (grid->colWidths.empty() && !fitted) {
+      fitted = true;
+      w->resizeColumnsToContents();
+      for (int c = 0; c < grid->colCount; ++c)
+        w->setColumnWidth(c, std::max(w->columnWidth(c) + 12, 5 * charWidth));
+    }
     int width = 2 * w->frameWidth() + w->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < grid->colCount; ++c) width += w->columnWidth(c);
     w->setMinimumWidth(std::min(width, 1100));

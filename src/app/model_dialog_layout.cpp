@@ -140,11 +140,13 @@ bool ModelDialog::ArrangeRange(Area& a, std::size_t& i) {
         StartColumn(a);
         continue;
       case FormItem::Kind::Group: {
-        auto* group = new QGroupBox(ToQt(item.caption));
+        // A group without a title only keeps its controls together, without a frame.
+        QWidget* group = item.caption.empty() ? new QWidget : new QGroupBox(ToQt(item.caption));
         if (!item.name.empty()) group->setObjectName(ToQt(item.name));
         Area inner;
         inner.inGroup = true;
         inner.columns = new QHBoxLayout(group);
+        if (item.caption.empty()) inner.columns->setContentsMargins(0, 0, 0, 0);
         ++i;
         bool grows = ArrangeRange(inner, i);
         a.column->addWidget(group, grows ? 1 : 0);
@@ -171,7 +173,8 @@ bool ModelDialog::ArrangeRange(Area& a, std::size_t& i) {
     Binding& b = NewBinding(item);
     QWidget* w = BuildItem(item, b);
     b.widget = w;
-    if (item.kind == FormItem::Kind::Button && (item.role != ButtonRole::Other || !a.inGroup)) {
+    // Buttons of the whole dialog go to the box at its foot; those of a group stay in it.
+    if (item.kind == FormItem::Kind::Button && !a.inGroup) {
       box_->addButton(static_cast<QPushButton*>(w), BoxRole(item.role));
       if (item.role == ButtonRole::Help) {
         auto* f1 = new QShortcut(QKeySequence::HelpContents, this);

@@ -59,7 +59,10 @@ int CharsWide(const QWidget* w, int chars) {
 // length (short fields stay short, long ones start at a readable width and grow with the dialog).
 int EditChars(const FormItem& item, const Edit& edit, bool* fixed) {
   *fixed = false;
-  if (item.minWidth > 0) return item.minWidth;
+  if (item.minWidth > 0) {
+    *fixed = item.minWidth <= 12;
+    return item.minWidth;
+  }
   int chars = !edit.mask.empty() ? static_cast<int>(edit.mask.size()) + 1 : edit.maxLength;
   if (chars <= 0) return 0;
   *fixed = chars <= 12;
@@ -145,11 +148,12 @@ QWidget* ModelDialog::BindList(const FormItem& item, Binding& b) {
   connect(w, &QListWidget::itemDoubleClicked, this, [this, &item] { Run(item.onDoubleClick); });
   const int fixedLines = item.minHeight;
   const int minChars = item.minWidth;
-  b.refresh = [w, list, fixedLines, minChars] {
+  b.refresh = [w, list, fixedLines, minChars, sized = false]() mutable {
     QStringList items = ToQtList(list->items);
     QStringList shown;
     for (int i = 0; i < w->count(); ++i) shown << w->item(i)->text();
-    if (shown != items) {
+    if (shown != items || !sized) {
+      sized = true;
       w->clear();
       w->addItems(items);
       // As wide as the longest item, as tall as its items up to a few lines, then scrolling; a
@@ -309,7 +313,8 @@ QWidget* ModelDialog::BindButton(const FormItem& item, Binding& b) {
 
 QWidget* ModelDialog::BindLabel(const FormItem& item, Binding& b) {
   auto* w = new QLabel(ToQt(item.caption));
-  w->setWordWrap(true);
+  // Only a text longer than a line wraps; a short one keeps its words together.
+  w->setWordWrap(item.caption.size() > 60);
   Name(item, w);
   if (auto* const* label = std::get_if<Label*>(&item.control); label && *label)
     b.refresh = [w, label = *label] { w->setText(ToQt(label->caption)); };

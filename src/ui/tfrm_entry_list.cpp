@@ -17,6 +17,7 @@ void TfrmEntryList::Describe(FormLayout& form) {
           "", lbxNames, {}, [this] { btnEditClick(); }, 20)
       .Name("lbxNames")
       .Width(84);
+  form.BeginGroup();
   form.AddButton(
           btnAdd, [this] { btnAddClick(); }, ButtonRole::Other)
       .Name("btnAdd");
@@ -26,6 +27,7 @@ void TfrmEntryList::Describe(FormLayout& form) {
   form.AddButton(
           btnDelete, [this] { btnDeleteClick(); }, ButtonRole::Other)
       .Name("btnDelete");
+  form.EndGroup();
   form.AddButton(
           btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
       .Name("btnHelp");

@@ -44,6 +44,7 @@ void TfrmResultList::Describe(FormLayout& form) {
       .Name("lbScores")
       .Width(24);
   form.EndTable();
+  form.BeginGroup();
   form.AddButton(
           btnEdit, [this] { btnEditClick(); }, ButtonRole::Accept)
       .Name("btnEdit");
@@ -52,6 +53,7 @@ void TfrmResultList::Describe(FormLayout& form) {
   form.AddButton(
           btnSettings, [this] { btnSettingsClick(); }, ButtonRole::Other)
       .Name("btnSettings");
+  form.EndGroup();
   form.AddButton(
           btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
       .Name("btnHelp");
