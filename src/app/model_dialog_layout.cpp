@@ -267,7 +267,8 @@ QWidget* ModelDialog::BuildTable(std::size_t& i) {
                         : QString();
       w->setAccessibleName(row + ToQt(item.caption));
     }
-    grid->addWidget(w, r + headRows, c + first);
+    // Cells of different heights (lists) line up at their top edge.
+    grid->addWidget(w, r + headRows, c + first, Qt::AlignTop | Qt::AlignLeft);
   }
   // The cells keep their own width; spare room goes to the right of the table.
   grid->setColumnStretch(first + columns, 1);

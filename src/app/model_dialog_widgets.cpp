@@ -117,6 +117,8 @@ QWidget* ModelDialog::BindEdit(const FormItem& item, Binding& b) {
     w->setPalette(p);
     w->setEnabled(edit->enabled);
     w->setReadOnly(edit->readOnly);
+    // A field that only shows something is no stop for Tab.
+    w->setFocusPolicy(edit->readOnly ? Qt::ClickFocus : Qt::StrongFocus);
     w->setVisible(edit->visible);
     if (bp->label) bp->label->setVisible(edit->visible);
     if (edit->focus) {

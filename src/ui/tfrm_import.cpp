@@ -24,9 +24,11 @@ TfrmImport::TfrmImport(Tournament& t, Platform& p) : DialogModel("Skier Import")
 void TfrmImport::Describe(FormLayout& form) {
   form.AddLabel(lblWarning).Name("lblWarning");
   form.AddGrid("", strGridImport).Name("strGridImport");
+  form.BeginGroup();
   form.AddButton(
           btnGetFile, [this] { btnGetFileClick(); }, ButtonRole::Other)
       .Name("btnGetFile");
+  form.EndGroup();
   form.AddButton(
           btnImport, [this] { btnImportClick(); }, ButtonRole::Accept)
       .Name("btnImport");

@@ -238,3 +238,20 @@ TEST_F(DialogLayout, StatusBarFollowsTheSelectionWhileDialogsAreOpen) {
   ASSERT_TRUE(window.Trigger("InputResults1"));
   EXPECT_TRUE(host.done());
 }
+
+TEST_F(DialogLayout, EachDialogComesBackWhereTheUserLeftIt) {
+  TAboutBox about;
+  QSize left;
+  {
+    ModelDialog view(about, tp.prompter);
+    view.show();
+    view.resize(view.minimumSizeHint() + QSize(120, 80));
+    left = view.size();
+    static_cast<QDialog&>(view).done(QDialog::Accepted);
+  }
+  ModelDialog again(about, tp.prompter);
+  EXPECT_EQ(again.size(), left);
+  TfrmHelp help(41);
+  ModelDialog other(help, tp.prompter);
+  EXPECT_NE(other.size(), left);  // another dialog keeps its own
+}
