@@ -107,7 +107,7 @@ void ModelDialog::Build() {
   auto* outer = new QVBoxLayout(this);
   // Pointers into bindings_ are kept by handlers and by pendingExit_, so it must not grow later.
   bindings_.reserve(layout_.items.size());
-  box_ = new QDialogButtonBox(Qt::Horizontal);
+  box_ = new QDialogButtonBox(Qt::Horizontal, this);
   Area top;
   top.columns = new QHBoxLayout;
   outer->addLayout(top.columns, 1);

@@ -231,9 +231,11 @@ TEST_F(DialogLayout, StatusBarFollowsTheSelectionWhileDialogsAreOpen) {
         EXPECT_TRUE(shown.contains("Round:2")) << shown.toStdString();
         EXPECT_FALSE(shown.contains('\t'));
         auto panels = window.statusBar()->findChildren<QLabel*>();
-        for (QLabel* panel : panels)
-          if (panel->text() == shown)
+        for (QLabel* panel : panels) {
+          if (panel->text() == shown) {
             EXPECT_GE(panel->width(), panel->fontMetrics().horizontalAdvance(shown));
+          }
+        }
       });
   ASSERT_TRUE(window.Trigger("InputResults1"));
   EXPECT_TRUE(host.done());
