@@ -110,9 +110,17 @@ bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record) {
   return false;
 }
 
-void AddWorkingRecord(Tournament& t, Platform& p) {
+namespace {
+// A round already scored keeps the speed it was skied at; only unscored rounds take the default.
+bool SlalomRoundScored(const TSkier& s, int r) { return s.SlalomScore[r] != 0 || s.SlalomBuoys[r] != 0; }
+bool JumpRoundScored(const TSkier& s, int r) {
+  return s.JumpDistance[1][r] != 0 || s.JumpDistance[2][r] != 0 || s.JumpDistance[3][r] != 0;
+}
+}  // namespace
+
+bool AddWorkingRecord(Tournament& t, Platform& p) {
   TSkier& w = t.Working;
-  if (w.Surname.empty()) return;
+  if (w.Surname.empty()) return false;
   w.EntryNo = t.EntryCounter + 1;
   for (int r = 1; r <= 4; ++r) {
     w.SlalomRoundDiv[r] = w.Division;
@@ -122,12 +130,13 @@ void AddWorkingRecord(Tournament& t, Platform& p) {
     w.SlalomClass[r] = digit;
     w.TrickClass[r] = digit;
     w.JumpClass[r] = digit;
-    if (auto s = DefaultSlalomSpeed(w.Division)) w.SlalomSpeed[r] = *s;
-    if (auto j = DefaultJumpSpeed(w.Division)) w.JumpSpeed[r] = *j;
+    if (auto s = DefaultSlalomSpeed(w.Division); s && !SlalomRoundScored(w, r)) w.SlalomSpeed[r] = *s;
+    if (auto j = DefaultJumpSpeed(w.Division); j && !JumpRoundScored(w, r)) w.JumpSpeed[r] = *j;
   }
-  InsertOrReplace(t, p.prompt, w);
+  const bool stored = InsertOrReplace(t, p.prompt, w);
   t.Unsaved = true;
   if (w.Division == t.CurDivision) SelectDivisionEvent(t, p, t.CurDivision);
+  return stored;
 }
 
 SkierList::Node DeleteSkier(Tournament& t, SkierList::Node node) {

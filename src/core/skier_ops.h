@@ -5,8 +5,10 @@
 
 void InitSkierList(Tournament& t);
 void BlankWorkingRecord(Tournament& t);
-// Stores the working record in the list (new entry or replacement); nothing for an empty surname.
-void AddWorkingRecord(Tournament& t, Platform& p);
+// The store step of every new or changed entry: entry number, per-round divisions and classes,
+// the division's default speeds for rounds not yet scored, then the record goes into the list (new
+// entry or replacement). Nothing for an empty surname. Answers whether the record was stored.
+bool AddWorkingRecord(Tournament& t, Platform& p);
 // Inserts the record in surname order, or replaces the record with the same surname, first name
 // (any case) and division. Answers false when the list was too long to find a place.
 bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record);

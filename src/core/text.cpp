@@ -72,7 +72,8 @@ static bool ParseNumber(std::string_view text, double& out) {
   if (t.empty()) return false;
   const char* b = t.data();
   const char* e = t.data() + t.size();
-  if (*b == '+') ++b;
+  // One sign at most: "+-40" is no number, whatever from_chars would make of the rest.
+  if (*b == '+' && e - b > 1 && b[1] != '-' && b[1] != '+') ++b;
   // Only plain decimal numbers: digits, one point, an optional sign and exponent.
   for (const char* p = b; p < e; ++p) {
     char c = *p;
@@ -95,7 +96,7 @@ int ToInteger(std::string_view text) {
   std::string t = Trim(text);
   const char* b = t.data();
   const char* e = t.data() + t.size();
-  if (b != e && *b == '+') ++b;
+  if (b != e && *b == '+' && e - b > 1 && b[1] != '-' && b[1] != '+') ++b;
   int v = 0;
   auto [ptr, ec] = std::from_chars(b, e, v);
   if (t.empty() || ec != std::errc() || ptr != e)

@@ -63,10 +63,18 @@ const std::vector<HelpTopic>& ScoringHelpTopics() {
        "Tallivar scores water-ski tournaments in slalom, trick and jump under the national, IWWF,\n"
        "AWSA and adapted rules. Version 2022.1.1."},
       {kHelpQuickEntry, "Quick Score Entry",
-       "One row per skier of the current division, for the current event and round. Move with the\n"
-       "arrow keys or Tab and type the result into the cell; Backspace corrects, Delete clears.\n"
-       "The total is computed when you leave the row. Complete or OK saves the grid and\n"
-       "recomputes the placements. Chose Ev/Div/Rnd switches to another event or division."},
+       "One row per skier of the current division entered in the event, in running order, for\n"
+       "the current round. Move with the arrow keys or Tab and type into the cell; each cell starts\n"
+       "afresh and Backspace takes back the last character typed. An emptied cell takes its\n"
+       "default (rope 18.25, jump ramp 0.235 or the ramp of the round before, jump speed 45).\n"
+       "Slalom: LastPass takes . and 0 to 6; Speed takes digits; Rope and Total take . and digits.\n"
+       "Trick: Pass 1, Pass 2 and Total take digits; the total is the sum of the passes.\n"
+       "Jump: the jumps take . and digits, and P, F or D for a pass, a fall or a\n"
+       "disqualification; Ramp takes . and digits; Speed takes digits, any other key sets 45.\n"
+       "Other keys are ignored. The slalom total follows every key.\n"
+       "Complete or OK saves the grid and recomputes the placements; the rows stay as they are.\n"
+       "Closing with unsaved changes asks whether to save them. Detailed Input opens the result\n"
+       "list. Chose Ev/Div/Rnd switches to another event, division or round."},
       {kHelpTrickPasses, "Trick Pass Detail",
        "Enter each trick of the pass in order: the skis (1 or 2) and the trick code. The points\n"
        "come from the trick table; a trick repeated in the same pass scores nothing. Insert and\n"

@@ -76,12 +76,21 @@ const std::vector<HelpTopic>& SetupHelpTopics() {
        "The preferences are the defaults the program starts with: the country, the scoring rules,\n"
        "the placement rule, the team scoring, the province and the site code. They are written to\n"
        "TALLIVAR.INI in the program's working folder when you confirm them, together with the last\n"
-       "event file used. The national records and standards further down that file are kept."},
+       "event file used. The national records and standards further down that file are kept.\n"
+       "WARNING-DO NOT change settings after entering results!\n"
+       "Scoring errors may occur. Places and overall points already stored are not recomputed\n"
+       "until the next result of that division and event is saved."},
       {kHelpOverallRules, "Overall Scoring",
        "Overall points add up a skier's results in the three events, each event scored against\n"
-       "the best result of the division (national and IWWF rules) or against the division's\n"
-       "performance standards (AWSA 1000-point rules). Only skiers entered in all events they can\n"
-       "ski are placed overall. The overall score is recomputed every time a result is saved."},
+       "the best result of the division. The scoring rules of the settings decide the formulas:\n"
+       "ZETL Rules 1000pt overall scoring.\n"
+       "AWSA Rules 1000pt overall scoring.\n"
+       "IWWF Rules 1000pt overall scoring.\n"
+       "Adapted based overall scoring.\n"
+       "Only skiers entered in all three events are placed overall. The overall score is\n"
+       "recomputed every time a result is saved.\n"
+       "WARNING-DO NOT change settings after entering results!\n"
+       "Scoring errors may occur."},
       {kHelpPlacementRules, "Placement Rules",
        "Best Score: each skier is placed by the best round. First Round or Last Round: only that\n"
        "round counts. Total Score: the rounds are added up.\n"

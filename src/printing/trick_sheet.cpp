@@ -50,14 +50,16 @@ std::vector<std::string> TrickSheetLines(const TrickSheet& sheet) {
                                   f.passHeading,
                                   f.columnHeading,
                                   f.rule};
-  // Row 1 always; then every row while either pass has a trick in it.
+  // Row 1 always; then every row while either pass has a trick in it, up to row 29: the sheet
+  // has room for 29 rows, as the judges' grid shows.
+  constexpr int kLastPrintedRow = 29;
   int r = 1;
   do {
     out.push_back(RowColumns(r, sheet.pass1[static_cast<std::size_t>(r)], f) +
                   RowColumns(r, sheet.pass2[static_cast<std::size_t>(r)], f));
     ++r;
-  } while (r <= kTrickRowCount && (!sheet.pass1[static_cast<std::size_t>(r)].code.empty() ||
-                                   !sheet.pass2[static_cast<std::size_t>(r)].code.empty()));
+  } while (r <= kLastPrintedRow && (!sheet.pass1[static_cast<std::size_t>(r)].code.empty() ||
+                                    !sheet.pass2[static_cast<std::size_t>(r)].code.empty()));
   const int total1 = PassTotal(sheet.pass1);
   const int total2 = PassTotal(sheet.pass2);
   out.push_back("");

@@ -54,8 +54,9 @@ std::vector<std::string> LineFields(const Tournament& t, const TSkier& s, int r)
 
 double CsvSlalomScore(const TSkier& s, int round, int rulesMode) {
   const double score = s.SlalomScore[round];
-  // A line written for a trick or jump result carries no slalom score to shift.
-  if (rulesMode != kIwwfRules || score <= 0) return score;
+  // A skier entered in slalom is shifted even for a round without buoys (0 is a result); a line
+  // of a skier who does not ski slalom carries no slalom score to shift.
+  if (rulesMode != kIwwfRules || !EnteredIn(s, 'S')) return score;
   return score + IwwfCsvOffset(s.Division);
 }
 

@@ -7,7 +7,7 @@
 #include "core/tournament.h"
 
 // The slalom score of round r as the results file carries it: under IWWF rules shifted by the
-// division's offset, otherwise as it is. A round without a slalom score stays 0.
+// division's offset when the skier is entered in slalom, otherwise as it is.
 double CsvSlalomScore(const TSkier& s, int round, int rulesMode);
 
 // The lines of the file, without line ends. Under adapted rules the slalom speed, rope and score

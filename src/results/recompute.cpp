@@ -6,6 +6,10 @@
 
 void RecomputeAfterScore(Tournament& t, Platform& p) {
   for (int k = 1; k <= t.WorkCount; ++k) WriteBack(t, k);
+  RecomputeStandings(t, p);
+}
+
+void RecomputeStandings(Tournament& t, Platform& p) {
   ComputeEventPoints(t, t.CurEvent);
   PlaceEvent(t, p);
   ComputeOverallScores(t);

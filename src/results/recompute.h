@@ -7,3 +7,5 @@
 // current division in the current event, computes every overall score, places the current division
 // overall and fills the work list again for display.
 void RecomputeAfterScore(Tournament& t, Platform& p);
+// The same without the writing back, for a caller whose work list holds edits to be dropped.
+void RecomputeStandings(Tournament& t, Platform& p);

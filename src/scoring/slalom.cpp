@@ -138,12 +138,12 @@ bool IsNumericText(std::string_view text) {
 }
 
 int RunoffPlaceOf(double result) {
-  double scaled = result * 100.0;
-  double f = scaled - std::floor(scaled);
-  if (f > 0.89 && f < 0.91) return 2;
-  if (f > 0.79 && f < 0.81) return 3;
-  if (f > 0.69 && f < 0.71) return 4;
-  return 0;
+  // A two-decimal result lowered by (n - 1) thousandths shows 1 - (n - 1) / 10 of a hundredth.
+  const double scaled = result * 100.0;
+  const double tenths = (scaled - std::floor(scaled)) * 10.0;
+  const double step = std::round(tenths);
+  if (step < 1 || step > 9 || std::abs(tenths - step) > 0.1) return 0;
+  return 11 - static_cast<int>(step);
 }
 
 double WithoutRunoff(double result) {
@@ -153,6 +153,6 @@ double WithoutRunoff(double result) {
 }
 
 double WithRunoff(double announced, int place) {
-  if (place < 2 || place > 4) return announced;
+  if (place < 2) return announced;
   return announced - (place - 1) * 0.001;
 }

@@ -32,11 +32,12 @@ bool SlalomTimeAccepted(int speed, int buoys, double time);
 // Not empty, and every character a digit or ".".
 bool IsNumericText(std::string_view text);
 
-// A runoff place n (2 to 4) is kept inside a round result as a decrement of (n − 1) × 0.001, so the
-// result still prints the same at two decimals while the runoff loser ranks below the winner.
-// The place read back from a stored result: 2, 3 or 4, or 0 when the result carries none.
+// A runoff place n is kept inside a round result as a decrement of (n − 1) × 0.001, so the result
+// still prints the same at two decimals while the runoff loser ranks below the winner.
+// The place read back from a stored result: 2 to 10, or 0 when the result carries none (a place
+// above 10 lowers the result by a whole hundredth or more and cannot be told apart).
 int RunoffPlaceOf(double result);
 // The stored result with its runoff decrement taken off again (the two-decimal result announced).
 double WithoutRunoff(double result);
-// The stored result for an announced result and a runoff place; places other than 2..4 keep it as is.
+// The stored result for an announced result and a runoff place; a place below 2 keeps it as is.
 double WithRunoff(double announced, int place);

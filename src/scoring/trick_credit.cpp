@@ -28,8 +28,11 @@ void CheckRepeats(TrickRows& rows, int r, const TrickRules& rules) {
   TrickRow& row = rows[r];
   for (int i = 1; i < r && row.credit != "REP"; ++i) {
     const TrickRow& earlier = rows[i];
-    if (earlier.skis == row.skis && earlier.code == row.code) {
-      if (!ExemptsRepeat(earlier.credit, rules.declared)) Deny(row, "REP");
+    // A group trick after an exempt identical one (skipped, out of course) is still a repeat of
+    // its group, so the group test is the alternative to the whole first test.
+    if (earlier.skis == row.skis && earlier.code == row.code &&
+        !ExemptsRepeat(earlier.credit, rules.declared)) {
+      Deny(row, "REP");
     } else if (InRepeatGroup(row.trickNumber, rules.declared)) {
       if (!IsReverse(row) && earlier.trickNumber == row.trickNumber && earlier.skis == row.skis)
         Deny(row, "REP");

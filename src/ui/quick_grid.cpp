@@ -4,14 +4,23 @@
 
 #include "core/skier_ops.h"
 #include "core/text.h"
-#include "results/overall.h"
-#include "results/placement.h"
+#include "results/recompute.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_result_list.h"
 
 namespace {
 constexpr int kHelpTopic = 401;
+
+// The fields of a round that a grid can change.
+bool SameRoundFields(const TSkier& a, const TSkier& b, int r) {
+  return a.SlalomBuoys[r] == b.SlalomBuoys[r] && a.SlalomSpeed[r] == b.SlalomSpeed[r] &&
+         a.SlalomRope[r] == b.SlalomRope[r] && a.SlalomScore[r] == b.SlalomScore[r] &&
+         a.TrickPass1[r] == b.TrickPass1[r] && a.TrickPass2[r] == b.TrickPass2[r] &&
+         a.TrickScore[r] == b.TrickScore[r] && a.JumpDistance[1][r] == b.JumpDistance[1][r] &&
+         a.JumpDistance[2][r] == b.JumpDistance[2][r] && a.JumpDistance[3][r] == b.JumpDistance[3][r] &&
+         a.JumpRamp[r] == b.JumpRamp[r] && a.JumpSpeed[r] == b.JumpSpeed[r];
 }
+}  // namespace
 
 std::optional<double> BufferNumber(const std::string& buffer) {
   std::string b = buffer;
@@ -58,7 +67,8 @@ void QuickGrid::FillRows() {
 
 void QuickGrid::FillList() {
   event_ = t_.CurEvent;
-  PrepareWorkList();
+  // Every grid shows the skiers entered in its own event, whatever the work list held before.
+  SelectDivisionEvent(t_, p_, t_.CurDivision);
   FillRows();
   if (t_.WorkCount >= 1) t_.Working = t_.WorkAt(1);
   grid.row = 1;
@@ -95,27 +105,33 @@ void QuickGrid::KeyEntry(int key) {
   }
   ShowRecord(row, t_.Working);
   if (!special) grid.Cell(col, row) = buffer_;
+  // A key that changes no value (Backspace on an empty cell, the same speed again) leaves the
+  // event saved.
+  if (SameRoundFields(t_.Working, t_.WorkAt(row), round())) return;
   t_.WorkAt(row) = t_.Working;
   t_.Unsaved = true;
   gridChanged_ = true;
 }
 
-void QuickGrid::Recompute() {
-  // The grid's own event, whatever the current activity has become meanwhile.
+void QuickGrid::Recompute(bool writeBack) {
+  // The grid's own event, whatever the current activity has become meanwhile. The recomputation
+  // ends by filling the work list again with the skiers entered in the event, in running order, so
+  // every row shows the skier it showed before.
   const char saved = t_.CurEvent;
   t_.CurEvent = event_;
-  ComputeEventPoints(t_, event_);
-  PlaceEvent(t_, p_);
-  ComputeOverallScores(t_);
-  PlaceOverall(t_, p_.prompt);
+  if (writeBack)
+    RecomputeAfterScore(t_, p_);
+  else
+    RecomputeStandings(t_, p_);
   t_.CurEvent = saved;
 }
 
 void QuickGrid::btnSaveClick() {
-  for (int k = 1; k <= t_.WorkCount; ++k) WriteBack(t_, k);
   gridChanged_ = false;
-  Recompute();
+  Recompute(true);
   FillRows();
+  // The edit record follows the refilled row, and the next key starts a new value.
+  EnterCell();
 }
 
 bool QuickGrid::FormCloseQuery() {
@@ -123,11 +139,11 @@ bool QuickGrid::FormCloseQuery() {
     Answer a = p_.prompt.Ask("You have unsaved data! Save Now?", "Warning!", Buttons::YesNoCancel);
     // Cancel keeps the grid open with its edits, rather than closing and dropping them.
     if (a == Answer::Cancel) return false;
-    if (a == Answer::Yes)
-      for (int k = 1; k <= t_.WorkCount; ++k) WriteBack(t_, k);
+    // Unsaved grid edits that are not written back are dropped by the recomputation's new selection.
+    Recompute(a == Answer::Yes);
+  } else {
+    Recompute(false);
   }
-  // Unsaved grid edits that were not written back are dropped by the recomputation's new selection.
-  Recompute();
   gridChanged_ = false;
   return true;
 }

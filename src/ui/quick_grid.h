@@ -47,7 +47,6 @@ class QuickGrid : public DialogModel {
   virtual std::string CellText(const TSkier& s, int col) const = 0;
   // Keys that do something other than typing (the jump speed column); answers true when handled.
   virtual bool SpecialKey(int, int) { return false; }
-  virtual void PrepareWorkList() {}
 
   void ShowRecord(int row, const TSkier& s);
   void SetBuffer(std::string b) { buffer_ = std::move(b); }
@@ -59,7 +58,7 @@ class QuickGrid : public DialogModel {
  private:
   void FillRows();
   void EnterCell();
-  void Recompute();
+  void Recompute(bool writeBack);
 
   std::vector<std::string> titles_;
   char event_;

@@ -23,8 +23,6 @@ TBasicSlalomForm::TBasicSlalomForm(Tournament& t, Platform& p)
     : QuickGrid("Slalom Scoring Input", t, p, {"Last Name", "First Name", "LastPass", "Speed", "Rope", "Total"},
                 "Complete") {}
 
-void TBasicSlalomForm::PrepareWorkList() { SelectDivisionEvent(t_, p_, t_.CurDivision); }
-
 bool TBasicSlalomForm::Accepts(int col, int key) const {
   switch (col) {
     case LastPass: return key == '.' || (key >= '0' && key <= '6');

@@ -11,7 +11,6 @@ class TBasicSlalomForm : public QuickGrid {
   bool Accepts(int col, int key) const override;
   void SetFromBuffer(int col) override;
   std::string CellText(const TSkier& s, int col) const override;
-  void PrepareWorkList() override;
 };
 
 class TfrmBasicTrick : public QuickGrid {

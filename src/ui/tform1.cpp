@@ -84,7 +84,8 @@ void TForm1::SaveAs1Click() {
   if (!path) return;
   if (!SaveUnder(*path)) return;
   CopyTrickFile(t_, p_, oldName, t_.EventBase.str() + ".trk");
-  RunExportsUnderBase();
+  // The names stay, so a later Exit that saves writes the exports under the new name too.
+  RunExportsUnderBase(true);
   SetRulesPanel();
 }
 
@@ -148,13 +149,13 @@ bool TForm1::SaveUnder(const std::string& path) {
   return true;
 }
 
-void TForm1::RunExportsUnderBase() {
+void TForm1::RunExportsUnderBase(bool keepNames) {
   t_.TxtExportFile = t_.EventBase.str() + ".txt";
   Call(hooks.runTextExport);
-  t_.TxtExportFile = "";
+  if (!keepNames) t_.TxtExportFile = "";
   t_.CsvExportFile = t_.EventBase.str() + ".csv";
   Call(hooks.runCsvExport);
-  t_.CsvExportFile = "";
+  if (!keepNames) t_.CsvExportFile = "";
 }
 
 void TForm1::RunExportsAsTheyStand() {

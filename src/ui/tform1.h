@@ -110,7 +110,8 @@ class TForm1 {
   bool SaveWithDialog();
   // Saves under a new name; on failure the event keeps its old names.
   bool SaveUnder(const std::string& path);
-  void RunExportsUnderBase();
+  // Writes both exports under the event's base name; Save empties the names afterwards, Save As keeps them.
+  void RunExportsUnderBase(bool keepNames = false);
   void RunExportsAsTheyStand();
 
   Tournament& t_;

@@ -194,8 +194,9 @@ void TfrmEntry::btnSaveClick() {
 void TfrmEntry::btnClearClick() { ClearStep(); }
 
 void TfrmEntry::StoreBackup() {
-  // What was completed stays: "No" then only drops what was typed after it.
-  if (lastStored_) return;
+  // "No" puts the skier back as the form found it, undoing any "Complete" made meanwhile.
+  if (lastStored_) RemoveStored(*lastStored_);
+  lastStored_.reset();
   t_.Working = backup;
   if (!t_.Working.Surname.empty()) PutBack(t_, t_.Working);
 }

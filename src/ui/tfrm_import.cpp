@@ -74,7 +74,9 @@ void TfrmImport::btnImportClick() {
     for (int c = 1; c < kColumns; ++c) cells[static_cast<std::size_t>(c - 1)] = strGridImport.Cell(c, row);
     BlankWorkingRecord(t_);
     errors += FillImportedRecord(t_.Working, cells, row);
-    if (InsertOrReplace(t_, p_.prompt, t_.Working)) ++imported;
+    // Stored exactly as the entry form stores a skier, so an imported skier has the division's
+    // speeds and per-round divisions: without them a typed round totals 0 and exports as "XX".
+    if (AddWorkingRecord(t_, p_)) ++imported;
   }
   t_.Unsaved = true;
   if (errors > 0) p_.prompt.Show(std::to_string(errors) + " errors encountered !");

@@ -1,28 +1,15 @@
 #include "ui/tfrm_trick_rslt.h"
 
-#include <cmath>
-
 #include "core/divisions.h"
 #include "core/settings_file.h"
 #include "core/text.h"
+#include "scoring/slalom.h"
 #include "ui/tfrm_trick_pass.h"
 
 namespace {
 
 const char* const kClassCodes[] = {"1", "2", "3", "4"};
 const char* const kBoatCodes[] = {"CC", "MC", "ML", "XX"};
-
-double ToThousandths(double v) { return std::round(v * 1000.0) / 1000.0; }
-
-// The runoff place a total carries (0 when none): place n lowers the total by (n - 1) × 0.001.
-int RunoffPlace(double score) {
-  const double scaled = score * 100.0;
-  const double f = scaled - std::floor(scaled);
-  if (f > 0.89 && f < 0.91) return 2;
-  if (f > 0.79 && f < 0.81) return 3;
-  if (f > 0.69 && f < 0.71) return 4;
-  return 0;
-}
 
 }  // namespace
 
@@ -44,11 +31,11 @@ void TfrmTrickRslt::Prepare() {
   const TSkier& s = t_.Working;
   const std::size_t r = Round();
   edName.text = s.FirstName.str() + " " + s.Surname.str();
-  const int place = RunoffPlace(s.TrickScore[r]);
+  const int place = RunoffPlaceOf(s.TrickScore[r]);
   edTie.text = place ? std::to_string(place) : "";
   ShowPasses();
   // The total field shows the total before the runoff adjustment, which Save applies again.
-  if (place) edTrickTotal.text = Shortest(ToThousandths(s.TrickScore[r] + (place - 1) * 0.001));
+  if (place) edTrickTotal.text = Shortest(WithoutRunoff(s.TrickScore[r]));
   BoatList.itemIndex = 3;
   for (int i = 0; i < 3; ++i)
     if (s.TrickBoat[r] == kBoatCodes[i]) BoatList.itemIndex = i;
@@ -118,10 +105,7 @@ void TfrmTrickRslt::btnSaveClick() {
   const char cls = t_.info.ClassDigit;
   if (t_.RulesMode() == kZetlRules && t_.CurDivision < 56 && (cls == '2' || cls == '3' || cls == '4'))
     CheckRecord(t_, p_, 2, s.TrickScore[r]);
-  if (!Trim(edTie.text).empty()) {
-    const int place = ToInteger(edTie.text);
-    if (place > 1) s.TrickScore[r] = ToThousandths(s.TrickScore[r] - (place - 1) * 0.001);
-  }
+  if (!Trim(edTie.text).empty()) s.TrickScore[r] = WithRunoff(s.TrickScore[r], ToInteger(edTie.text));
   s.TrickClass[r] = kClassCodes[ClassList.selected() ? ClassList.itemIndex : 0];
   s.TrickBoat[r] = kBoatCodes[BoatList.selected() ? BoatList.itemIndex : 3];
   t_.Unsaved = true;

@@ -138,6 +138,26 @@ TEST_F(ListTest, AddWorkingRecordSetsEntryNumberRoundDivisionsClassAndSpeeds) {
   EXPECT_EQ(t.SkierCount, 2);
 }
 
+TEST_F(ListTest, AddWorkingRecordKeepsTheSpeedsOfScoredRounds) {
+  BlankWorkingRecord(t);
+  TSkier& w = t.Working;
+  w.Surname = "DOE";
+  w.Division = 17;  // W: slalom 46, jump 54
+  w.SlalomSpeed[1] = 55;
+  w.SlalomScore[1] = 44.5;
+  w.SlalomSpeed[2] = 52;
+  w.SlalomBuoys[2] = 0.5;  // buoys without a total yet
+  w.JumpSpeed[1] = 57;
+  w.JumpDistance[2][1] = 0.02;  // a fall is a jump skied
+  AddWorkingRecord(t, p);
+  const TSkier& s = *t.skiers.first();
+  EXPECT_EQ(s.SlalomSpeed[1], 55.0);
+  EXPECT_EQ(s.SlalomSpeed[2], 52.0);
+  EXPECT_EQ(s.JumpSpeed[1], 57.0);
+  EXPECT_EQ(s.SlalomSpeed[3], 46.0);  // unscored rounds take the division's speeds
+  EXPECT_EQ(s.JumpSpeed[3], 54.0);
+}
+
 TEST_F(ListTest, DeleteMovesTheCursorBack) {
   AddSkier(t, p, "A", "1", 16);
   AddSkier(t, p, "B", "1", 16);

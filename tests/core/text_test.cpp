@@ -70,6 +70,16 @@ TEST(Text, NumbersConvertOrThrowWithTheText) {
   EXPECT_EQ(ToNumberOr("x", 7), 7);
 }
 
+TEST(Text, OneSignAtMost) {
+  EXPECT_DOUBLE_EQ(ToNumber("+40"), 40);
+  EXPECT_EQ(ToInteger("+40"), 40);
+  for (const char* bad : {"+-40", "++40", "-+40", "--40", "+"}) {
+    EXPECT_THROW(ToNumber(bad), ConversionError) << bad;
+    EXPECT_THROW(ToInteger(bad), ConversionError) << bad;
+    EXPECT_EQ(ToNumberOr(bad, 7), 7) << bad;
+  }
+}
+
 TEST(Text, ColumnsAreOneBasedAndCutAtTheEnd) {
   EXPECT_EQ(Columns("Country = CAN", 11, 13), "CAN");
   EXPECT_EQ(Columns("Team = SUM", 8, 12), "SUM");

@@ -236,6 +236,37 @@ TEST_F(ScorerFlow, SlalomRoundTypedIntoTheGrid) {
   EXPECT_EQ(t.skiers.first()->OverallPlace, 2);
 }
 
+TEST_F(ScorerFlow, AfterCompleteEveryGridRowIsStillItsSkier) {
+  t.CurDivision = 54;
+  Slalomer("FIRST", 54).SlalomSeed = 20;
+  Slalomer("SECOND", 54).SlalomSeed = 10;  // skis first
+  AddSkier(t, platform, "TRICKONLY", "Al", 54, "T");
+  host.Expect<TBasicSlalomForm>([](TBasicSlalomForm& m, ModelDialog& view) {
+    auto* table = WidgetOf<QTableWidget>(view, &m.grid);
+    auto names = [table] {
+      QStringList out;
+      for (int r = 1; r <= 3; ++r) out << (table->item(r, 0) ? table->item(r, 0)->text() : QString());
+      return out.join(",").toStdString();
+    };
+    const std::string rows = "SECOND,FIRST,";
+    EXPECT_EQ(names(), rows);
+    TypeInCell(view, &m.grid, 2, TBasicSlalomForm::LastPass, "2.5");  // FIRST now leads overall
+    Click(view, &m.btnSave);
+    EXPECT_EQ(names(), rows);
+    TypeInCell(view, &m.grid, 1, TBasicSlalomForm::LastPass, "4");
+    EXPECT_EQ(table->item(1, TBasicSlalomForm::Total)->text(), "46");
+    EXPECT_EQ(table->item(2, TBasicSlalomForm::Total)->text(), "44.5");
+    Click(view, &m.btnSave);
+  });
+  ASSERT_TRUE(window.Trigger("InputResults1"));
+  EXPECT_TRUE(host.done());
+  const TSkier& first = *t.skiers.first();
+  EXPECT_EQ(first.Surname, "FIRST");
+  EXPECT_EQ(first.SlalomScore[1], 44.5);
+  EXPECT_EQ(std::next(t.skiers.first())->SlalomScore[1], 46);
+  EXPECT_EQ(std::next(t.skiers.first(), 2)->SlalomScore[1], 0);  // not entered, never scored
+}
+
 TEST_F(ScorerFlow, TrickPassScoredTrickByTrick) {
   std::string ini;
   for (const auto& l : TrickTestLines()) ini += l + "\r\n";

@@ -10,9 +10,10 @@
 
 namespace {
 
-double CsvScore(int division, int rules, double score) {
+double CsvScore(int division, int rules, double score, bool enteredInSlalom = true) {
   TSkier s{};
   s.Division = static_cast<std::uint8_t>(division);
+  if (enteredInSlalom) s.SlalomEntry = "S";
   s.SlalomScore[3] = score;
   return CsvSlalomScore(s, 3, rules);
 }
@@ -27,9 +28,11 @@ TEST(CsvSlalomScore, IwwfOffsetsByDivision) {
   EXPECT_DOUBLE_EQ(CsvScore(14, 0, 20), 20);  // ZETL rules write the score as it is
 }
 
-TEST(CsvSlalomScore, ARoundWithoutSlalomIsNotShifted) {
-  EXPECT_DOUBLE_EQ(CsvScore(16, 2, 0), 0);   // would otherwise read -6.00
-  EXPECT_DOUBLE_EQ(CsvScore(12, 2, 0), 0);
+TEST(CsvSlalomScore, ShiftedForSlalomSkiersOnlyEvenWithoutBuoys) {
+  EXPECT_DOUBLE_EQ(CsvScore(16, 2, 0), -6);
+  EXPECT_DOUBLE_EQ(CsvScore(12, 2, 0), 12);
+  EXPECT_DOUBLE_EQ(CsvScore(16, 2, 0, false), 0);  // a trick or jump skier's line
+  EXPECT_DOUBLE_EQ(CsvScore(12, 2, 20, false), 20);
 }
 
 TEST(ExportFixed, PointDecimalsRoundingAndNeverCut) {

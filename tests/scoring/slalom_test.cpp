@@ -137,8 +137,14 @@ TEST(RunoffPlace, KeptInTheThousandthsAndReadBack) {
   // The winner's place leaves no trace; results of two decimals carry no place.
   EXPECT_EQ(WithRunoff(30, 1), 30.0);
   for (double plain : {30.0, 44.5, 30.99, 12.01, 0.0, 86.0}) EXPECT_EQ(RunoffPlaceOf(plain), 0) << plain;
-  // Places the read-back cannot tell apart keep the result as it was.
-  EXPECT_EQ(WithRunoff(30, 5), 30.0);
+  // Every place lowers the result the same way; up to place 10 it reads back.
+  for (int place = 2; place <= 10; ++place) {
+    EXPECT_DOUBLE_EQ(WithRunoff(30, place), 30 - (place - 1) * 0.001) << place;
+    EXPECT_EQ(RunoffPlaceOf(WithRunoff(30, place)), place) << place;
+    EXPECT_EQ(RunoffPlaceOf(WithRunoff(44.5, place)), place) << place;
+    EXPECT_EQ(WithoutRunoff(WithRunoff(44.5, place)), 44.5) << place;
+  }
+  EXPECT_DOUBLE_EQ(WithRunoff(30, 12), 29.989);
   EXPECT_EQ(WithRunoff(30, 0), 30.0);
   EXPECT_EQ(WithRunoff(30, -2), 30.0);
 }

@@ -101,6 +101,17 @@ TEST(TrickCredit, RepeatGroupCountsTheTrickNumberNotTheCode) {
   EXPECT_EQ(p.Credit(3), "REP");
 }
 
+TEST(TrickCredit, AGroupTrickAfterAnExemptIdenticalOneIsStillARepeat) {
+  for (const char* exempt : {"S", "NC", "OC"}) {
+    Pass p;
+    p.Codes({"WB"});
+    p.rows[1].credit = exempt;
+    SetTrickCode(p.rows, 2, "WB", p.Rules());
+    EXPECT_EQ(p.Credit(2), "REP") << exempt;
+    EXPECT_EQ(p.Points(2), 0) << exempt;
+  }
+}
+
 TEST(TrickCredit, PassTwoRepeatingAPassOneTrick) {
   Pass p;
   p.Codes({"S", "BB"});

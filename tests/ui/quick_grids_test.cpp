@@ -1,9 +1,13 @@
+#include "ui/quick_grids.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 #include "core/skier_ops.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
-#include "ui/quick_grids.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_result_list.h"
 
@@ -86,6 +90,9 @@ TEST_F(GridTest, KeysOutsideTheAcceptedSetsChangeNothing) {
   Type(g, 1, TBasicSlalomForm::LastPass, "7x-");
   Type(g, 1, TBasicSlalomForm::LastName, "ab1");
   Type(g, 2, TBasicSlalomForm::LastPass, "3");  // below the last skier
+  Type(g, 1, TBasicSlalomForm::Total, "0");     // the value it already had
+  g.KeyEntry(keys::Backspace);
+  g.KeyEntry(keys::Backspace);  // on an empty cell
   EXPECT_FALSE(t.Unsaved);
   EXPECT_FALSE(g.gridChanged());
   EXPECT_EQ(g.buffer(), "");
@@ -173,4 +180,44 @@ TEST_F(GridTest, ButtonsOpenTheOtherDialogs) {
   tp.dialogs.Expect<TfrmResultList>();
   g.btnDetailClick();
   EXPECT_TRUE(g.closeRequested());
+}
+
+TEST_F(GridTest, EveryGridListsItsEntrantsAndKeepsThemInPlaceAfterSaving) {
+  struct Case {
+    char event;
+    std::function<std::unique_ptr<QuickGrid>()> open;
+    int column;
+    const char* keys;
+  };
+  const Case cases[] = {
+      {'S', [&] { return std::make_unique<TBasicSlalomForm>(t, p); }, TBasicSlalomForm::Total, "40"},
+      {'T', [&] { return std::make_unique<TfrmBasicTrick>(t, p); }, TfrmBasicTrick::Total, "500"},
+      {'J', [&] { return std::make_unique<TfrmBasicJump>(t, p); }, TfrmBasicJump::Jump1, "40"},
+  };
+  for (const Case& c : cases) {
+    DeleteAllSkiers(t);
+    t.CurDivision = 16;
+    t.CurEvent = c.event;
+    // Running order is by seed: BAKER skis first, ADAMS second; COOK skis the other events only.
+    SeedOf(AddSkier(t, p, "ADAMS", "Al", 16), c.event) = 20;
+    SeedOf(AddSkier(t, p, "BAKER", "Bo", 16), c.event) = 10;
+    std::string others = "STJ";
+    others.erase(others.find(c.event), 1);
+    AddSkier(t, p, "COOK", "Cy", 16, others);
+    auto g = c.open();
+    g->FormShow();
+    auto names = [&] {
+      return std::vector<std::string>{g->grid.Cell(0, 1), g->grid.Cell(0, 2), g->grid.Cell(0, 3)};
+    };
+    const std::vector<std::string> entrants{"BAKER", "ADAMS", ""};
+    EXPECT_EQ(names(), entrants) << c.event;
+    Type(*g, 2, c.column, c.keys);
+    g->btnSaveClick();
+    EXPECT_EQ(names(), entrants) << c.event;
+    EXPECT_EQ(t.WorkCount, 2) << c.event;
+    // The next key still goes to the skier of its row.
+    Type(*g, 1, c.column, c.keys);
+    EXPECT_EQ(t.WorkAt(1).Surname, "BAKER") << c.event;
+    EXPECT_EQ(g->grid.Cell(c.column, 1), c.keys) << c.event;
+  }
 }

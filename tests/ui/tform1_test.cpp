@@ -207,6 +207,17 @@ TEST_F(MainFormTest, SaveAsPresetsTheOldNameAndTakesTheTrickPassesAlong) {
   EXPECT_EQ(csvExports, (std::vector<std::string>{Path("Copy.csv")}));
 }
 
+TEST_F(MainFormTest, ExportNamesSetBySaveAsServeALaterExitThatSaves) {
+  NameEvent("Nats.dat");
+  tp.files.Then(Path("Copy.dat"));
+  form.SaveAs1Click();
+  t.Unsaved = true;
+  tp.prompter.Then(Answer::Yes);
+  form.Exit1Click();
+  EXPECT_EQ(textExports, (std::vector<std::string>{Path("Copy.txt"), Path("Copy.txt")}));
+  EXPECT_EQ(csvExports, (std::vector<std::string>{Path("Copy.csv"), Path("Copy.csv")}));
+}
+
 TEST_F(MainFormTest, SaveAsCancelledWritesNothing) {
   tp.files.Then(std::nullopt);
   form.SaveAs1Click();

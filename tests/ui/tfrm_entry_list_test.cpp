@@ -174,7 +174,9 @@ TEST_F(EntryListTest, CompleteInEditThenNoKeepsOneSkier) {
   });
   m.btnEditClick();
   ASSERT_EQ(t.SkierCount, 1);
-  EXPECT_EQ(t.skiers.first()->Surname, "JONES");
+  // No puts the skier back as the form found it, not as last completed.
+  EXPECT_EQ(t.skiers.first()->Surname, "SMITH");
+  EXPECT_EQ(t.skiers.first()->Bib, "9");
 }
 
 TEST_F(EntryListTest, EveryStoreOfAnEditReplacesTheEarlierOne) {

@@ -75,7 +75,7 @@ TEST_F(ImportTest, CompleteLineImportsWithoutErrors) {
   EXPECT_EQ(s.JumpEntry, "J");
   EXPECT_EQ(s.JumpRamp[1], 0.255);
   EXPECT_EQ(s.Paid, "N");  // the new-record value
-  EXPECT_EQ(s.SlalomRoundDiv[1], kNoDivision);
+  EXPECT_EQ(s.SlalomRoundDiv[1], 17);  // stored as the entry form stores a skier
   EXPECT_TRUE(t.Unsaved);
 }
 
@@ -183,4 +183,20 @@ TEST_F(ImportTest, ShippedSampleFileImportsCleanly) {
   EXPECT_GT(trick, 25);
   EXPECT_GT(jump, 20);
   EXPECT_GE(std::count(divisions.begin(), divisions.end(), true), 20);
+}
+
+TEST_F(ImportTest, ImportedSkiersAreStoredAsTheEntryFormStoresThem) {
+  t.EntryCounter = 4;
+  t.info.ClassDigit = '3';
+  Load(kAnna + "\n");
+  m.btnImportClick();
+  ASSERT_EQ(t.SkierCount, 1);
+  const TSkier& s = *t.skiers.first();
+  EXPECT_EQ(s.EntryNo, 5);
+  EXPECT_EQ(s.TrickRoundDiv[4], 17);  // W
+  EXPECT_EQ(s.SlalomClass[2], "3");
+  EXPECT_EQ(s.SlalomSpeed[1], 46.0);
+  EXPECT_EQ(s.JumpSpeed[4], 54.0);
+  EXPECT_EQ(s.JumpRamp[1], 0.255);  // the imported values stay
+  EXPECT_DOUBLE_EQ(s.SlalomSeed, 45.5);
 }

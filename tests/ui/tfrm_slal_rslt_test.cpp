@@ -314,7 +314,7 @@ TEST_F(SlalomDialog, RunoffPlaceIsAppliedOnceAndReadBack) {
 }
 
 TEST_F(SlalomDialog, RunoffPlacesTwoAndFourReadBack) {
-  for (auto [place, total] : {std::pair{"2", "44.5"}, std::pair{"4", " 7.25"}}) {
+  for (auto [place, total] : {std::pair{"2", "44.5"}, std::pair{"4", " 7.25"}, std::pair{"7", "30"}}) {
     TfrmSlalRslt m(t, p);
     m.FormShow();
     m.edSlTotal.text = total;
