@@ -121,7 +121,8 @@ std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& n
   AddSection(out, "tournament", ttl);
   AddSection(out, "schedule", sch);
   AddSection(out, "skiers-file", skierBytes);
-  out.append("check ").append(Hex(CheckSum(out))).append("\n");
+  const std::string sum = Hex(CheckSum(out));
+  out.append("check ").append(sum).append("\n");
   return out;
 }
 

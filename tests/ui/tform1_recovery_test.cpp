@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/event_files.h"
+#include "core/file_io.h"
 #include "core/recovery_file.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
@@ -125,6 +126,7 @@ TEST_F(RecoveryTest, ANewEventIsCopiedToTheWorkingDirectoryAndRestoredWithoutANa
   fresh.SettingsDir = dir.path();
   TForm1 newForm{fresh, tp.platform};
   AddSkier(fresh, tp, "CORRICK", "Elis", 18);
+  fresh.Unsaved = true;  // as the entry form does when it stores the skier
   newForm.Checkpoint();
   ASSERT_TRUE(fs::exists(dir.file("untitled.recovery")));
 
