@@ -12,29 +12,41 @@ const char* const kEndMarker = "[END]";
 
 std::string RulesLine(int rulesMode) {
   switch (rulesMode) {
-    case 1: return "AWSA Overall";
-    case 2: return "IWSF Overall";
-    case 3: return "Adapted Overall";
-    default: return "VOND Overall";
+    case 1:
+      return "AWSA Overall";
+    case 2:
+      return "IWSF Overall";
+    case 3:
+      return "Adapted Overall";
+    default:
+      return "VOND Overall";
   }
 }
 
 std::string PlaceLine(char placeMode) {
   switch (placeMode) {
-    case 'F': return "First Round Placement";
-    case 'L': return "Last Round Placement";
-    case 'T': return "Total Score Placement";
-    default: return "Best Score Placement";
+    case 'F':
+      return "First Round Placement";
+    case 'L':
+      return "Last Round Placement";
+    case 'T':
+      return "Total Score Placement";
+    default:
+      return "Best Score Placement";
   }
 }
 
 std::string TeamLine(const ShortString<5>& teamMode) {
   char c = teamMode.empty() ? 'B' : teamMode.view()[0];
   switch (c) {
-    case 'V': return "VOND Team Scores";
-    case 'I': return "IWSF Team Scores";
-    case 'S': return "Sum Team Scores";
-    default: return "Best3 Team Scores";
+    case 'V':
+      return "VOND Team Scores";
+    case 'I':
+      return "IWSF Team Scores";
+    case 'S':
+      return "Sum Team Scores";
+    default:
+      return "Best3 Team Scores";
   }
 }
 
@@ -58,10 +70,18 @@ void ReadRules(const std::string& line, TournamentFileValues& v) {
 
 void ReadTeamMode(const std::string& line, TournamentFileValues& v) {
   switch (FirstOf(line)) {
-    case 'B': v.TeamMode = "BEST3"; break;
-    case 'I': v.TeamMode = "IWSF "; break;
-    case 'S': v.TeamMode = "SUM  "; break;
-    default: v.TeamMode = "VOND "; break;
+    case 'B':
+      v.TeamMode = "BEST3";
+      break;
+    case 'I':
+      v.TeamMode = "IWSF ";
+      break;
+    case 'S':
+      v.TeamMode = "SUM  ";
+      break;
+    default:
+      v.TeamMode = "VOND ";
+      break;
   }
   v.readRecords = FirstOf(line) == 'V';
 }
@@ -85,21 +105,26 @@ void ReadMinutes(const std::string& line, int& minutes) {
   if (m >= 0) minutes = m;
 }
 
-// Team lines after "[TEAMS]" up to "[END]"; the table becomes exactly the teams read.
+// Team lines after "[TEAMS]" up to "[END]"; the table becomes exactly the teams read. Lines past
+// the fiftieth are the named codes no skier carried when the file was written.
 void ReadTeams(const std::vector<std::string>& lines, std::size_t from, TeamTable& teams) {
   std::size_t at = from;
   while (at < lines.size() && lines[at] != kTeamsMarker) ++at;
   if (at == lines.size()) return;
   TeamTable read;
   int slot = 0;
-  for (std::size_t i = at + 1; i < lines.size() && lines[i] != kEndMarker && slot < kTeamSlots; ++i) {
+  for (std::size_t i = at + 1; i < lines.size() && lines[i] != kEndMarker; ++i) {
     std::string l = Columns(lines[i], 1, 30);
     std::size_t comma = l.find(',');
     std::string code = comma == std::string::npos ? l : l.substr(0, comma);
     if (code.empty()) break;  // the used slots are a prefix of the table
-    ++slot;
-    read.slots[static_cast<std::size_t>(slot)].code = code;
-    read.slots[static_cast<std::size_t>(slot)].name = comma == std::string::npos ? "" : l.substr(comma + 1);
+    TeamSlot team;
+    team.code = code;
+    team.name = comma == std::string::npos ? "" : l.substr(comma + 1);
+    if (slot < kTeamSlots)
+      read.slots[static_cast<std::size_t>(++slot)] = team;
+    else
+      read.resting.push_back(team);
   }
   teams = read;
 }
@@ -167,6 +192,8 @@ std::string TournamentFileText(const TournamentFileValues& v) {
   lines.push_back(kTeamsMarker);
   for (std::size_t k = 1; k <= kTeamSlots && !v.teams.slots[k].code.empty(); ++k)
     lines.push_back(v.teams.slots[k].code.str() + "," + v.teams.slots[k].name.str());
+  // Names of codes no skier carries just now follow in the same form, so they survive a save.
+  for (const TeamSlot& r : v.teams.resting) lines.push_back(r.code.str() + "," + r.name.str());
   lines.push_back(kEndMarker);
   std::string text;
   for (const auto& l : lines) text += l + "\r\n";
@@ -174,7 +201,9 @@ std::string TournamentFileText(const TournamentFileValues& v) {
 }
 
 void ParseTournamentFile(const std::vector<std::string>& lines, TournamentFileValues& v) {
-  auto line = [&](std::size_t n) -> const std::string* { return n <= lines.size() ? &lines[n - 1] : nullptr; };
+  auto line = [&](std::size_t n) -> const std::string* {
+    return n <= lines.size() ? &lines[n - 1] : nullptr;
+  };
   // The modes take effect only once every line is read.
   TournamentFileValues modes = v;
   if (auto l = line(2)) ReadRules(*l, modes);

@@ -119,7 +119,9 @@ const std::vector<HelpTopic>& SetupHelpTopics() {
        "OK adds every row as a skier."},
       {kHelpTeamNames, "Team Names",
        "A team code has up to 3 characters and a name up to 20. The team code of a skier is\n"
-       "typed in the entry form; here you give each code its full name for the team results."},
+       "typed in the entry form; here you give each code its full name for the team results.\n"
+       "A name stays with its code: when the skier of a team leaves, its name is kept and comes\n"
+       "back with the next skier of that team."},
       {kHelpEntryReports, "Entry List Reports",
        "Prints the entries in alphabetical order, by division or by team, with the events each\n"
        "skier entered. Use them to check the entries with the skiers before the first round."},

@@ -22,6 +22,8 @@ class Printer {
   // Drawn page, in device units.
   virtual int PageWidth() = 0;
   virtual int PageHeight() = 0;
+  // Device units per inch of the drawn page.
+  virtual int DotsPerInch() { return 600; }
   virtual int TextHeight(std::string_view text) = 0;
   virtual int TextWidth(std::string_view text) = 0;
   virtual void TextOut(int x, int y, std::string_view text) = 0;

@@ -9,6 +9,8 @@
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
 #include "ui/tfrm_setup_info.h"
+#include "ui/tfrm_team_list.h"
+#include "ui/tfrm_team_rslt.h"
 #include "ui/tfrm_tour_info.h"
 
 namespace {
@@ -32,12 +34,20 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
     p.dialogs.ShowModal(list);
   };
   h.showImport = [&t, &p] { Show<TfrmImport>(p, t, p); };
+  h.showTeamList = [&t, &p] { Show<TfrmTeamList>(p, t, p); };
+  h.showTeamResults = [&t, &p] { Show<TfrmTeamRslt>(p, t, p); };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {
-      case 'J': Show<TfrmBasicJump>(p, t, p); break;
-      case 'T': Show<TfrmBasicTrick>(p, t, p); break;
-      default: Show<TBasicSlalomForm>(p, t, p); break;
+      case 'J':
+        Show<TfrmBasicJump>(p, t, p);
+        break;
+      case 'T':
+        Show<TfrmBasicTrick>(p, t, p);
+        break;
+      default:
+        Show<TBasicSlalomForm>(p, t, p);
+        break;
     }
   };
   h.showSetupInfo = [&t, &p] {

@@ -1,0 +1,60 @@
+#include <algorithm>
+
+#include "core/skier_ops.h"
+#include "core/text.h"
+#include "printing/result_reports.h"
+
+void SortByOverallScore(Tournament& t) {
+  auto first = t.Work.begin() + 1;
+  std::stable_sort(first, first + t.WorkCount,
+                   [](const TSkier& a, const TSkier& b) { return a.OverallScore > b.OverallScore; });
+}
+
+namespace {
+
+std::string TotalsLine(const TSkier& s) {
+  std::string line = Place(s.OverallPlace, 3) + " " + SkierName(s) + RightAlign(s.Team.view(), 6);
+  line +=
+      EnteredIn(s, 'S') ? Fixed(s.SlalomRankScore, 9, 2) + Fixed(s.SlalomPoints, 6, 0) : "       .       .";
+  line += Place(s.SlalomPlace, 3);
+  line +=
+      EnteredIn(s, 'T') ? Fixed(s.TrickRankScore, 10, 0) + Fixed(s.TrickPoints, 6, 0) : "         .     .";
+  line += Place(s.TrickPlace, 3);
+  line += EnteredIn(s, 'J') ? Fixed(s.JumpRankScore, 9, 1) + Fixed(s.JumpPoints, 6, 0) : "       .      .";
+  line += Place(s.JumpPlace, 3);
+  if (s.OverallScore > 0) line += Fixed(s.OverallScore, 10, 0);
+  return line;
+}
+
+}  // namespace
+
+ReportDocument MultiRoundTotals(ReportContext& c) {
+  Tournament& t = c.t;
+  ReportDocument doc{"Multi-Round Totals", Orientation::Portrait, 9, {}, {}, {}};
+  PageWriter w(doc);
+  w.SetRule(PageBreakRule::Passes, 60);
+  const DateTime now = c.p.clock.Now();
+  w.SetHeader([&](PageWriter& pw) {
+    pw.HeaderLine("");
+    pw.HeaderLine(RightAlign(" MULTI-ROUND TOTALS RESULTS", 70));
+    StandardHeader(pw, t, now);
+    pw.HeaderLine("                 Multi-round totals and overall point scores");
+    pw.HeaderLine("");
+    pw.HeaderLine(std::string("                                     TEAM   ") +
+                  "   SLALOM             TRICK              JUMP          OVERALL");
+    pw.HeaderLine(std::string(" PL   COMPETITOR NAME                       ") +
+                  "Buoys  Ovl  Pl    Points  Ovl  Pl    Dist   Ovl  Pl     TOTAL");
+    pw.HeaderLine(std::string(" -- -------------------------------- ----   ") +
+                  "--------------    ---------------    --------------    -------");
+    pw.count = 8 + 6;
+  });
+  w.StartPage();
+  for (int d : DivisionsWithSkiers(t)) {
+    SelectDivision(t, c.p.prompt, d);
+    w.Line(DivisionSeparator(d));
+    SortByOverallScore(t);
+    for (int i = 1; i <= t.WorkCount; ++i) w.Line(TotalsLine(t.WorkAt(i)));
+    w.Line("");
+  }
+  return doc;
+}

@@ -1,0 +1,52 @@
+#include "printing/report_catalogue.h"
+
+#include "core/text.h"
+#include "printing/result_reports.h"
+#include "printing/team_standings.h"
+
+int ReportOptions::GetInt(std::string_view key, int fallback) const {
+  return Has(key) ? ToInteger(Get(key)) : fallback;
+}
+
+const std::vector<ReportEntry>& ReportCatalogue() {
+  // clang-format off
+  static const std::vector<ReportEntry> catalogue = {
+      // Results
+      {"multi-round-totals", "Multi-round totals and overall points of every division", &MultiRoundTotals, {}},
+      {"round-results", "All results of the current round", &RoundResults, {}},
+      {"event-round-results", "The current event and round for all divisions", &EventRoundResults, {}},
+      {"single-round-results", "The current division, event and round", &SingleRoundResults, {}},
+      {"event-results", "The current division and event over all rounds", &EventResults, {}},
+      {"division-results", "The current division in all events after the round", &DivisionResults, {}},
+      {"official-results", "The complete official results", &OfficialResults, {}},
+      {"event-summary", "Entries and best performances per division", &EventSummary, {}},
+      {"results-view", "The results view of the current division", &ResultsViewReport, {}},
+      // Teams
+      {"team-standings", "Team standings with the skiers who scored for each team", &TeamStandingsReport, {}},
+      {"team-results", "The team results window: each team's total", &TeamResultsReport, {}},
+  };
+  // clang-format on
+  return catalogue;
+}
+
+const ReportEntry* FindReport(std::string_view name) {
+  for (const auto& entry : ReportCatalogue())
+    if (entry.name == name) return &entry;
+  return nullptr;
+}
+
+std::optional<ReportDocument> BuildReport(std::string_view name, Tournament& t, Platform& p,
+                                          const ReportOptions& options) {
+  const ReportEntry* entry = FindReport(name);
+  if (!entry) return std::nullopt;
+  ReportContext context{t, p, options};
+  ReportDocument doc = entry->build(context);
+  RefillWorkList(t, p);
+  return doc;
+}
+
+bool PrintNamedReport(std::string_view name, Tournament& t, Platform& p, const ReportOptions& options) {
+  auto doc = BuildReport(name, t, p, options);
+  if (!doc) return false;
+  return SendToPrinter(p.printer, *doc);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The result reports of the results printing dialog, each a document built from the tournament's
+// stored places, ranking scores and points under the current selection.
+#include "printing/report_catalogue.h"
+
+ReportDocument MultiRoundTotals(ReportContext& c);
+ReportDocument RoundResults(ReportContext& c);
+ReportDocument EventRoundResults(ReportContext& c);
+ReportDocument SingleRoundResults(ReportContext& c);
+ReportDocument EventResults(ReportContext& c);
+ReportDocument DivisionResults(ReportContext& c);
+ReportDocument OfficialResults(ReportContext& c);
+ReportDocument EventSummary(ReportContext& c);
+// The on-screen results view of the current division: its lines, and the same lines as a document.
+std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt);
+ReportDocument ResultsViewReport(ReportContext& c);
+
+// The work list ordered by overall score, highest first; equal scores keep their order.
+void SortByOverallScore(Tournament& t);
