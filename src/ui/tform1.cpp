@@ -74,7 +74,8 @@ void TForm1::Open1Click() {
 
 void TForm1::OfferRecoveryAtStartup() {
   Recovered what = Recovered::Nothing;
-  if (!t_.EventFile.empty()) what = recovery_.Offer(RecoveryPathOfEvent(t_.EventFile.str()), t_.EventFile.str());
+  if (!t_.EventFile.empty())
+    what = recovery_.Offer(RecoveryPathOfEvent(t_.EventFile.str()), t_.EventFile.str());
   // Once one copy is restored, any other waits for the next start.
   if (what == Recovered::Nothing) what = recovery_.Offer(UntitledRecoveryPath(t_), "");
   TookRecovered(what);

@@ -59,11 +59,3 @@ TEST_F(RecoveryFileTest, DamageIsFoundWhereverItIs) {
     EXPECT_NE(why.find(c.why), std::string::npos) << why;
   }
 }
-
-TEST_F(RecoveryFileTest, PathsAndAsideNames) {
-  EXPECT_EQ(RecoveryPathOfEvent("/events/Lake.dat"), "/events/Lake.recovery");
-  t.SettingsDir = "/work";
-  EXPECT_EQ(UntitledRecoveryPath(t), "/work/untitled.recovery");
-  EXPECT_EQ(RecoveryAsideName(tp.fs, "/nowhere/Lake.recovery", tp.clock.Now()),
-            "/nowhere/Lake.recovery.2026-07-04_09-05-03");
-}

@@ -34,12 +34,6 @@ struct RecoveryTest : ::testing::Test {
     t.Unsaved = true;
     form.Checkpoint();
   }
-  std::vector<std::string> Files() {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
 };
 
 }  // namespace
