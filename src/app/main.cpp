@@ -61,9 +61,11 @@ int main(int argc, char** argv) {
   MainWindow window(tournament, desktop.platform);
   desktop.SetParent(&window);
   WireProgramDialogs(window.form(), tournament, desktop.platform);
+  desktop.dialogs.afterHandler = [&window] { window.form().Checkpoint(); };
   ReadStartupSettings(tournament, desktop.platform, window);
   window.show();
   splash->raise();
+  if (!StartupTimeOnly(argc, argv)) QTimer::singleShot(0, &window, [&window] { OfferRecoveredWork(window); });
 
   if (StartupTimeOnly(argc, argv)) {
     QTimer::singleShot(0, &app, [&] {

@@ -80,6 +80,9 @@ bool MainWindow::Trigger(const std::string& command) {
 
 void MainWindow::RunCommand(const std::function<void()>& action) {
   RunHandler(p_.prompt, action);
+  // The one place where a completed change reaches the recovery file after a menu command; the
+  // dialog views do the same after each of their handlers.
+  RunHandler(p_.prompt, [this] { form_.Checkpoint(); });
   Refresh();
   if (form_.exitRequested()) close();
 }

@@ -131,6 +131,7 @@ bool ModelDialog::Run(const std::function<void()>& handler) {
   running_ = true;
   bool ok = RunHandler(prompt_, handler);
   running_ = false;
+  if (afterHandler) afterHandler();
   Refresh();
   if (AfterHandler()) AfterHandler()();
   if (model_.closeRequested()) Finish();
@@ -160,6 +161,7 @@ bool ModelDialog::AskCloseQuery() {
   Collect();
   bool mayClose = false;
   RunHandler(prompt_, [this, &mayClose] { mayClose = model_.FormCloseQuery(); });
+  if (afterHandler) afterHandler();
   Refresh();
   return mayClose;
 }

@@ -24,6 +24,8 @@ class ModelDialog : public QDialog {
  public:
   struct Area;
   ModelDialog(DialogModel& model, Prompter& prompt, QWidget* parent = nullptr);
+  // Runs after every handler of the dialog (the program copies completed changes to disk there).
+  std::function<void()> afterHandler;
 
   // One user action: widget state into the controls, the handler (errors shown, never thrown),
   // controls back into the widgets, and closing when the model asked for it. Answers false when

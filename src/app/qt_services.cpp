@@ -11,6 +11,7 @@ void QtDialogHost::ShowModal(DialogModel& model) {
   if (!RunHandler(prompt_, [&model] { model.FormShow(); })) return;
   if (model.closeRequested()) return;
   ModelDialog view(model, prompt_, parent);
+  view.afterHandler = afterHandler;
   view.exec();
 }
 

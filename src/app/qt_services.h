@@ -2,6 +2,7 @@
 // The remaining desktop services: modal dialogs, the help window, the clock and the random draw.
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <random>
 
 #include "platform/clock.h"
@@ -16,6 +17,8 @@ class QtDialogHost : public DialogHost {
   explicit QtDialogHost(Prompter& prompt) : prompt_(prompt) {}
   void ShowModal(DialogModel& model) override;
   QPointer<QWidget> parent;
+  // Given to every dialog view, to run after each of its handlers.
+  std::function<void()> afterHandler;
 
  private:
   Prompter& prompt_;

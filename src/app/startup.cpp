@@ -10,3 +10,8 @@ void ReadStartupSettings(Tournament& t, Platform& p, MainWindow& window) {
   window.form().SettingsRead();
   window.Refresh();
 }
+
+void OfferRecoveredWork(MainWindow& window) {
+  window.form().OfferRecoveryAtStartup();
+  window.Refresh();
+}

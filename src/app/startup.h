@@ -4,3 +4,6 @@
 #include "app/main_window.h"
 
 void ReadStartupSettings(Tournament& t, Platform& p, MainWindow& window);
+
+// Once the main window is shown: unsaved work a crash left behind is offered back.
+void OfferRecoveredWork(MainWindow& window);

@@ -132,3 +132,9 @@ std::optional<std::string> PosixFileSystem::ReadAll(const std::string& path) {
   ::close(fd);
   return bytes;
 }
+
+std::optional<std::int64_t> PosixFileSystem::ModifiedTime(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}

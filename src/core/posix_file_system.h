@@ -15,4 +15,5 @@ class PosixFileSystem : public FileSystem {
   void Remove(const std::string& path) override;
   bool Exists(const std::string& path) override;
   std::optional<std::string> ReadAll(const std::string& path) override;
+  std::optional<std::int64_t> ModifiedTime(const std::string& path) override;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The whole state of the open event and of the program's settings, owned by main() and passed by
 // reference to every operation and dialog.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,24 @@
 #include "core/tournament_info.h"
 
 inline constexpr int kWorkListSize = 300;
+
+// Whether the event holds changes that are not saved. Each time a change sets it, its change count
+// moves on, so whoever keeps a copy of the unsaved work learns that a change completed without
+// every change having to say so.
+class UnsavedFlag {
+ public:
+  UnsavedFlag& operator=(bool value) {
+    value_ = value;
+    if (value) ++changes_;
+    return *this;
+  }
+  operator bool() const { return value_; }  // NOLINT: read like the plain flag it replaces
+  std::uint64_t changes() const { return changes_; }
+
+ private:
+  bool value_ = false;
+  std::uint64_t changes_ = 0;
+};
 
 struct Tournament {
   // Settings file values and reference tables.
@@ -57,7 +76,7 @@ struct Tournament {
   // Where the settings file lives (the working directory at start-up).
   std::string SettingsDir = ".";
 
-  bool Unsaved = false;
+  UnsavedFlag Unsaved;
 
   // Start-up defaults with the empty list and its two sentinels.
   Tournament();

@@ -1,6 +1,7 @@
 #pragma once
 // The file system, as a few small steps. Every write of the program goes through these steps, so a
 // test can make any one of them fail. Each step throws IoError with the path and the system's reason.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,4 +27,7 @@ class FileSystem {
   // be read (permissions, a folder, an I/O error) throws IoError naming it and the reason: it must
   // never be taken for a missing one.
   virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
+  // When the file was last written, in nanoseconds of the system clock; nothing when there is no
+  // file at the path or it cannot be looked at.
+  virtual std::optional<std::int64_t> ModifiedTime(const std::string& path) = 0;
 };

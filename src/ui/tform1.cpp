@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/event_files.h"
+#include "core/recovery_file.h"
 #include "core/skier_ops.h"
 #include "core/trick_file_copy.h"
 #include "help/help_topics.h"
@@ -38,7 +39,7 @@ std::string RulesPanelText(int rulesMode) {
   }
 }
 
-TForm1::TForm1(Tournament& t, Platform& p) : t_(t), p_(p) {
+TForm1::TForm1(Tournament& t, Platform& p) : t_(t), p_(p), recovery_(t, p) {
   StatusBar1.panels = {kUntitled, t.StatusSelection, "ZETL Rules"};
 }
 
@@ -65,8 +66,31 @@ void TForm1::Open1Click() {
   if (!path) return;
   // A failed open has been reported and leaves the open event as it was.
   if (!OpenEvent(t_, p_, *path)) return;
+  recovery_.Forget();
   StatusBar1.panels[0] = t_.EventFile.str();
+  TookRecovered(recovery_.Offer(RecoveryPathOfEvent(*path), *path));
   SetRulesPanel();
+}
+
+void TForm1::OfferRecoveryAtStartup() {
+  Recovered what = Recovered::Nothing;
+  if (!t_.EventFile.empty())
+    what = recovery_.Offer(RecoveryPathOfEvent(t_.EventFile.str()), t_.EventFile.str());
+  // Once one copy is restored, any other waits for the next start.
+  if (what == Recovered::Nothing) what = recovery_.Offer(UntitledRecoveryPath(t_), "");
+  TookRecovered(what);
+  SetRulesPanel();
+}
+
+void TForm1::TookRecovered(Recovered what) {
+  if (what == Recovered::NamedEvent) StatusBar1.panels[0] = t_.EventFile.str();
+  if (what == Recovered::NewEvent) StatusBar1.panels[0] = kUntitled;
+}
+
+bool TForm1::SaveClean() {
+  if (!SaveEvent(t_, p_)) return false;
+  recovery_.Discard(true);
+  return true;
 }
 
 void TForm1::Save1Click() {
@@ -95,6 +119,7 @@ void TForm1::Preferences1Click() { Call(hooks.showPreferences); }
 
 void TForm1::Exit1Click() {
   if (!t_.Unsaved) {
+    recovery_.Discard(HasName());
     exitRequested_ = true;
     return;
   }
@@ -102,7 +127,7 @@ void TForm1::Exit1Click() {
     case Answer::Yes:
       // The program keeps running after saving; the next Exit ends it.
       if (Named() && !t_.EventFile.empty()) {
-        if (SaveEvent(t_, p_)) RunExportsAsTheyStand();
+        if (SaveClean()) RunExportsAsTheyStand();
       } else {
         SaveWithDialog();
       }
@@ -116,7 +141,11 @@ void TForm1::Exit1Click() {
 }
 
 bool TForm1::FormClose() {
-  if (!t_.Unsaved || exitRequested_) return true;
+  if (exitRequested_) return true;
+  if (!t_.Unsaved) {
+    recovery_.Discard(HasName());
+    return true;
+  }
   if (p_.prompt.Ask("You have unsaved data! Save now?", "Warning", Buttons::YesNo) != Answer::Yes)
     return true;
   // A save that failed keeps the window open, so the data the user wanted kept is not lost.
@@ -125,7 +154,7 @@ bool TForm1::FormClose() {
 }
 
 bool TForm1::SaveWithExports() {
-  if (!SaveEvent(t_, p_)) return false;
+  if (!SaveClean()) return false;
   RunExportsUnderBase();
   return true;
 }
@@ -140,7 +169,7 @@ bool TForm1::SaveUnder(const std::string& path) {
   auto oldFile = t_.EventFile;
   auto oldBase = t_.EventBase;
   t_.EventFile = path;
-  if (!SaveEvent(t_, p_)) {
+  if (!SaveClean()) {
     t_.EventFile = oldFile;
     t_.EventBase = oldBase;
     return false;

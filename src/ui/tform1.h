@@ -8,6 +8,7 @@
 #include "core/tournament.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/recovery_keeper.h"
 
 struct MenuCommand {
   std::string name;     // "Open1"; empty for a separator
@@ -67,6 +68,11 @@ class TForm1 {
   void RefreshStatus();
   // After the settings file was read at start-up: the rule set panel shows the rules in force.
   void SettingsRead() { SetRulesPanel(); }
+  // After every handler and command the program runs: a change that completed is copied to the
+  // recovery file.
+  void Checkpoint() { recovery_.Checkpoint(HasName()); }
+  // At start-up: offers back the unsaved work of the last event or of a new event.
+  void OfferRecoveryAtStartup();
 
   void New1Click();
   void Open1Click();
@@ -103,6 +109,11 @@ class TForm1 {
 
  private:
   bool Named() const { return StatusBar1.panels[0] != kUntitled; }
+  // Whether Save writes to EventFile without asking.
+  bool HasName() const { return Named() && !t_.EventFile.empty(); }
+  // SaveEvent, and the copy of the unsaved work is no longer needed.
+  bool SaveClean();
+  void TookRecovered(Recovered what);
   void SetRulesPanel();
   // Saves under EventFile and writes both exports under EventBase.
   bool SaveWithExports();
@@ -117,4 +128,5 @@ class TForm1 {
   Tournament& t_;
   Platform& p_;
   bool exitRequested_ = false;
+  RecoveryKeeper recovery_;
 };

@@ -23,6 +23,7 @@ class ViewDialogHost : public DialogHost {
  public:
   explicit ViewDialogHost(Prompter& prompt) : prompt_(prompt) {}
   std::vector<std::string> shownCaptions;
+  std::function<void()> afterHandler;  // given to each view, as the program's dialog host does
 
   template <typename M>
   ViewDialogHost& Expect(std::function<void(M&, ModelDialog&)> act) {
@@ -44,6 +45,7 @@ class ViewDialogHost : public DialogHost {
     if (!RunHandler(prompt_, [&model] { model.FormShow(); })) return;
     if (model.closeRequested()) return;
     ModelDialog view(model, prompt_);
+    view.afterHandler = afterHandler;
     view.show();
     QApplication::processEvents();
     if (script_.empty()) {

@@ -1,0 +1,209 @@
+#include "core/recovery_file.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/errors.h"
+#include "core/event_files.h"
+#include "core/file_io.h"
+#include "core/schedule_file.h"
+#include "core/settings_file.h"
+#include "core/skier_file.h"
+#include "core/skier_ops.h"
+#include "core/tournament_file.h"
+
+namespace {
+
+constexpr std::string_view kMagic = "Tallivar recovery 1\n";
+
+std::uint64_t CheckSum(std::string_view bytes) {
+  std::uint64_t h = 1469598103934665603ULL;  // FNV-1a
+  for (unsigned char c : bytes) {
+    h ^= c;
+    h *= 1099511628211ULL;
+  }
+  return h;
+}
+
+std::string Hex(std::uint64_t v) {
+  char buf[17];
+  std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
+  return buf;
+}
+
+void AddSection(std::string& out, std::string_view name, std::string_view bytes) {
+  out.append(name).append(" ").append(std::to_string(bytes.size())).append("\n").append(bytes).append("\n");
+}
+
+// Reads the file front to back; every step names what it expected when the file is not that.
+class Reader {
+ public:
+  explicit Reader(std::string_view bytes) : rest_(bytes) {}
+  // The value of a line "name value".
+  bool Line(std::string_view name, std::string& value) {
+    std::size_t end = rest_.find('\n');
+    if (end == std::string_view::npos || rest_.substr(0, name.size() + 1) != std::string(name) + " ")
+      return Fail(name);
+    value = std::string(rest_.substr(name.size() + 1, end - name.size() - 1));
+    rest_.remove_prefix(end + 1);
+    return true;
+  }
+  bool Number(std::string_view name, long long& n) {
+    std::string text;
+    if (!Line(name, text) || text.empty()) return Fail(name);
+    char* end = nullptr;
+    n = std::strtoll(text.c_str(), &end, 10);
+    return (*end == 0 && n >= 0) || Fail(name);
+  }
+  bool Section(std::string_view name, std::string& bytes) {
+    long long size = 0;
+    if (!Number(name, size)) return false;
+    if (static_cast<unsigned long long>(size) + 1 > rest_.size() ||
+        rest_[static_cast<std::size_t>(size)] != '\n')
+      return Fail(name);
+    bytes = std::string(rest_.substr(0, static_cast<std::size_t>(size)));
+    rest_.remove_prefix(static_cast<std::size_t>(size) + 1);
+    return true;
+  }
+  std::string why;
+
+ private:
+  bool Fail(std::string_view name) {
+    if (why.empty()) why = "the part \"" + std::string(name) + "\" is missing or cut short";
+    return false;
+  }
+  std::string_view rest_;
+};
+
+std::string TimeStamp(const DateTime& d) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour, d.minute,
+                d.second);
+  return buf;
+}
+
+bool ParseTimeStamp(const std::string& text, DateTime& d) {
+  return std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d", &d.year, &d.month, &d.day, &d.hour, &d.minute,
+                     &d.second) == 6;
+}
+
+}  // namespace
+
+std::string RecoveryPathOfEvent(const std::string& eventFile) { return EventBaseOf(eventFile) + ".recovery"; }
+
+std::string UntitledRecoveryPath(const Tournament& t) {
+  return (t.SettingsDir.empty() ? std::string(".") : t.SettingsDir) + "/untitled.recovery";
+}
+
+int CountScores(const std::list<TSkier>& nodes) {
+  if (nodes.size() < 2) return 0;
+  int scores = 0;
+  for (auto it = std::next(nodes.begin()); it != std::prev(nodes.end()); ++it)
+    for (int r = 1; r <= 4; ++r)
+      scores += (it->SlalomScore[r] > 0) + (it->TrickScore[r] > 0) + (JumpRoundResult(*it, r) > 0);
+  return scores;
+}
+
+std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& now) {
+  const std::string skierBytes = SkierFileBytes(t.skiers);
+  const std::string ttl = TournamentFileText(t);
+  const std::string sch = ScheduleFileBytes(t.schedule);
+  std::string out;
+  out.reserve(skierBytes.size() + ttl.size() + sch.size() + 512);
+  out.append(kMagic);
+  out.append("written ").append(TimeStamp(now)).append("\n");
+  out.append("event ").append(t.EventFile.str()).append("\n");
+  out.append("named ").append(named ? "1" : "0").append("\n");
+  out.append("skiers ")
+      .append(std::to_string(t.skiers.nodes.size() < 2 ? 0 : t.skiers.nodes.size() - 2))
+      .append("\n");
+  out.append("scores ").append(std::to_string(CountScores(t.skiers.nodes))).append("\n");
+  AddSection(out, "tournament", ttl);
+  AddSection(out, "schedule", sch);
+  AddSection(out, "skiers-file", skierBytes);
+  const std::string sum = Hex(CheckSum(out));
+  out.append("check ").append(sum).append("\n");
+  return out;
+}
+
+bool ParseRecoveryFile(std::string_view bytes, RecoveryFile& out, std::string& why) {
+  if (bytes.substr(0, kMagic.size()) != kMagic) {
+    why = "it is not a Tallivar recovery file";
+    return false;
+  }
+  // The check sum covers everything before its own line.
+  std::size_t check = bytes.rfind("check ");
+  if (check == std::string_view::npos ||
+      bytes.substr(check) != "check " + Hex(CheckSum(bytes.substr(0, check))) + "\n") {
+    why = "its contents do not match their check sum (the file is cut short or damaged)";
+    return false;
+  }
+  Reader in(bytes.substr(kMagic.size(), check - kMagic.size()));
+  std::string written, named, sch, skierBytes;
+  long long skiers = 0, scores = 0;
+  RecoveryFile r;
+  if (!in.Line("written", written) || !in.Line("event", r.eventFile) || !in.Line("named", named) ||
+      !in.Number("skiers", skiers) || !in.Number("scores", scores) ||
+      !in.Section("tournament", r.tournamentText) || !in.Section("schedule", sch) ||
+      !in.Section("skiers-file", skierBytes)) {
+    why = in.why;
+    return false;
+  }
+  if (!ParseTimeStamp(written, r.written)) {
+    why = "its time of writing is unreadable";
+    return false;
+  }
+  if (!ParseSkierFile(skierBytes, r.nodes, why)) {
+    why = "its skiers are damaged: " + why;
+    return false;
+  }
+  if (!ParseScheduleFile(sch, r.schedule, why)) {
+    why = "its schedule is damaged: " + why;
+    return false;
+  }
+  r.named = named == "1";
+  r.skiers = static_cast<int>(r.nodes.size()) - 2;
+  r.scores = CountScores(r.nodes);
+  out = std::move(r);
+  return true;
+}
+
+std::string RecoveryAsideName(FileSystem& fs, const std::string& path, const DateTime& now) {
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, ".%04d-%02d-%02d_%02d-%02d-%02d", now.year, now.month, now.day, now.hour,
+                now.minute, now.second);
+  std::string aside = path + stamp;
+  for (int n = 2; fs.Exists(aside); ++n) aside = path + stamp + "-" + std::to_string(n);
+  return aside;
+}
+
+void SetRecoveryAside(FileSystem& fs, const std::string& path, const std::string& aside) {
+  try {
+    fs.Rename(path, aside);
+    fs.SyncFolder(FolderOf(path));
+  } catch (const IoError& e) {
+    throw IoError("Could not set the recovery file \"" + path + "\" aside: " + e.what());
+  }
+}
+
+void RestoreRecovery(Tournament& t, Platform& p, RecoveryFile& r) {
+  TournamentFileValues values = TournamentValuesOf(t);
+  ParseTournamentFile(SplitLines(r.tournamentText), values);
+  t.EventFile = r.eventFile;
+  t.EventBase = EventBaseOf(r.eventFile);
+  t.SkierCount = r.skiers;
+  t.skiers.nodes = std::move(r.nodes);
+  t.schedule.days = r.schedule.days;
+  ApplyTournamentValues(t, values);
+  if (values.readStandards) ReadNops(t, p);
+  if (values.readRecords) ReadRecords(t, p);
+  SelectDivisionEvent(t, p, t.CurDivision);
+  t.Unsaved = true;
+}
+
+std::string RecoveryTimeText(const DateTime& d) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d at %02d:%02d:%02d", d.day, d.month, d.year, d.hour, d.minute,
+                d.second);
+  return buf;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The recovery file: a copy of the whole unsaved work (the tournament text, the schedule and the
+// skier file in one file), written beside the event after each completed change so that a crash or
+// a power cut costs nothing typed. The event's own files are never touched by it. A recovery file
+// that is not wanted is set aside under a dated name, never deleted unasked.
+#include <list>
+#include <string>
+#include <string_view>
+
+#include "core/schedule.h"
+#include "core/skier.h"
+#include "core/tournament.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
+
+struct RecoveryFile {
+  DateTime written;
+  std::string eventFile;  // the event file the work belongs to (may be empty)
+  bool named = false;     // false for a new event that had no file name yet
+  int skiers = 0;
+  int scores = 0;
+  std::string tournamentText;
+  Schedule schedule;
+  std::list<TSkier> nodes;  // the skier list with its two ends
+};
+
+// Beside the event: its base name + ".recovery".
+std::string RecoveryPathOfEvent(const std::string& eventFile);
+// For a new event without a name: "untitled.recovery" in the working directory.
+std::string UntitledRecoveryPath(const Tournament& t);
+
+// The rounds that hold a score (slalom, trick or jump), over the skiers between the list's ends.
+int CountScores(const std::list<TSkier>& nodes);
+
+std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& now);
+// Reads a recovery file, checking its frame, check sum and every record; answers false with `why`
+// when it is damaged.
+bool ParseRecoveryFile(std::string_view bytes, RecoveryFile& out, std::string& why);
+
+// The dated name a recovery file is set aside under ("Lake.recovery.2026-07-04_09-05-03", with a
+// number added when that name is taken).
+std::string RecoveryAsideName(FileSystem& fs, const std::string& path, const DateTime& now);
+// Renames the file to `aside`. Throws IoError.
+void SetRecoveryAside(FileSystem& fs, const std::string& path, const std::string& aside);
+
+// The open event becomes the recovered work, unsaved: its skiers, schedule and tournament values,
+// and the event file it belonged to.
+void RestoreRecovery(Tournament& t, Platform& p, RecoveryFile& r);
+
+// "04/07/2026 at 09:05:03"
+std::string RecoveryTimeText(const DateTime& d);

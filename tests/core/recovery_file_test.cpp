@@ -1,0 +1,61 @@
+#include "core/recovery_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/skier_builders.h"
+#include "support/test_platform.h"
+
+namespace {
+
+struct RecoveryFileTest : ::testing::Test {
+  Tournament t;
+  TestPlatform tp;
+  RecoveryFileTest() {
+    AddSkier(t, tp, "ARNVALE", "Tomas", 16).SlalomScore[1] = 32.5;
+    AddSkier(t, tp, "BRIGHT", "Lena", 17).TrickScore[2] = 1200;
+    t.info.EventName = "Lakeside Open";
+    t.EventFile = "/events/Lake.dat";
+  }
+};
+
+}  // namespace
+
+TEST_F(RecoveryFileTest, ReadsBackWhatWasWritten) {
+  RecoveryFile r;
+  std::string why;
+  ASSERT_TRUE(ParseRecoveryFile(RecoveryFileBytes(t, true, tp.clock.Now()), r, why)) << why;
+  EXPECT_EQ(r.eventFile, "/events/Lake.dat");
+  EXPECT_TRUE(r.named);
+  EXPECT_EQ(r.skiers, 2);
+  EXPECT_EQ(r.scores, 2);
+  EXPECT_EQ(RecoveryTimeText(r.written), "04/07/2026 at 09:05:03");
+
+  Tournament u;
+  RestoreRecovery(u, tp, r);
+  EXPECT_TRUE(u.Unsaved);
+  EXPECT_EQ(u.EventFile.str(), "/events/Lake.dat");
+  EXPECT_EQ(u.info.EventName.str(), "Lakeside Open");
+  EXPECT_EQ(Surnames(u), Surnames(t));
+  EXPECT_EQ(std::next(u.skiers.nodes.begin())->SlalomScore[1], 32.5);
+}
+
+TEST_F(RecoveryFileTest, DamageIsFoundWhereverItIs) {
+  const std::string good = RecoveryFileBytes(t, false, tp.clock.Now());
+  std::string flipped = good;
+  flipped[good.size() / 2] ^= 0x20;
+  struct Case {
+    std::string bytes, why;
+  } cases[] = {
+      {"", "not a Tallivar recovery file"},
+      {"garbage\n", "not a Tallivar recovery file"},
+      {good.substr(0, good.size() - 40), "check sum"},
+      {flipped, "check sum"},
+      {good + "x", "check sum"},
+  };
+  for (const auto& c : cases) {
+    RecoveryFile r;
+    std::string why;
+    EXPECT_FALSE(ParseRecoveryFile(c.bytes, r, why));
+    EXPECT_NE(why.find(c.why), std::string::npos) << why;
+  }
+}
