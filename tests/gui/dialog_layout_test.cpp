@@ -28,14 +28,26 @@
 #include "ui/tfrm_declared_pass.h"
 #include "ui/tfrm_entry.h"
 #include "ui/tfrm_entry_list.h"
+#include "ui/tfrm_entry_lists.h"
 #include "ui/tfrm_help.h"
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_jump_rslt.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
+#include "ui/tfrm_rslt_print.h"
+#include "ui/tfrm_rslt_view.h"
+#include "ui/tfrm_sched.h"
+#include "ui/tfrm_seed_finals.h"
+#include "ui/tfrm_seed_input.h"
+#include "ui/tfrm_seed_opt.h"
+#include "ui/tfrm_seed_review.h"
 #include "ui/tfrm_setup_info.h"
+#include "ui/tfrm_skier_select.h"
 #include "ui/tfrm_slal_rslt.h"
+#include "ui/tfrm_start_list.h"
+#include "ui/tfrm_team_list.h"
+#include "ui/tfrm_team_rslt.h"
 #include "ui/tfrm_tour_info.h"
 #include "ui/tfrm_trick_pass.h"
 #include "ui/tfrm_trick_rslt.h"
@@ -88,6 +100,25 @@ TEST_F(DialogLayout, EveryDialogFitsALaptopAndShowsNamesWhole) {
       {"setup-info", [](Tournament& t, Platform&) { return std::make_unique<TfrmSetupInfo>(t); }},
       {"about", [](Tournament&, Platform&) { return std::make_unique<TAboutBox>(); }},
       {"help", [](Tournament&, Platform&) { return std::make_unique<TfrmHelp>(41); }},
+      {"results-print", Make<TfrmRsltPrint>()},
+      {"results-view", Make<TfrmRsltView>()},
+      {"entry-lists", Make<TfrmEntryLists>()},
+      {"entry-view", [](Tournament&, Platform&) { return std::make_unique<TEntryListsView>(); }},
+      {"schedule", Make<TfrmSched>()},
+      {"team-list", Make<TfrmTeamList>()},
+      {"team-name", [](Tournament& t, Platform& p) { return std::make_unique<TfrmTeamName>(t, p, 1); }},
+      {"team-results", Make<TfrmTeamRslt>()},
+      {"skier-select", Make<TfrmSkierSelect>()},
+      {"seed-input", Make<TfrmSeedInput>()},
+      {"seed-options",
+       [](Tournament& t, Platform& p) {
+         static SeedOptionMemory memory;
+         return std::make_unique<TfrmSeedOpt>(t, p, memory);
+       }},
+      {"seed-review", [](Tournament& t, Platform&) { return std::make_unique<TfrmSeedReview>(t); }},
+      {"seed-finals", Make<TfrmSeedFinals>()},
+      {"start-lists", Make<TfrmStartList>()},
+      {"start-preview", [](Tournament&, Platform&) { return std::make_unique<TfrmPreviewStart>(); }},
   };
   // TALLIVAR_DIALOG_SHOTS=folder keeps a picture of each dialog for a look by eye.
   const QString shots = qEnvironmentVariable("TALLIVAR_DIALOG_SHOTS");
