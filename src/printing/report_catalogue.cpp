@@ -1,11 +1,12 @@
 #include "printing/report_catalogue.h"
 
 #include "core/text.h"
+#include "printing/award_reports.h"
 #include "printing/entry_lists.h"
 #include "printing/result_reports.h"
-#include "printing/team_standings.h"
 #include "printing/schedule_day_report.h"
 #include "printing/start_list.h"
+#include "printing/team_standings.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
   return Has(key) ? ToInteger(Get(key)) : fallback;
@@ -41,6 +42,12 @@ const std::vector<ReportEntry>& ReportCatalogue() {
        &StartListReport, {"divisions"}, {"all"}},
       {"start-list-preview", "The on-screen start list preview, with the same choices as start-list",
        &StartListPreviewReport, {"divisions"}, {"all"}},
+      // Other reports
+      {"awards-summary", "Awards placement summary: places 1 to 3 of every division", &AwardsSummary, {}},
+      {"injury-summary", "Tournament injury summary form with the number of rides", &InjurySummary, {}},
+      {"rating-sheet", "Skier results sheet for ratings (--skier \"FIRST SURNAME\")", &RatingSheet, {"skier"}},
+      {"record-data", "Record performance data of the current event and round (--skier \"FIRST SURNAME\")",
+       &RecordData, {"skier"}},
   };
   // clang-format on
   return catalogue;
@@ -64,6 +71,6 @@ std::optional<ReportDocument> BuildReport(std::string_view name, Tournament& t, 
 
 bool PrintNamedReport(std::string_view name, Tournament& t, Platform& p, const ReportOptions& options) {
   auto doc = BuildReport(name, t, p, options);
-  if (!doc) return false;
+  if (!doc || doc->lines.empty()) return false;  // a report with nothing to print sends no page
   return SendToPrinter(p.printer, *doc);
 }

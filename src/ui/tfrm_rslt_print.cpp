@@ -3,7 +3,9 @@
 #include <array>
 
 #include "help/help_topics.h"
+#include "printing/award_reports.h"
 #include "ui/tfrm_options.h"
+#include "ui/tfrm_skier_select.h"
 
 namespace {
 
@@ -12,8 +14,8 @@ constexpr std::array<const char*, 8> kPrintReports = {
     "round-results",        "multi-round-totals", "official-results", "event-summary"};
 
 constexpr std::array<const char*, 7> kOtherReports = {
-    "placement-summary",  "injury-summary",    "skier-rating-sheet", "record-application",
-    "officials-division", "officials-summary", "officials-detailed"};
+    "awards-summary",    "rating-sheet",       "record-data",   "officials-division",
+    "officials-summary", "officials-detailed", "injury-summary"};
 
 }  // namespace
 
@@ -29,10 +31,16 @@ const char* TfrmRsltPrint::OtherReportName(int item) {
              : nullptr;
 }
 
-bool TfrmRsltPrint::OtherNeedsSkier(int item) { return item == 2 || item == 3; }
+bool TfrmRsltPrint::OtherNeedsSkier(int item) { return item == 1 || item == 2; }
 
 TfrmRsltPrint::TfrmRsltPrint(Tournament& t, Platform& p)
-    : DialogModel("Results Printing Options"), t_(t), p_(p) {}
+    : DialogModel("Results Printing Options"), t_(t), p_(p) {
+  pickSkier = [this]() -> std::optional<std::string> {
+    auto skier = SelectSkier(t_, p_);
+    if (!skier) return std::nullopt;
+    return FullName(*skier);
+  };
+}
 
 void TfrmRsltPrint::Describe(FormLayout& form) {
   form.AddRadio("Select Results To Print", rgPrint);
@@ -72,7 +80,9 @@ void TfrmRsltPrint::btnOtherClick() {
   if (OtherNeedsSkier(item)) {
     if (!pickSkier) return;
     auto skier = pickSkier();
-    if (!skier) return;  // nothing is printed when no skier was picked
+    // Closing the pick without confirming prints nothing, even when a skier was picked before:
+    // the sheet is never printed for someone the user did not choose this time.
+    if (!skier) return;
     options.values["skier"] = *skier;
   }
   PrintNamedReport(name, t_, p_, options);

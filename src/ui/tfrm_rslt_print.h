@@ -31,17 +31,17 @@ class TfrmRsltPrint : public DialogModel {
       -1,
       true};
   Button btnPrint{" Print Results"};
-  RadioGroup rgOther{
-      {"Placement Summary", "Accident Report Summary", "Skier Rating Sheet", "Record Application Info",
-       "Event Officials - Current Division", "Event Officials Summary", "Event Officials - Detailed"},
-      -1,
-      true};
+  RadioGroup rgOther{{"Placement Summary", "Skier Rating Sheet", "Record Application Info",
+                      "Event Officials - Current Division", "Event Officials Summary",
+                      "Event Officials - Detailed", "Accident Report Summary"},
+                     -1,
+                     true};
   Button btnOther{"Print Report"};
   Button btnCurrOpt{"Change Div/Event/Rnd"};
   Button btnHelp{"Help"};
 
-  // Picks the skier a skier sheet is printed for (the skier selection dialog); nothing when the
-  // user picked none. The skier sheets stay disabled while it is unset.
+  // Picks the skier a skier sheet is printed for ("FIRST SURNAME"); by default the skier selection
+  // dialog. Nothing when the user picked none. The skier sheets stay disabled while it is unset.
   std::function<std::optional<std::string>()> pickSkier;
 
   // The report each item prints, by its catalogue name.

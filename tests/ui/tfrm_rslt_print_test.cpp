@@ -8,6 +8,7 @@
 #include "ui/program_dialogs.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_rslt_view.h"
+#include "ui/tfrm_skier_select.h"
 
 namespace {
 
@@ -46,10 +47,10 @@ TEST_F(ResultsDialogs, OtherReportsStayDisabledUntilTheyExist) {
   ASSERT_EQ(dialog.rgOther.items.size(), 7u);
   for (int i = 0; i < 7; ++i) {
     const bool exists = FindReport(TfrmRsltPrint::OtherReportName(i)) != nullptr;
-    EXPECT_EQ(dialog.rgOther.ItemEnabled(i), exists && !TfrmRsltPrint::OtherNeedsSkier(i)) << i;
+    EXPECT_EQ(dialog.rgOther.ItemEnabled(i), exists) << i;
   }
   // A disabled choice prints nothing.
-  dialog.rgOther.itemIndex = 2;
+  dialog.rgOther.itemIndex = 3;
   dialog.btnOtherClick();
   EXPECT_TRUE(tp.printer.documents.empty());
 }
@@ -98,4 +99,30 @@ TEST_F(ResultsDialogs, MenuCommandsOpenTheResultsDialogs) {
   form.ViewResults1Click();
   form.PrintResults1Click();
   EXPECT_TRUE(tp.dialogs.script.empty());
+}
+
+TEST_F(ResultsDialogs, SkierSheetsPrintOnlyForTheSkierConfirmedNow) {
+  TfrmRsltPrint dialog(t, tp);
+  dialog.FormShow();
+  EXPECT_TRUE(dialog.rgOther.ItemEnabled(1));
+  dialog.rgOther.itemIndex = 1;  // "Skier Rating Sheet"
+  tp.dialogs.Expect<TfrmSkierSelect>([](TfrmSkierSelect& s) {
+    s.lbxSkiers.itemIndex = 1;  // Per BERG
+    s.btnConfirmClick();
+  });
+  dialog.btnOtherClick();
+  ASSERT_EQ(tp.printer.documents.size(), 1u);
+  EXPECT_EQ(tp.printer.documents[0].title, "Skier Rating Sheet");
+  const auto lines = tp.printer.AllLines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), " NAME:       Per BERG"), lines.end());
+  // Closed without confirming: no sheet, although BERG is still in the working entry.
+  tp.dialogs.Expect<TfrmSkierSelect>();
+  dialog.btnOtherClick();
+  EXPECT_EQ(tp.printer.documents.size(), 1u);
+  // The awards summary and the injury summary need no skier.
+  for (int item : {0, 6}) {
+    dialog.rgOther.itemIndex = item;
+    dialog.btnOtherClick();
+  }
+  EXPECT_EQ(tp.printer.documents.size(), 3u);
 }
