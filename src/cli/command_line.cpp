@@ -8,6 +8,7 @@
 #include "core/divisions.h"
 #include "core/event_files.h"
 #include "core/settings_file.h"
+#include "core/text.h"
 #include "core/version.h"
 #include "printing/report_catalogue.h"
 
@@ -72,8 +73,9 @@ bool CollectOptions(const ReportArguments& a, const ReportEntry& entry, ReportOp
   return true;
 }
 
+// The terminal reads UTF-8; the program's text is Windows-1252.
 void WriteLines(std::ostream& out, const ReportDocument& doc) {
-  for (const auto& line : doc.lines) out << line << '\n';
+  for (const auto& line : doc.lines) out << Utf8FromWindows1252(line) << '\n';
 }
 
 int RunReport(const ReportArguments& a, std::ostream& out, std::ostream& err, Platform& p,

@@ -3,8 +3,10 @@
 #include <chrono>
 #include <ctime>
 
+#include "core/text.h"
+
 Answer ConsolePrompter::Ask(std::string_view text, std::string_view title, Buttons buttons) {
-  err_ << title << ": " << text << '\n';
+  err_ << Utf8FromWindows1252(title) << ": " << Utf8FromWindows1252(text) << '\n';
   ++messages;
   switch (buttons) {
     case Buttons::Ok:

@@ -89,8 +89,11 @@ TEST_F(ResultsDialogs, MenuCommandsOpenTheResultsDialogs) {
   TForm1 form(t, tp);
   WireProgramDialogs(form, t, tp);
   for (const auto& menu : form.Menus())
-    for (const auto& c : menu.items)
-      if (c.name == "ViewResults1" || c.name == "PrintResults1") EXPECT_TRUE(c.enabled) << c.name;
+    for (const auto& c : menu.items) {
+      if (c.name == "ViewResults1" || c.name == "PrintResults1") {
+        EXPECT_TRUE(c.enabled) << c.name;
+      }
+    }
   tp.dialogs.Expect<TfrmRsltView>().Expect<TfrmRsltPrint>();
   form.ViewResults1Click();
   form.PrintResults1Click();
