@@ -30,5 +30,6 @@ QRegularExpression PictureExpression(std::string_view picture) {
   auto dot = picture.find('.');
   QString pattern = Part(picture.substr(0, dot));
   if (dot != std::string_view::npos) pattern += "(\\." + Part(picture.substr(dot + 1)) + ")?";
-  return QRegularExpression("^" + pattern + "$");
+  // A value shorter than the integer places may be shown with a leading blank in the first place.
+  return QRegularExpression("^ ?" + pattern + "$");
 }

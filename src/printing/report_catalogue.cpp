@@ -4,6 +4,7 @@
 #include "printing/result_reports.h"
 #include "printing/team_standings.h"
 #include "printing/schedule_day_report.h"
+#include "printing/start_list.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
   return Has(key) ? ToInteger(Get(key)) : fallback;
@@ -27,6 +28,11 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       {"team-results", "The team results window: each team's total", &TeamResultsReport, {}},
       // Schedule
       {"schedule-day", "Estimated event schedule of one day (--day 1..4)", &ScheduleDay, {"day"}},
+      // Start lists
+      {"start-list", "Start list of the current division and event (--divisions \"M,W\" or --all for more)",
+       &StartListReport, {"divisions"}, {"all"}},
+      {"start-list-preview", "The on-screen start list preview, with the same choices as start-list",
+       &StartListPreviewReport, {"divisions"}, {"all"}},
   };
   // clang-format on
   return catalogue;

@@ -1,5 +1,7 @@
 #include "ui/program_dialogs.h"
 
+#include <memory>
+
 #include "results/exports.h"
 #include "ui/quick_grids.h"
 #include "ui/tabout_box.h"
@@ -14,6 +16,9 @@
 #include "ui/tfrm_setup_info.h"
 #include "ui/tfrm_team_list.h"
 #include "ui/tfrm_team_rslt.h"
+#include "ui/tfrm_seed_input.h"
+#include "ui/tfrm_seed_opt.h"
+#include "ui/tfrm_start_list.h"
 #include "ui/tfrm_tour_info.h"
 
 namespace {
@@ -34,12 +39,17 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showEntryList = [&t, &p] {
     TfrmEntryList list(t, p);
     list.entryForm.openDeclaredRun = [&t, &p] { Show<TfrmDeclaredPass>(p, t, p); };
+    list.entryForm.openSeedScores = [&t, &p] { Show<TfrmSeedInput>(p, t, p); };
     p.dialogs.ShowModal(list);
   };
   h.showImport = [&t, &p] { Show<TfrmImport>(p, t, p); };
   h.showTeamList = [&t, &p] { Show<TfrmTeamList>(p, t, p); };
   h.showTeamResults = [&t, &p] { Show<TfrmTeamRslt>(p, t, p); };
   h.showSchedule = [&t, &p] { Show<TfrmSched>(p, t, p); };
+  h.showSeedOptions = [&t, &p, memory = std::make_shared<SeedOptionMemory>()] {
+    Show<TfrmSeedOpt>(p, t, p, *memory);
+  };
+  h.showStartList = [&t, &p] { Show<TfrmStartList>(p, t, p); };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {
