@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "printing/results_page.h"
 #include "results/exports.h"
 #include "ui/quick_grids.h"
 #include "ui/tabout_box.h"
@@ -13,12 +14,12 @@
 #include "ui/tfrm_rslt_print.h"
 #include "ui/tfrm_rslt_view.h"
 #include "ui/tfrm_sched.h"
-#include "ui/tfrm_setup_info.h"
-#include "ui/tfrm_team_list.h"
-#include "ui/tfrm_team_rslt.h"
 #include "ui/tfrm_seed_input.h"
 #include "ui/tfrm_seed_opt.h"
+#include "ui/tfrm_setup_info.h"
 #include "ui/tfrm_start_list.h"
+#include "ui/tfrm_team_list.h"
+#include "ui/tfrm_team_rslt.h"
 #include "ui/tfrm_tour_info.h"
 
 namespace {
@@ -73,4 +74,5 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showAbout = [&p] { Show<TAboutBox>(p); };
   h.runTextExport = [&t, &p] { RunTextExport(t, p); };
   h.runCsvExport = [&t, &p] { RunCsvExport(t, p); };
+  h.writeResultsPage = [&t, &p] { return WriteResultsPageBesideEvent(t, p); };
 }

@@ -6,6 +6,7 @@
 #include "core/skier_ops.h"
 #include "core/trick_file_copy.h"
 #include "help/help_topics.h"
+#include "printing/results_page.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void TForm1::Exit1Click() {
     case Answer::Yes:
       // The program keeps running after saving; the next Exit ends it.
       if (Named() && !t_.EventFile.empty()) {
-        if (SaveEvent(t_, p_)) RunExportsAsTheyStand();
+        if (SaveNow()) RunExportsAsTheyStand();
       } else {
         SaveWithDialog();
       }
@@ -125,7 +126,7 @@ bool TForm1::FormClose() {
 }
 
 bool TForm1::SaveWithExports() {
-  if (!SaveEvent(t_, p_)) return false;
+  if (!SaveNow()) return false;
   RunExportsUnderBase();
   return true;
 }
@@ -140,7 +141,7 @@ bool TForm1::SaveUnder(const std::string& path) {
   auto oldFile = t_.EventFile;
   auto oldBase = t_.EventBase;
   t_.EventFile = path;
-  if (!SaveEvent(t_, p_)) {
+  if (!SaveNow()) {
     t_.EventFile = oldFile;
     t_.EventBase = oldBase;
     return false;
@@ -241,6 +242,22 @@ void TForm1::ExporttoCSVFile1Click() {
 }
 
 void TForm1::PrintResults1Click() { Call(hooks.showResultPrint); }
+
+void TForm1::ResultsPage1Click() {
+  if (!hooks.writeResultsPage) return;
+  if (!Named() || t_.EventFile.empty()) {
+    p_.prompt.Show("Save the event first: the results page is written beside the event file.");
+    return;
+  }
+  if (hooks.writeResultsPage())
+    p_.prompt.Show("The provisional results page was written to " + ResultsPagePath(t_));
+}
+
+bool TForm1::SaveNow() {
+  if (!SaveEvent(t_, p_)) return false;
+  if (hooks.writeResultsPage) hooks.writeResultsPage();
+  return true;
+}
 
 // ---- Help menu ----
 

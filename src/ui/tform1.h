@@ -45,6 +45,8 @@ struct TForm1Hooks {
   std::function<void()> showAbout;                 // TAboutBox
   std::function<void()> runTextExport;             // writes t.TxtExportFile
   std::function<void()> runCsvExport;              // writes t.CsvExportFile
+  // Writes the results page beside the named event; answers false after a warning naming the file.
+  std::function<bool()> writeResultsPage;
 };
 
 inline constexpr const char* kUntitled = "untitled.dat";
@@ -92,6 +94,7 @@ class TForm1 {
   void ExporttoTextfile1Click();
   void ExporttoCSVFile1Click();
   void PrintResults1Click();
+  void ResultsPage1Click();
   void UserGuideClick();
   void SetUpInfo1Click();
   void About1Click();
@@ -104,6 +107,9 @@ class TForm1 {
  private:
   bool Named() const { return StatusBar1.panels[0] != kUntitled; }
   void SetRulesPanel();
+  // Saves the family and then the results page beside it; a page that cannot be written is only a
+  // warning, never a failed save.
+  bool SaveNow();
   // Saves under EventFile and writes both exports under EventBase.
   bool SaveWithExports();
   // Asks for a name and saves under it; answers false only when a save was tried and failed.
