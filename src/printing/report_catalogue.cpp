@@ -1,6 +1,7 @@
 #include "printing/report_catalogue.h"
 
 #include "core/text.h"
+#include "printing/entry_lists.h"
 #include "printing/result_reports.h"
 #include "printing/team_standings.h"
 #include "printing/schedule_day_report.h"
@@ -28,6 +29,13 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       {"team-results", "The team results window: each team's total", &TeamResultsReport, {}},
       // Schedule
       {"schedule-day", "Estimated event schedule of one day (--day 1..4)", &ScheduleDay, {"day"}},
+      // Entry lists
+      {"entry-list-alphabetical", "Entry list: all skiers in alphabetical order", &EntryListAlphabetical, {}},
+      {"entry-list-by-division", "Entry list: all skiers by division", &EntryListByDivision, {}},
+      {"entry-list-division", "Entry list: the skiers of the current division", &EntryListDivision, {}},
+      {"entry-view-alphabetical", "Entry view on screen: all skiers", &EntryViewAlphabetical, {}},
+      {"entry-view-by-division", "Entry view on screen: all skiers by division", &EntryViewByDivision, {}},
+      {"entry-view-division", "Entry view on screen: the current division", &EntryViewDivision, {}},
       // Start lists
       {"start-list", "Start list of the current division and event (--divisions \"M,W\" or --all for more)",
        &StartListReport, {"divisions"}, {"all"}},

@@ -8,6 +8,7 @@
 #include "ui/tabout_box.h"
 #include "ui/tfrm_declared_pass.h"
 #include "ui/tfrm_entry_list.h"
+#include "ui/tfrm_entry_lists.h"
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
@@ -47,6 +48,7 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showTeamList = [&t, &p] { Show<TfrmTeamList>(p, t, p); };
   h.showTeamResults = [&t, &p] { Show<TfrmTeamRslt>(p, t, p); };
   h.showSchedule = [&t, &p] { Show<TfrmSched>(p, t, p); };
+  h.showEntryLists = [&t, &p] { Show<TfrmEntryLists>(p, t, p); };
   h.showSeedOptions = [&t, &p, memory = std::make_shared<SeedOptionMemory>()] {
     Show<TfrmSeedOpt>(p, t, p, *memory);
   };

@@ -18,11 +18,13 @@ std::string ResultScoresLine(const TSkier& s, char event, int round) {
     case 'S':
       return Shortest(s.SlalomBuoys[r]) + "@" + Shortest(s.SlalomSpeed[r]) + "/" + Shortest(s.SlalomRope[r]) +
              "   " + Fixed(s.SlalomScore[r], 3, 2);
-    case 'T': return Fixed(s.TrickScore[r], 6, 0);
+    case 'T':
+      return Fixed(s.TrickScore[r], 6, 0);
     case 'J':
-      return FormatJumpDistance(s.JumpDistance[1][r]) + "  " + FormatJumpDistance(s.JumpDistance[2][r]) + "  " +
-             FormatJumpDistance(s.JumpDistance[3][r]);
-    default: return "";
+      return FormatJumpDistance(s.JumpDistance[1][r]) + "  " + FormatJumpDistance(s.JumpDistance[2][r]) +
+             "  " + FormatJumpDistance(s.JumpDistance[3][r]);
+    default:
+      return "";
   }
 }
 
@@ -31,16 +33,33 @@ TfrmResultList::TfrmResultList(Tournament& t, Platform& p) : DialogModel("Result
 }
 
 void TfrmResultList::Describe(FormLayout& form) {
-  form.AddList("", lbResult, [this] { lbResultClick(); }, [this] { btnEditClick(); }, 20);
-  form.NewColumn();
-  form.AddList("", lbScores, [this] { lbScoresClick(); }, {}, 20);
-  form.NewColumn();
-  form.AddButton(btnEdit, [this] { btnEditClick(); }, true);
+  // The skiers and their scores side by side, line for line.
+  form.BeginTable("", {}, {"Skier", "Scores"});
+  form.AddList(
+          "Skier", lbResult, [this] { lbResultClick(); }, [this] { btnEditClick(); }, 20)
+      .Name("lbResult")
+      .Width(32);
+  form.AddList(
+          "Scores", lbScores, [this] { lbScoresClick(); }, {}, 20)
+      .Name("lbScores")
+      .Width(24);
+  form.EndTable();
+  form.BeginGroup();
+  form.AddButton(
+          btnEdit, [this] { btnEditClick(); }, ButtonRole::Accept)
+      .Name("btnEdit");
   // No handler yet: the button stays disabled until the officials dialogs exist.
-  form.AddButton(btnOffc, {});
-  form.AddButton(btnSettings, [this] { btnSettingsClick(); });
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
-  form.AddButton(btnClose, [this] { btnCloseClick(); }, false, true);
+  form.AddButton(btnOffc, {}, ButtonRole::Other).Name("btnOffc");
+  form.AddButton(
+          btnSettings, [this] { btnSettingsClick(); }, ButtonRole::Other)
+      .Name("btnSettings");
+  form.EndGroup();
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
+  form.AddButton(
+          btnClose, [this] { btnCloseClick(); }, ButtonRole::Reject)
+      .Name("btnClose");
 }
 
 void TfrmResultList::FormShow() { RefreshLists(); }
