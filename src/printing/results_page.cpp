@@ -26,7 +26,7 @@ h2{font-size:1.15rem;margin:1.2rem 0 .4rem;border-bottom:2px solid #1d4e89;color
 .scroll{overflow-x:auto;-webkit-overflow-scrolling:touch;max-width:100%}
 table{border-collapse:collapse;font-size:.92rem;min-width:100%}
 th,td{padding:.3rem .45rem;border-bottom:1px solid #ddd;white-space:nowrap;text-align:right}
-th{background:#eef2f7;font-weight:600}
+th{background:#eef2f7;font-weight:600;white-space:normal;vertical-align:bottom}
 th.name,td.name,td.team{text-align:left}
 tbody tr:nth-child(even){background:#fafafa}
 td.overall{font-weight:bold}
