@@ -5,6 +5,7 @@
 #include <set>
 
 #include "cli/console_platform.h"
+#include "cli/file_commands.h"
 #include "core/divisions.h"
 #include "core/event_files.h"
 #include "core/settings_file.h"
@@ -17,6 +18,9 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tallivar report NAME EVENT.dat [--division CODE] [--event S|T|J] [--round N] [--pdf FILE]\n"
     "       tallivar report --list\n"
+    "       tallivar export txt|csv|ranking|scorebook EVENT.dat FILE\n"
+    "       tallivar results-page EVENT.dat FILE\n"
+    "       tallivar check EVENT.dat\n"
     "       tallivar --help | --version\n";
 
 struct ReportArguments {
@@ -127,7 +131,8 @@ int RunReport(const ReportArguments& a, std::ostream& out, std::ostream& err, Pl
 bool WantsCommandLine(int argc, const char* const* argv) {
   if (argc < 2) return false;
   const std::string first = argv[1];
-  return first == "report" || first == "--help" || first == "-h" || first == "--version";
+  return first == "report" || first == "export" || first == "results-page" || first == "check" ||
+         first == "--help" || first == "-h" || first == "--version";
 }
 
 int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err, Platform& p,
@@ -138,12 +143,15 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   app.require_subcommand(1);
   ReportArguments report;
   AddReportCommand(app, report);
+  FileCommandArguments files;
+  AddFileCommands(app, files);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e, out, err);
     return UsageError(err, e.what());
   }
+  if (auto status = RunFileCommand(files, out, err, p)) return *status;
   return RunReport(report, out, err, p, pdf);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program without its window: `tallivar report NAME EVENT.dat [selection] [--pdf FILE]`,
-// `tallivar report --list`, `--help` and `--version`. It starts as the desktop does (defaults, the
-// settings file of the working directory), opens the event and writes the report.
+// `tallivar report --list`, `export`, `results-page`, `check`, `--help` and `--version`. It starts
+// as the desktop does (defaults, the settings file of the working directory) and opens the event.
 #include <functional>
 #include <ostream>
 #include <string>

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "printing/results_page.h"
 #include "results/exports.h"
 #include "ui/quick_grids.h"
 #include "ui/tabout_box.h"
@@ -75,4 +76,5 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showAbout = [&p] { Show<TAboutBox>(p); };
   h.runTextExport = [&t, &p] { RunTextExport(t, p); };
   h.runCsvExport = [&t, &p] { RunCsvExport(t, p); };
+  h.writeResultsPage = [&t, &p] { return WriteResultsPageBesideEvent(t, p); };
 }

@@ -7,6 +7,7 @@
 #include "core/skier_ops.h"
 #include "core/trick_file_copy.h"
 #include "help/help_topics.h"
+#include "printing/results_page.h"
 
 namespace {
 
@@ -90,6 +91,7 @@ void TForm1::TookRecovered(Recovered what) {
 bool TForm1::SaveClean() {
   if (!SaveEvent(t_, p_)) return false;
   recovery_.Discard(true);
+  if (hooks.writeResultsPage) hooks.writeResultsPage();
   return true;
 }
 
@@ -271,6 +273,17 @@ void TForm1::ExporttoCSVFile1Click() {
 }
 
 void TForm1::PrintResults1Click() { Call(hooks.showResultPrint); }
+
+void TForm1::ResultsPage1Click() {
+  if (!hooks.writeResultsPage) return;
+  if (!Named() || t_.EventFile.empty()) {
+    p_.prompt.Show("Save the event first: the results page is written beside the event file.");
+    return;
+  }
+  if (hooks.writeResultsPage())
+    p_.prompt.Show("The provisional results page was written to " + ResultsPagePath(t_));
+}
+
 
 // ---- Help menu ----
 

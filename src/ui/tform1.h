@@ -46,6 +46,8 @@ struct TForm1Hooks {
   std::function<void()> showAbout;                 // TAboutBox
   std::function<void()> runTextExport;             // writes t.TxtExportFile
   std::function<void()> runCsvExport;              // writes t.CsvExportFile
+  // Writes the results page beside the named event; answers false after a warning naming the file.
+  std::function<bool()> writeResultsPage;
 };
 
 inline constexpr const char* kUntitled = "untitled.dat";
@@ -98,6 +100,7 @@ class TForm1 {
   void ExporttoTextfile1Click();
   void ExporttoCSVFile1Click();
   void PrintResults1Click();
+  void ResultsPage1Click();
   void UserGuideClick();
   void SetUpInfo1Click();
   void About1Click();
@@ -111,7 +114,8 @@ class TForm1 {
   bool Named() const { return StatusBar1.panels[0] != kUntitled; }
   // Whether Save writes to EventFile without asking.
   bool HasName() const { return Named() && !t_.EventFile.empty(); }
-  // SaveEvent, and the copy of the unsaved work is no longer needed.
+  // SaveEvent; the copy of the unsaved work is no longer needed, and the results page is written
+  // beside the event (a page that cannot be written is only a warning, never a failed save).
   bool SaveClean();
   void TookRecovered(Recovered what);
   void SetRulesPanel();

@@ -76,7 +76,10 @@ std::vector<Menu> TForm1::Menus() {
                         static_cast<bool>(h.runCsvExport)),
                     Item(
                         "PrintResults1", "&Print Results ...", [this] { PrintResults1Click(); },
-                        static_cast<bool>(h.showResultPrint))}});
+                        static_cast<bool>(h.showResultPrint)),
+                    Item(
+                        "ResultsPage1", "&Results Page", [this] { ResultsPage1Click(); },
+                        static_cast<bool>(h.writeResultsPage))}});
   menus.push_back(
       {"&Help",
        {Item("UserGuide", "&User Guide", [this] { UserGuideClick(); }),

@@ -13,6 +13,7 @@
 #include "core/skier_ops.h"
 #include "core/tournament.h"
 #include "help/help_topics.h"
+#include "printing/results_page.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -93,9 +94,9 @@ TEST_F(MainFormTest, MenusHaveTheirCaptionsSeparatorsAndShortcuts) {
                                              "&Clear All Entries", "Clear &All Scores", "&Team Names"}));
   EXPECT_EQ(event, (std::vector<std::string>{"&Seeding", "&Judging/Scoring Sheets ...", "Starting Lists ...",
                                              "&Event Schedule"}));
-  EXPECT_EQ(results,
-            (std::vector<std::string>{"&Input Results", "&View Results", "&Team Results",
-                                      "Export to &Textfile", "Export to &CSV File", "&Print Results ..."}));
+  EXPECT_EQ(results, (std::vector<std::string>{"&Input Results", "&View Results", "&Team Results",
+                                               "Export to &Textfile", "Export to &CSV File",
+                                               "&Print Results ...", "&Results Page"}));
   EXPECT_EQ(help, (std::vector<std::string>{"&User Guide", "&Show Setup", "&About..."}));
   EXPECT_EQ(Find("Open1")->shortcut, "Ctrl+O");
   EXPECT_EQ(Find("Save1")->shortcut, "Ctrl+S");
@@ -425,4 +426,33 @@ TEST_F(MainFormTest, AFailedSaveAsKeepsTheOldNamesAndCopiesNothing) {
   EXPECT_EQ(t.EventBase.str(), Path("Nats"));
   EXPECT_FALSE(fs::exists(Path("Copy.trk")));
   EXPECT_TRUE(textExports.empty());
+}
+
+TEST_F(MainFormTest, EverySaveWritesTheResultsPageAndAPageThatCannotBeWrittenIsOnlyAWarning) {
+  form.hooks.writeResultsPage = [this] { return WriteResultsPageBesideEvent(t, p); };
+  const std::string page = Path("Nats-results.html");
+  NameEvent("Nats.dat");
+  ASSERT_TRUE(fs::exists(page));
+  ASSERT_NE(Find("ResultsPage1"), nullptr);
+  EXPECT_TRUE(Find("ResultsPage1")->enabled);
+
+  // A folder where the page goes: the save still stands, and the warning names the page.
+  fs::remove(page);
+  fs::create_directory(page);
+  AddSkier(t, p, "JONES", "Ann", 17);
+  t.Unsaved = true;
+  tp.prompter.clear();
+  form.Save1Click();
+  EXPECT_FALSE(t.Unsaved);
+  EXPECT_EQ(SizeOf(Path("Nats.dat")), 3u * 2208u);
+  ASSERT_EQ(tp.prompter.shown.size(), 1u);
+  EXPECT_NE(tp.prompter.shown[0].text.find(page), std::string::npos);
+
+  // The menu command writes it again once the way is clear, and says where.
+  fs::remove(page);
+  tp.prompter.clear();
+  Find("ResultsPage1")->action();
+  EXPECT_TRUE(fs::is_regular_file(page));
+  ASSERT_EQ(tp.prompter.shown.size(), 1u);
+  EXPECT_NE(tp.prompter.shown[0].text.find(page), std::string::npos);
 }

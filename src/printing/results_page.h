@@ -1,0 +1,26 @@
+#pragma once
+// The provisional results page: one self-contained HTML file beside the event, written on every save
+// and from the Results menu, that reads on a phone and a laptop and prints one page per division.
+// It holds no script and loads nothing else: it can be uploaded or passed on as it is.
+#include <string>
+
+#include "core/tournament.h"
+#include "platform/platform.h"
+
+// Where the page of the event goes: the event base + "-results.html"; empty for an unnamed event.
+std::string ResultsPagePath(const Tournament& t);
+
+// The page: the event name and dates, the "PROVISIONAL RESULTS" banner with `savedAt`, per division
+// (catalogue order, divisions without skiers left out) every skier's place, score and points in each
+// event and the overall place and points, the running order of the current round and event, and the
+// rules and placement rule used. Reads the skier list only; the work list is left as it was.
+std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt);
+
+// Writes the page safely to `path`. A failure is shown as a warning naming the file and answers
+// false; it never throws, so a save that went well stays a save that went well.
+bool WriteResultsPage(Tournament& t, Platform& p, const std::string& path);
+// The same to ResultsPagePath(t); nothing (and true) for an unnamed event.
+bool WriteResultsPageBesideEvent(Tournament& t, Platform& p);
+
+// Text made safe inside HTML elements and attribute values.
+std::string HtmlEscape(std::string_view text);

@@ -1,0 +1,111 @@
+#include "printing/results_page.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <regex>
+#include <set>
+
+#include "core/divisions.h"
+#include "support/results_tournament.h"
+#include "support/temp_dir.h"
+#include "support/test_platform.h"
+
+namespace {
+
+const std::set<std::string> kVoid = {"meta", "br", "hr", "img", "link", "input"};
+
+// A small well-formedness check in the manner of an XML reader: every element closes in order,
+// empty elements close themselves, and text and attribute values hold no bare "<" or "&".
+std::string MarkupFault(const std::string& page) {
+  std::vector<std::string> open;
+  const std::regex entity("^&(amp|lt|gt|quot|#39);");
+  std::size_t i = 0;
+  while (i < page.size()) {
+    if (page[i] == '&') {
+      if (!std::regex_search(page.substr(i, 8), entity)) return "bare & at " + std::to_string(i);
+      ++i;
+      continue;
+    }
+    if (page[i] == '>') return "bare > at " + std::to_string(i);
+    if (page[i] != '<') {
+      ++i;
+      continue;
+    }
+    const auto end = page.find('>', i);
+    if (end == std::string::npos) return "unclosed tag";
+    const std::string tag = page.substr(i + 1, end - i - 1);
+    i = end + 1;
+    if (tag.rfind("!DOCTYPE", 0) == 0) continue;
+    if (tag.find('<') != std::string::npos) return "< inside tag " + tag;
+    const bool closing = tag[0] == '/';
+    const std::string name = tag.substr(closing, tag.find_first_of(" />", closing) - closing);
+    if (closing) {
+      if (open.empty() || open.back() != name)
+        return "</" + name + "> closes " + (open.empty() ? "" : open.back());
+      open.pop_back();
+    } else if (tag.back() == '/') {
+      if (!kVoid.count(name)) return "self-closed " + name;
+    } else {
+      if (kVoid.count(name)) return name + " not self-closed";
+      open.push_back(name);
+      if (name == "style") {  // raw text up to its end tag
+        i = page.find("</style>", i);
+        if (i == std::string::npos) return "style not closed";
+      }
+    }
+  }
+  return open.empty() ? "" : "unclosed " + open.back();
+}
+
+}  // namespace
+
+TEST(ResultsPage, IsWellFormedWithEveryTextEscapedAndItsParts) {
+  TestPlatform tp;
+  Tournament t;
+  sample::BuildResultsTournament(t, tp);
+  t.info.EventName = "Spring <Cup> & \"Open\"";
+  t.skiers.ForEach([](TSkier& s) {
+    if (s.Division == sample::kM && s.Team.empty()) s.Team = "A&B";
+  });
+  t.CurEvent = 'J';
+  t.CurRound = 1;
+  const std::vector<TSkier> work = t.Work;
+  const int workCount = t.WorkCount;
+  const std::string page = ResultsPageHtml(t, tp, DateTime{2026, 6, 14, 15, 42, 7});
+
+  EXPECT_EQ(MarkupFault(page), "");
+  EXPECT_NE(page.find("<h1>Spring &lt;Cup&gt; &amp; &quot;Open&quot;</h1>"), std::string::npos);
+  EXPECT_NE(page.find("PROVISIONAL RESULTS<span>Last saved 2026-06-14 15:42:07"), std::string::npos);
+  EXPECT_NE(page.find("Running order: Jump, round 1"), std::string::npos);
+  EXPECT_NE(page.find("Scored under"), std::string::npos);
+  EXPECT_EQ(page.find("<script"), std::string::npos);
+  EXPECT_EQ(page.find("http"), std::string::npos);  // nothing loaded from elsewhere
+  // Divisions in catalogue order, those without skiers left out.
+  std::vector<int> shown;
+  for (int d = 0; d < kNoDivision; ++d) {
+    bool has = false;
+    t.skiers.ForEach([&](const TSkier& s) { has |= s.Division == d; });
+    const auto at = page.find("<h2>Division " + DivisionCode(d) + "</h2>");
+    EXPECT_EQ(at != std::string::npos, has) << DivisionCode(d);
+    if (has) shown.push_back(static_cast<int>(at));
+  }
+  EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+  EXPECT_GE(shown.size(), 2u);
+  EXPECT_EQ(t.WorkCount, workCount);  // the work list is put back
+  EXPECT_EQ(std::memcmp(&t.Work[1], &work[1], sizeof(TSkier)), 0);
+}
+
+TEST(ResultsPage, AFailedWriteIsAWarningNamingTheFile) {
+  TestPlatform tp;
+  TempDir dir;
+  Tournament t;
+  sample::BuildResultsTournament(t, tp);
+  t.EventFile = dir.file("lake.dat");
+  t.EventBase = dir.file("lake");
+  ASSERT_EQ(ResultsPagePath(t), dir.file("lake-results.html"));
+  tp.fs.failAt = 1;
+  EXPECT_FALSE(WriteResultsPageBesideEvent(t, tp));
+  ASSERT_FALSE(tp.prompter.shown.empty());
+  EXPECT_NE(tp.prompter.shown.back().text.find(dir.file("lake-results.html")), std::string::npos);
+}
