@@ -5,12 +5,16 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <iostream>
+#include <memory>
 
 #include "app/main_window.h"
+#include "app/report_pdf.h"
 #include "app/qt_platform.h"
 #include "app/resources.h"
 #include "app/splash_screen.h"
 #include "app/startup.h"
+#include "cli/command_line.h"
 #include "ui/program_dialogs.h"
 
 namespace {
@@ -22,9 +26,24 @@ bool StartupTimeOnly(int argc, char** argv) {
   return false;
 }
 
+// The command line needs Qt only for a PDF: a display-less application is started for it.
+int CommandLineMain(int argc, char** argv) {
+  std::unique_ptr<QGuiApplication> gui;
+  PdfWriter pdf = [&](const ReportDocument& doc, const std::string& path) {
+    if (!gui) {
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+      gui = std::make_unique<QGuiApplication>(argc, argv);
+      InitTallivarResources();
+    }
+    return WriteReportPdf(doc, path);
+  };
+  return RunCommandLine(argc, argv, std::cout, std::cerr, pdf);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (WantsCommandLine(argc, argv)) return CommandLineMain(argc, argv);
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);

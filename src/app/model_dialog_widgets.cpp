@@ -138,6 +138,7 @@ QWidget* ModelDialog::BindRadio(const FormItem& item, Binding& b) {
         group->addButton(button, i);
       }
     }
+    for (auto* button : group->buttons()) button->setEnabled(radio->ItemEnabled(group->id(button)));
     if (auto* chosen = group->button(radio->itemIndex)) {
       chosen->setChecked(true);
     } else if (group->checkedButton()) {

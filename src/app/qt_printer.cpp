@@ -101,7 +101,12 @@ void QtPrinter::Render(QPainter& painter) {
       case Op::Bitmap: {
         QImage image(":/images/" + op.text + ".png");
         if (image.isNull()) image.load(":/images/" + op.text + ".jpg");
-        painter.drawImage(QRect(op.x, op.y, op.x2, op.y2), image);
+        if (image.isNull()) break;
+        // Our pictures keep their proportions: scaled to fit the rectangle, centred in it.
+        QRect box(op.x, op.y, op.x2, op.y2);
+        QSize size = image.size().scaled(box.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(box.x() + (box.width() - size.width()) / 2, box.y()), size);
+        painter.drawImage(target, image);
         break;
       }
       case Op::Page:
@@ -127,6 +132,7 @@ void QtPrinter::FormFeed() { ops_.push_back({Op::Page, 0, 0, 0, 0, {}, {}}); }
 void QtPrinter::NewPage() { ops_.push_back({Op::Page, 0, 0, 0, 0, {}, {}}); }
 
 int QtPrinter::PageWidth() { return printer_.pageLayout().paintRectPixels(printer_.resolution()).width(); }
+int QtPrinter::DotsPerInch() { return printer_.resolution(); }
 int QtPrinter::PageHeight() { return printer_.pageLayout().paintRectPixels(printer_.resolution()).height(); }
 
 int QtPrinter::TextHeight(std::string_view) { return QFontMetrics(font_, &printer_).height(); }

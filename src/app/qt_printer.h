@@ -27,6 +27,7 @@ class QtPrinter : public Printer {
   void FormFeed() override;
   int PageWidth() override;
   int PageHeight() override;
+  int DotsPerInch() override;
   int TextHeight(std::string_view text) override;
   int TextWidth(std::string_view text) override;
   void TextOut(int x, int y, std::string_view text) override;

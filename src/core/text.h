@@ -31,3 +31,5 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 std::string Columns(std::string_view line, int from, int to);
 // The fields of a text between separators; a text without one is a single field.
 std::vector<std::string> SplitAt(std::string_view text, char separator);
+// Single-byte Windows-1252 text (the program's own) as UTF-8, for a terminal or another program.
+std::string Utf8FromWindows1252(std::string_view bytes);

@@ -21,14 +21,18 @@ std::string EventRoundLine(const TSkier& s, char ev, int r) {
       line += SlalomPass(s, r, 10) + Fixed(s.SlalomPoints, 12, 1);
       if (s.SlalomPlace > 0) line += IntField(s.SlalomPlace, 4);
       break;
-    case 'T': line += Fixed(s.TrickScore[r], 10, 0) + Fixed(s.TrickPoints, 15, 0) + Place(s.TrickPlace, 4); break;
-    default: line += JumpField(LongestJump(s, r), 10, 1) + Fixed(s.JumpPoints, 15, 0) + Place(s.JumpPlace, 4);
+    case 'T':
+      line += Fixed(s.TrickScore[r], 10, 0) + Fixed(s.TrickPoints, 15, 0) + Place(s.TrickPlace, 4);
+      break;
+    default:
+      line += JumpField(LongestJump(s, r), 10, 1) + Fixed(s.JumpPoints, 15, 0) + Place(s.JumpPlace, 4);
   }
   return line;
 }
 
 std::string DivisionEventCaption(const Tournament& t) {
-  return " Division:" + RightAlign(DivisionCode(t.CurDivision), 5) + " " + RightAlign(EventName(t.CurEvent), 7);
+  return " Division:" + RightAlign(DivisionCode(t.CurDivision), 5) + " " +
+         RightAlign(EventName(t.CurEvent), 7);
 }
 
 std::string EventResultLine(TSkier& s, char ev) {
@@ -103,12 +107,14 @@ ReportDocument EventRoundResults(ReportContext& c) {
   PageWriter w(doc);
   w.SetRule(PageBreakRule::Reaches, 60);
   const DateTime now = c.p.clock.Now();
-  const char* title = ev == 'S' ? " SLALOM RESULTS -- ROUND #" : ev == 'T' ? " TRICK RESULTS -- ROUND #"
-                                                                          : " JUMP RESULTS -- ROUND #";
+  const char* title = ev == 'S'   ? " SLALOM RESULTS -- ROUND #"
+                      : ev == 'T' ? " TRICK RESULTS -- ROUND #"
+                                  : " JUMP RESULTS -- ROUND #";
   w.SetHeader([&](PageWriter& pw) {
     pw.HeaderLine(RightAlign(title, 60) + std::to_string(r));
     StandardHeader(pw, t, now);
-    pw.HeaderLine("     COMPETITOR NAME             TEAM     SCORE RND #" + std::to_string(r) + "   Overall PL");
+    pw.HeaderLine("     COMPETITOR NAME             TEAM     SCORE RND #" + std::to_string(r) +
+                  "   Overall PL");
     pw.HeaderLine(" ------------------------------- ----    --------------  ----------");
   });
   w.StartPage();
@@ -130,22 +136,27 @@ ReportDocument SingleRoundResults(ReportContext& c) {
   SelectDivisionEvent(t, c.p, t.CurDivision);
   SortByRankScore(t);
   w.Line("");
-  w.Line(RightAlign(DivisionCode(t.CurDivision), 35) + " " + RightAlign(EventName(ev), 6) + " RESULTS - ROUND #" +
-         std::to_string(r));
+  w.Line(RightAlign(DivisionCode(t.CurDivision), 35) + " " + RightAlign(EventName(ev), 6) +
+         " RESULTS - ROUND #" + std::to_string(r));
   StandardHeader(w, t, c.p.clock.Now());
   w.Line("");
   switch (ev) {
-    case 'S': w.Line(" PL   COMPETITOR NAME             TEAM       FINAL PASS      SCORE   OVERALL"); break;
-    case 'T': w.Line(" PL   COMPETITOR NAME             TEAM    SCORE   OVERALL"); break;
-    default: w.Line(" PL   COMPETITOR NAME             TEAM    J1      J2      J3     BEST   OVERALL");
+    case 'S':
+      w.Line(" PL   COMPETITOR NAME             TEAM       FINAL PASS      SCORE   OVERALL");
+      break;
+    case 'T':
+      w.Line(" PL   COMPETITOR NAME             TEAM    SCORE   OVERALL");
+      break;
+    default:
+      w.Line(" PL   COMPETITOR NAME             TEAM    J1      J2      J3     BEST   OVERALL");
   }
   w.Line(" " + std::string(76, '-'));
   for (int i = 1; i <= t.WorkCount; ++i) {
     TSkier& s = t.WorkAt(i);
     std::string line = Place(PlaceOf(s, ev), 3) + " " + SkierName(s) + RightAlign(s.Team.view(), 3);
     if (ev == 'S') {
-      line += Fixed(s.SlalomBuoys[r], 10, 2) + " @" + Fixed(s.SlalomSpeed[r], 3, 0) + "/" + Fixed(s.SlalomRope[r], 5, 2) +
-              Fixed(s.SlalomScore[r], 8, 2) + Fixed(s.SlalomPoints, 10, 1);
+      line += Fixed(s.SlalomBuoys[r], 10, 2) + " @" + Fixed(s.SlalomSpeed[r], 3, 0) + "/" +
+              Fixed(s.SlalomRope[r], 5, 2) + Fixed(s.SlalomScore[r], 8, 2) + Fixed(s.SlalomPoints, 10, 1);
     } else if (ev == 'T') {
       line += Fixed(s.TrickScore[r], 10, 0) + Fixed(s.TrickPoints, 10, 1);
     } else {

@@ -62,7 +62,8 @@ ReportDocument EventSummary(ReportContext& c) {
     EventBest b = DivisionBest(t, d);
     if (!b.any()) continue;
     w.Line(RightAlign(DivisionCode(d), 6) + Fixed(b.slalom, 17, 2) + IntField(b.slalomEntries, 5) +
-           Fixed(b.trick, 10, 0) + IntField(b.trickEntries, 5) + Fixed(b.jump, 10, 1) + IntField(b.jumpEntries, 5));
+           Fixed(b.trick, 10, 0) + IntField(b.trickEntries, 5) + Fixed(b.jump, 10, 1) +
+           IntField(b.jumpEntries, 5));
     all.slalom = std::max(all.slalom, b.slalom);
     all.trick = std::max(all.trick, b.trick);
     all.jump = std::max(all.jump, b.jump);
@@ -100,10 +101,10 @@ std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt) {
     std::string slalom = Fixed(s.SlalomScore[r], 5, 2) + " " + Fixed(s.SlalomBuoys[r], 4, 2) + "@" +
                          Fixed(s.SlalomSpeed[r], 3, 0) + "/" + Fixed(s.SlalomRope[r], 5, 2);
     if (slalom.size() > 30) slalom.resize(30);
-    lines.push_back(FitLeft(s.Surname.str() + ", " + s.FirstName.str(), 25) + " " + Place(s.SlalomPlace, 2) + " " +
-                    slalom + " " + Place(s.TrickPlace, 2) + " " + Fixed(s.TrickScore[r], 6, 0) + " " +
-                    Place(s.JumpPlace, 2) + " " + Fixed(BestJump(s, r), 5, 1) + " " + Place(s.OverallPlace, 5) +
-                    " " + Fixed(s.OverallScore, 8, 1));
+    lines.push_back(FitLeft(s.Surname.str() + ", " + s.FirstName.str(), 25) + " " + Place(s.SlalomPlace, 2) +
+                    " " + slalom + " " + Place(s.TrickPlace, 2) + " " + Fixed(s.TrickScore[r], 6, 0) + " " +
+                    Place(s.JumpPlace, 2) + " " + Fixed(BestJump(s, r), 5, 1) + " " +
+                    Place(s.OverallPlace, 5) + " " + Fixed(s.OverallScore, 8, 1));
   }
   return lines;
 }

@@ -24,15 +24,20 @@ void OfficialHeader(PageWriter& w, const Tournament& t) {
       w.Draw({0, -1000, 10, 2000, 400, "zetllogo2015"});
       for (int i = 0; i < 5; ++i) w.HeaderLine("");
       break;
-    case kAwsaRules: w.HeaderLine(RightAlign("AWSA SCOREBOOK  (1000pt Scoring)", 56)); break;
-    case kIwwfRules: w.HeaderLine(RightAlign("IWWF OFFICIAL RESULTS", 50)); break;
-    default: w.HeaderLine(RightAlign("Adapted SCOREBOOK", 48));
+    case kAwsaRules:
+      w.HeaderLine(RightAlign("AWSA SCOREBOOK  (1000pt Scoring)", 56));
+      break;
+    case kIwwfRules:
+      w.HeaderLine(RightAlign("IWWF OFFICIAL RESULTS", 50));
+      break;
+    default:
+      w.HeaderLine(RightAlign("Adapted SCOREBOOK", 48));
   }
   const TournamentInfo& info = t.info;
   w.HeaderLine(CentredEventName(info.EventName.view()));
   w.HeaderLine("");
-  w.HeaderLine(Aligned("Calculator    : ", info.Scorer.view(), "Date            : ", 40) + info.StartDate.str() +
-               "         Tallivar v" + kProgramVersion);
+  w.HeaderLine(Aligned("Calculator    : ", info.Scorer.view(), "Date            : ", 40) +
+               info.StartDate.str() + "         Tallivar v" + kProgramVersion);
   w.HeaderLine(Aligned("Chief of Comp : ", info.ChiefOfComp.view(), "Tech Controller : ", 40) +
                Aligned("", info.TechController.view(), "Event: ", 25) + info.SanctionNo.str());
   w.HeaderLine(Aligned("Chief Driver  : ", info.ChiefDriver.view(), "Safety Director : ", 40) +
@@ -48,13 +53,14 @@ void OfficialHeader(PageWriter& w, const Tournament& t) {
 }
 
 std::string SlalomPassAndScore(const TSkier& s, int r) {
-  return Fixed(s.SlalomBuoys[r], 6, 2) + "@" + Fixed(s.SlalomSpeed[r], 2, 0) + "/" + Fixed(s.SlalomRope[r], 5, 2) +
-         " " + Fixed(s.SlalomScore[r], 5, 2);
+  return Fixed(s.SlalomBuoys[r], 6, 2) + "@" + Fixed(s.SlalomSpeed[r], 2, 0) + "/" +
+         Fixed(s.SlalomRope[r], 5, 2) + " " + Fixed(s.SlalomScore[r], 5, 2);
 }
 
 std::string RoundOneLine(const TSkier& s) {
   std::string line = Place(s.OverallPlace, 2) + " " + SkierName(s) + RightAlign(s.Team.view(), 3) + " R1";
-  line += EnteredIn(s, 'S') ? SlalomPassAndScore(s, 1) + Fixed(s.SlalomPoints, 6, 0) : "    .       .     .       .";
+  line += EnteredIn(s, 'S') ? SlalomPassAndScore(s, 1) + Fixed(s.SlalomPoints, 6, 0)
+                            : "    .       .     .       .";
   line += Place(s.SlalomPlace, 3);
   line += EnteredIn(s, 'T') ? Fixed(s.TrickScore[1], 8, 0) + Fixed(s.TrickPoints, 6, 0) : "       .     .";
   line += Place(s.TrickPlace, 3);
@@ -68,7 +74,8 @@ std::string LaterRoundLine(const TSkier& s, int r) {
   std::string line = r == 2 ? "  " + RightAlign(s.MemberId.view(), 10) + RightAlign("R2", 27)
                             : RightAlign("R" + std::to_string(r), 39);
   line += EnteredIn(s, 'S') ? SlalomPassAndScore(s, r) : "    .       .     .  ";
-  line += EnteredIn(s, 'T') ? Fixed(s.TrickScore[r], 17, 0) + std::string(9, ' ') : "                .         ";
+  line +=
+      EnteredIn(s, 'T') ? Fixed(s.TrickScore[r], 17, 0) + std::string(9, ' ') : "                .         ";
   line += EnteredIn(s, 'J') ? Fixed(BestJump(s, r), 8, 1) : "       .     .   ";
   return line;
 }

@@ -37,7 +37,10 @@ struct ReportEntry {
   std::string name;         // "multi-round-totals"
   std::string description;  // one line for `tallivar report --list` and help
   ReportBuilder build = nullptr;
-  std::vector<std::string> options;  // the option names it understands ("day", "all" …)
+  // The options it understands besides the selection: those that take a value ("day" for
+  // "--day 2", "skier", "divisions") and those that are flags ("all", "blank").
+  std::vector<std::string> options = {};
+  std::vector<std::string> flags = {};
 };
 
 const std::vector<ReportEntry>& ReportCatalogue();

@@ -12,11 +12,13 @@ const char* const kSlalomHeadingRule = "--------------    ---------------    ---
 // One skier across the three events: score of round r, points and places; team in teamWidth.
 std::string RoundLine(const TSkier& s, int r, int teamWidth) {
   std::string line = Place(s.OverallPlace, 3) + " " + SkierName(s) + RightAlign(s.Team.view(), teamWidth);
-  line += EnteredIn(s, 'S') ? Fixed(s.SlalomScore[r], 10, 2) + Fixed(s.SlalomPoints, 5, 0) : "       .      .";
+  line +=
+      EnteredIn(s, 'S') ? Fixed(s.SlalomScore[r], 10, 2) + Fixed(s.SlalomPoints, 5, 0) : "       .      .";
   line += Place(s.SlalomPlace, 4);
   line += EnteredIn(s, 'T') ? Fixed(s.TrickScore[r], 10, 0) + Fixed(s.TrickPoints, 5, 0) : "         .    .";
   line += Place(s.TrickPlace, 4);
-  line += EnteredIn(s, 'J') ? JumpField(LongestJump(s, r), 8, 1) + Fixed(s.JumpPoints, 6, 0) : "      .      .";
+  line +=
+      EnteredIn(s, 'J') ? JumpField(LongestJump(s, r), 8, 1) + Fixed(s.JumpPoints, 6, 0) : "      .      .";
   line += Place(s.JumpPlace, 4);
   if (s.OverallScore > 0) line += Fixed(s.OverallScore, 10, 0);
   return line;

@@ -46,6 +46,10 @@ struct RadioGroup {
   std::vector<std::string> items;
   int itemIndex = -1;
   bool enabled = true;
+  std::vector<bool> itemEnabled = {};  // per item; empty or short means the rest are enabled
+  bool ItemEnabled(int i) const {
+    return i < 0 || i >= static_cast<int>(itemEnabled.size()) || itemEnabled[static_cast<std::size_t>(i)];
+  }
 };
 
 struct CheckListBox {

@@ -8,6 +8,8 @@
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
+#include "ui/tfrm_rslt_print.h"
+#include "ui/tfrm_rslt_view.h"
 #include "ui/tfrm_setup_info.h"
 #include "ui/tfrm_team_list.h"
 #include "ui/tfrm_team_rslt.h"
@@ -50,6 +52,8 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
         break;
     }
   };
+  h.showResultView = [&t, &p] { Show<TfrmRsltView>(p, t, p); };
+  h.showResultPrint = [&t, &p] { Show<TfrmRsltPrint>(p, t, p); };
   h.showSetupInfo = [&t, &p] {
     const Tournament& view = t;
     Show<TfrmSetupInfo>(p, view);

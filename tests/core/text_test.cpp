@@ -92,3 +92,8 @@ TEST(Text, SplitKeepsEmptyFields) {
   EXPECT_EQ(SplitAt("", ','), (std::vector<std::string>{""}));
   EXPECT_EQ(SplitAt("a,", ','), (std::vector<std::string>{"a", ""}));
 }
+
+TEST(Text, Windows1252BecomesUtf8) {
+  EXPECT_EQ(Utf8FromWindows1252("Caf\xE9 \x80 \x93ok\x94 plain"), "Café € “ok” plain");
+  EXPECT_EQ(Utf8FromWindows1252("\x81"), "\xC2\x81") << "an undefined byte keeps its own code point";
+}

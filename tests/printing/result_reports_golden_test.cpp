@@ -49,7 +49,8 @@ TEST_P(ResultReportGolden, LinesAsWrittenByHand) {
   ASSERT_TRUE(doc);
   auto expected = Expected(c.file);
   ASSERT_EQ(doc->lines.size(), expected.size()) << c.file;
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(doc->lines[i], expected[i]) << c.file << " line " << i + 1;
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(doc->lines[i], expected[i]) << c.file << " line " << i + 1;
   EXPECT_EQ(doc->orientation, c.orientation);
   EXPECT_EQ(doc->fontSize, c.fontSize);
   // Every report leaves the work list holding the current division's skiers of the event.
@@ -61,15 +62,16 @@ TEST_P(ResultReportGolden, LinesAsWrittenByHand) {
 constexpr auto P = Orientation::Portrait;
 INSTANTIATE_TEST_SUITE_P(
     Reports, ResultReportGolden,
-    testing::Values(GoldenCase{"multi-round-totals", 'B', sample::kM, 'S', 2, "multi_round_totals.txt", P, 9},
-                    GoldenCase{"round-results", 'B', sample::kM, 'S', 2, "round_results.txt", Orientation::Landscape, 9},
-                    GoldenCase{"event-round-results", 'B', sample::kM, 'J', 2, "event_round_results_jump.txt", P, 10},
-                    GoldenCase{"single-round-results", 'B', sample::kM, 'J', 1, "single_round_results_jump.txt", P, 10},
-                    GoldenCase{"event-results", 'B', sample::kM, 'S', 2, "event_results_slalom.txt", P, 10},
-                    GoldenCase{"event-results", 'L', sample::kM, 'J', 2, "preliminary_finals_jump.txt", P, 10},
-                    GoldenCase{"division-results", 'B', sample::kM, 'S', 2, "division_results.txt", P, 10},
-                    GoldenCase{"official-results", 'B', sample::kM, 'S', 2, "official_results.txt", P, 10},
-                    GoldenCase{"event-summary", 'B', sample::kM, 'S', 2, "event_summary.txt", P, 10},
-                    GoldenCase{"results-view", 'B', sample::kM, 'S', 2, "results_view.txt", P, 10}));
+    testing::Values(
+        GoldenCase{"multi-round-totals", 'B', sample::kM, 'S', 2, "multi_round_totals.txt", P, 9},
+        GoldenCase{"round-results", 'B', sample::kM, 'S', 2, "round_results.txt", Orientation::Landscape, 9},
+        GoldenCase{"event-round-results", 'B', sample::kM, 'J', 2, "event_round_results_jump.txt", P, 10},
+        GoldenCase{"single-round-results", 'B', sample::kM, 'J', 1, "single_round_results_jump.txt", P, 10},
+        GoldenCase{"event-results", 'B', sample::kM, 'S', 2, "event_results_slalom.txt", P, 10},
+        GoldenCase{"event-results", 'L', sample::kM, 'J', 2, "preliminary_finals_jump.txt", P, 10},
+        GoldenCase{"division-results", 'B', sample::kM, 'S', 2, "division_results.txt", P, 10},
+        GoldenCase{"official-results", 'B', sample::kM, 'S', 2, "official_results.txt", P, 10},
+        GoldenCase{"event-summary", 'B', sample::kM, 'S', 2, "event_summary.txt", P, 10},
+        GoldenCase{"results-view", 'B', sample::kM, 'S', 2, "results_view.txt", P, 10}));
 
 }  // namespace

@@ -81,7 +81,8 @@ TEST(OfficialResults, TitleFollowsTheRuleSet) {
 }
 
 TEST(AllDivisionReports, NeverShowTheAdaptedDivisions) {
-  for (const char* name : {"multi-round-totals", "round-results", "event-round-results", "official-results"}) {
+  for (const char* name :
+       {"multi-round-totals", "round-results", "event-round-results", "official-results"}) {
     TestPlatform tp;
     Tournament t;
     sample::BuildResultsTournament(t, tp);

@@ -1,0 +1,32 @@
+#include "cli/console_platform.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "core/text.h"
+
+Answer ConsolePrompter::Ask(std::string_view text, std::string_view title, Buttons buttons) {
+  err_ << Utf8FromWindows1252(title) << ": " << Utf8FromWindows1252(text) << '\n';
+  ++messages;
+  switch (buttons) {
+    case Buttons::Ok:
+      return Answer::Ok;
+    case Buttons::YesNo:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
+DateTime SystemClock::Now() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+std::uint64_t SystemClock::Ticks() {
+  return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::system_clock::now().time_since_epoch())
+                                        .count());
+}

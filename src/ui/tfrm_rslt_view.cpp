@@ -1,0 +1,31 @@
+#include "ui/tfrm_rslt_view.h"
+
+#include "printing/report_page.h"
+#include "printing/result_reports.h"
+#include "ui/tfrm_options.h"
+
+TfrmRsltView::TfrmRsltView(Tournament& t, Platform& p)
+    : DialogModel("Results View - Current Division"), t_(t), p_(p) {
+  Memo1.readOnly = true;
+  Memo1.fixedPitch = true;
+}
+
+void TfrmRsltView::Describe(FormLayout& form) {
+  form.AddMemo("", Memo1, 84, 24);
+  form.AddButton(btnOptions, [this] { btnOptionsClick(); });
+  form.AddButton(
+      btnClose, [this] { btnCloseClick(); }, false, true);
+}
+
+void TfrmRsltView::FormShow() { Rebuild(); }
+
+void TfrmRsltView::btnOptionsClick() {
+  TfrmOptions options(t_, p_);
+  p_.dialogs.ShowModal(options);
+  Rebuild();
+}
+
+void TfrmRsltView::Rebuild() {
+  Memo1.lines = ResultsViewLines(t_, p_.prompt);
+  RefillWorkList(t_, p_);
+}

@@ -1,0 +1,128 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/console_platform.h"
+#include "core/file_io.h"
+#include "printing/report_catalogue.h"
+#include "support/saved_event.h"
+#include "ui/tfrm_rslt_print.h"
+
+namespace {
+
+struct CommandLine : ::testing::Test {
+  TempDir dir;
+  TestPlatform tp;
+  std::string event = SaveSampleEvent(dir, tp);
+  std::ostringstream out, err;
+  std::vector<std::pair<std::string, std::size_t>> pdfs;  // path, number of lines
+  std::string pdfError;
+
+  int Run(std::vector<std::string> args) {
+    args.insert(args.begin(), "tallivar");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    out.str("");
+    err.str("");
+    PdfWriter pdf = [this](const ReportDocument& doc, const std::string& path) {
+      pdfs.emplace_back(path, doc.lines.size());
+      return pdfError;
+    };
+    return RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, tp, pdf);
+  }
+  std::vector<std::string> OutLines() { return SplitLines(out.str()); }
+};
+
+}  // namespace
+
+TEST_F(CommandLine, WritesTheSameLinesThePrintingDialogSends) {
+  // The printing dialog on the same event and selection, through the recording printer.
+  Tournament t;
+  ASSERT_TRUE(OpenEvent(t, tp, event));
+  t.CurDivision = sample::kM;
+  t.CurEvent = 'J';
+  t.CurRound = 1;
+  TfrmRsltPrint dialog(t, tp);
+  dialog.FormShow();
+  for (int item = 0; item < 8; ++item) {
+    dialog.rgPrint.itemIndex = item;
+    dialog.btnPrintClick();
+    const std::string name = TfrmRsltPrint::PrintReportName(item);
+    ASSERT_EQ(Run({"report", name, event, "--division", "M", "--event", "J", "--round", "1"}), kExitOk)
+        << err.str();
+    std::vector<std::string> expected;
+    const auto& pages = tp.printer.documents.back().pages;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      if (i > 0) expected.emplace_back(kFormFeed);
+      expected.insert(expected.end(), pages[i].lines.begin(), pages[i].lines.end());
+    }
+    EXPECT_EQ(OutLines(), expected) << name;
+  }
+}
+
+TEST_F(CommandLine, ListHelpAndVersion) {
+  EXPECT_EQ(Run({"report", "--list"}), kExitOk);
+  auto names = OutLines();
+  ASSERT_EQ(names.size(), ReportCatalogue().size());
+  EXPECT_EQ(names.front(), "multi-round-totals");
+  EXPECT_NE(std::find(names.begin(), names.end(), "results-view"), names.end());
+  EXPECT_EQ(Run({"--version"}), kExitOk);
+  EXPECT_NE(out.str().find("2022.1.1"), std::string::npos);
+  EXPECT_EQ(Run({"--help"}), kExitOk);
+  EXPECT_NE(out.str().find("report"), std::string::npos);
+  EXPECT_TRUE(WantsCommandLine(2, std::vector<const char*>{"tallivar", "report"}.data()));
+  EXPECT_FALSE(WantsCommandLine(1, std::vector<const char*>{"tallivar"}.data()));
+  EXPECT_FALSE(WantsCommandLine(2, std::vector<const char*>{"tallivar", "--startup-time"}.data()));
+}
+
+TEST_F(CommandLine, UsageErrorsAndFailures) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  } cases[] = {
+      {{"report"}, kExitUsage},
+      {{"report", "official-results"}, kExitUsage},
+      {{"report", "no-such-report", "x.dat"}, kExitUsage},
+      {{"report", "event-results", "x.dat", "--round", "5"}, kExitUsage},
+      {{"report", "event-results", "x.dat", "--event", "X"}, kExitUsage},
+      {{"report", "event-results", "x.dat", "--division", "QQ"}, kExitUsage},
+      {{"report", "event-results", "x.dat", "--bogus"}, kExitUsage},
+      {{"nonsense"}, kExitUsage},
+      {{"report", "event-results", "/no/such/folder/event.dat"}, kExitFailed},
+  };
+  for (const auto& c : cases) {
+    tp.prompter.shown.clear();
+    EXPECT_EQ(Run(c.args), c.status) << c.args[0] << " " << (c.args.size() > 1 ? c.args[1] : "");
+    EXPECT_TRUE(out.str().empty()) << "messages go to standard error";
+    // Usage errors are told at once; a failure by the prompter (standard error in the program).
+    if (c.status == kExitUsage) {
+      EXPECT_NE(err.str().find("Usage: tallivar report"), std::string::npos);
+    } else {
+      EXPECT_FALSE(tp.prompter.shown.empty());
+    }
+  }
+  EXPECT_NE(tp.prompter.shown.back().text.find("not a valid event file"), std::string::npos);
+}
+
+TEST(ConsolePrompter, WritesToStandardErrorAndTakesTheSafeAnswer) {
+  std::ostringstream err;
+  ConsolePrompter prompter(err);
+  EXPECT_EQ(prompter.Ask("Saved.", "Tallivar", Buttons::Ok), Answer::Ok);
+  EXPECT_EQ(prompter.Ask("Delete?", "Warning!", Buttons::OkCancel), Answer::Cancel);
+  EXPECT_EQ(prompter.Ask("Replace?", "Warning", Buttons::YesNo), Answer::No);
+  EXPECT_EQ(prompter.Ask("Save now?", "Warning", Buttons::YesNoCancel), Answer::Cancel);
+  EXPECT_EQ(err.str(), "Tallivar: Saved.\nWarning!: Delete?\nWarning: Replace?\nWarning: Save now?\n");
+}
+
+TEST_F(CommandLine, PdfGoesToTheWriterAndItsFailureIsReported) {
+  EXPECT_EQ(Run({"report", "official-results", event, "--pdf", dir.file("out.pdf")}), kExitOk);
+  ASSERT_EQ(pdfs.size(), 1u);
+  EXPECT_EQ(pdfs[0].first, dir.file("out.pdf"));
+  EXPECT_GT(pdfs[0].second, 30u);
+  EXPECT_TRUE(out.str().empty());
+  pdfError = "the PDF file cannot be written";
+  EXPECT_EQ(Run({"report", "official-results", event, "--pdf", "/no/such/x.pdf"}), kExitFailed);
+  EXPECT_NE(err.str().find("cannot be written"), std::string::npos);
+}

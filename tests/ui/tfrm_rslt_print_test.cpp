@@ -1,0 +1,101 @@
+#include "ui/tfrm_rslt_print.h"
+
+#include <gtest/gtest.h>
+
+#include "help/help_topics.h"
+#include "printing/result_reports.h"
+#include "support/results_tournament.h"
+#include "ui/program_dialogs.h"
+#include "ui/tfrm_options.h"
+#include "ui/tfrm_rslt_view.h"
+
+namespace {
+
+struct ResultsDialogs : ::testing::Test {
+  TestPlatform tp;
+  Tournament t;
+  ResultsDialogs() { sample::BuildResultsTournament(t, tp); }
+};
+
+}  // namespace
+
+TEST_F(ResultsDialogs, EachPrintChoiceSendsItsReportAndRefillsTheWorkList) {
+  const char* titles[] = {"Single Round Results", "Event Results", "Division Results",
+                          "Event Round Results",  "Round Results", "Multi-Round Totals",
+                          "Official Results",     "Event Summary"};
+  TfrmRsltPrint dialog(t, tp);
+  dialog.FormShow();
+  EXPECT_EQ(dialog.rgPrint.itemIndex, 0);
+  for (int i = 0; i < 8; ++i) {
+    dialog.rgPrint.itemIndex = i;
+    dialog.btnPrintClick();
+    ASSERT_EQ(tp.printer.documents.size(), static_cast<std::size_t>(i + 1));
+    EXPECT_EQ(tp.printer.documents.back().title, titles[i]);
+    EXPECT_EQ(tp.printer.documents.back().font, "Courier New");
+    // The work list holds the current division's slalom skiers again: AAS, BERG, DAHL.
+    EXPECT_EQ(t.WorkCount, 3) << titles[i];
+  }
+  // The printed lines are the report's lines.
+  auto doc = BuildReport("event-summary", t, tp);
+  EXPECT_EQ(tp.printer.AllLines(), doc->lines);
+}
+
+TEST_F(ResultsDialogs, OtherReportsStayDisabledUntilTheyExist) {
+  TfrmRsltPrint dialog(t, tp);
+  dialog.FormShow();
+  ASSERT_EQ(dialog.rgOther.items.size(), 7u);
+  for (int i = 0; i < 7; ++i) {
+    const bool exists = FindReport(TfrmRsltPrint::OtherReportName(i)) != nullptr;
+    EXPECT_EQ(dialog.rgOther.ItemEnabled(i), exists && !TfrmRsltPrint::OtherNeedsSkier(i)) << i;
+  }
+  // A disabled choice prints nothing.
+  dialog.rgOther.itemIndex = 2;
+  dialog.btnOtherClick();
+  EXPECT_TRUE(tp.printer.documents.empty());
+}
+
+TEST_F(ResultsDialogs, ChangeSelectionAndHelp) {
+  TfrmRsltPrint dialog(t, tp);
+  tp.dialogs.Expect<TfrmOptions>([&](TfrmOptions& o) {
+    o.rgEvent.itemIndex = 2;
+    o.rgEventClick();
+  });
+  dialog.btnCurrOptClick();
+  EXPECT_EQ(t.CurEvent, 'J');
+  dialog.btnHelpClick();
+  EXPECT_EQ(tp.help.topics.back(), kHelpPrintResults);
+}
+
+TEST_F(ResultsDialogs, ViewShowsTheDivisionAndFollowsTheNewSelection) {
+  TfrmRsltView view(t, tp);
+  view.FormShow();
+  ASSERT_EQ(view.Memo1.lines.size(), 10u);
+  EXPECT_EQ(view.Memo1.lines[4], "Current Round Results for M");
+  EXPECT_EQ(view.Memo1.lines[7].substr(0, 9), "AAS, Lars");
+  tp.dialogs.Expect<TfrmOptions>([&](TfrmOptions& o) {
+    for (std::size_t i = 0; i < o.offered.size(); ++i)
+      if (o.offered[i].text == "W") o.lbDivList.itemIndex = static_cast<int>(i);
+    o.lbDivListClick();
+    o.btnSaveClick();
+  });
+  view.btnOptionsClick();
+  EXPECT_EQ(view.Memo1.lines[4], "Current Round Results for W");
+  EXPECT_EQ(view.Memo1.lines.size(), 9u);
+  view.btnCloseClick();
+  EXPECT_TRUE(view.closeRequested());
+}
+
+TEST_F(ResultsDialogs, MenuCommandsOpenTheResultsDialogs) {
+  TForm1 form(t, tp);
+  WireProgramDialogs(form, t, tp);
+  for (const auto& menu : form.Menus())
+    for (const auto& c : menu.items) {
+      if (c.name == "ViewResults1" || c.name == "PrintResults1") {
+        EXPECT_TRUE(c.enabled) << c.name;
+      }
+    }
+  tp.dialogs.Expect<TfrmRsltView>().Expect<TfrmRsltPrint>();
+  form.ViewResults1Click();
+  form.PrintResults1Click();
+  EXPECT_TRUE(tp.dialogs.script.empty());
+}
