@@ -25,6 +25,15 @@ void WriteAuditLine(Tournament& t, Platform& p) {
     AppendToFile(p.fs, log, "**Event Files Saved\r\n\r\n");
 }
 
+// A schedule that could not be read at open is kept aside before the save replaces it.
+void KeepDamagedSchedule(FileSystem& fs, const std::string& schPath) {
+  auto old = fs.ReadAll(schPath);
+  if (!old) return;
+  Schedule readable;
+  std::string why;
+  if (!ParseScheduleFile(*old, readable, why)) WriteFileIfChanged(fs, DamagedCopyPath(schPath), *old);
+}
+
 void WriteBackup(Platform& p, const std::optional<std::string>& oldSkierFile, const std::string& bak) {
   if (oldSkierFile)
     WriteFileIfChanged(p.fs, bak, *oldSkierFile);
@@ -76,60 +85,84 @@ void WriteFileIfChanged(FileSystem& fs, const std::string& path, const std::stri
 }
 
 std::string EventBaseOf(std::string_view eventFile) {
-  std::size_t dat = eventFile.find(".dat");
-  if (dat != std::string_view::npos) return std::string(eventFile.substr(0, dat));
+  // Only the file name counts: a folder such as "club.data" is no part of the family's name.
   std::size_t slash = eventFile.find_last_of('/');
   std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+  std::size_t dat = eventFile.find(".dat", nameStart);
+  if (dat != std::string_view::npos) return std::string(eventFile.substr(0, dat));
   std::size_t dot = eventFile.rfind('.');
   if (dot == std::string_view::npos || dot <= nameStart) return std::string(eventFile);
   return std::string(eventFile.substr(0, dot));
 }
 
+std::string DamagedCopyPath(const std::string& path) { return path + ".damaged"; }
+
 std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base) {
-  return {eventFile,          base + ".bak",           base + ".ttl",          base + ".sch",
-          base + ".ofc",      base + ".trk",           base + "_officials.txt", base + "-jumptimes.txt",
-          base + "-slalomtimes.txt"};
+  return {eventFile, base + ".bak", base + ".ttl", base + ".sch", DamagedCopyPath(base + ".sch"),
+          base + ".ofc", base + ".trk", DamagedCopyPath(base + ".trk"), base + "_officials.txt",
+          base + "-jumptimes.txt", base + "-slalomtimes.txt",
+          // the results exports
+          base + ".txt", base + ".csv", base + "_iwwf.txt", base + ".pdf"};
 }
 
 bool SaveEvent(Tournament& t, Platform& p) {
   if (t.EventFile.empty()) return false;
+  OneWorkListMessage oneMessage(t);
   t.EventBase = EventBaseOf(t.EventFile);
   const std::string datPath = t.EventFile.str();
   const std::string base = t.EventBase.str();
-  const std::optional<std::string> oldSkierFile = p.fs.ReadAll(datPath);
+  std::optional<std::string> oldSkierFile;
   bool skierFileTouched = false;
   try {
+    // A skier file that is there but cannot be read stops the save before anything is touched:
+    // taking it for a missing one would delete the backup, and the skier file on a failure.
+    oldSkierFile = p.fs.ReadAll(datPath);
     WriteBackup(p, oldSkierFile, base + ".bak");
     WriteFileIfChanged(p.fs, base + ".ttl", TournamentFileText(t));
+    KeepDamagedSchedule(p.fs, base + ".sch");
     WriteFileIfChanged(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
     WriteOfficialsSummary(t, p);
     WriteTimingFiles(t, p);
     skierFileTouched = true;
     WriteFileIfChanged(p.fs, datPath, SkierFileBytes(t.skiers));
-    WriteAuditLine(t, p);
   } catch (const IoError& e) {
     std::string message = std::string("The event was not saved.\n") + e.what();
     if (skierFileTouched) message += RestoreSkierFile(p, datPath, oldSkierFile);
     p.prompt.Show(message);
     return false;
   }
+  // The whole family is on disk: the save stands whatever happens to the log line, and the log
+  // only ever records a save that happened.
   t.Unsaved = false;
+  try {
+    WriteAuditLine(t, p);
+  } catch (const IoError& e) {
+    p.prompt.Show(std::string("The event was saved, but the audit log could not be written.\n") + e.what());
+  }
   return true;
 }
 
-bool OpenEvent(Tournament& t, Platform& p, const std::string& path) {
+namespace {
+
+bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   const std::string base = EventBaseOf(path);
   auto skierBytes = p.fs.ReadAll(path);
-  if (!skierBytes) return Refuse(p, path, "the file cannot be read");
+  if (!skierBytes) return Refuse(p, path, "there is no such file");
   std::list<TSkier> nodes;
   std::string why;
   if (!ParseSkierFile(*skierBytes, nodes, why)) return Refuse(p, path, why);
   skierBytes.reset();
 
+  // A damaged schedule costs the day tables only; the scorer is told, and the file is kept aside
+  // before the next save replaces it.
   Schedule schedule;
   const std::string schPath = base + ".sch";
+  std::string scheduleNotice;
   if (auto sch = p.fs.ReadAll(schPath))
-    if (!ParseScheduleFile(*sch, schedule, why)) return Refuse(p, schPath, why);
+    if (!ParseScheduleFile(*sch, schedule, why))
+      scheduleNotice = "The schedule file \"" + schPath + "\" is damaged: " + why +
+                       ". The event opens with empty day tables; the damaged file is kept as \"" +
+                       DamagedCopyPath(schPath) + "\" when the event is next saved.";
 
   TournamentFileValues values = TournamentValuesOf(t);
   const std::string ttlPath = base + ".ttl";
@@ -155,5 +188,18 @@ bool OpenEvent(Tournament& t, Platform& p, const std::string& path) {
   RemoveLeftoverTempFiles(p, path, base);
   SelectDivisionEvent(t, p, t.CurDivision);
   t.Unsaved = false;
+  if (!scheduleNotice.empty()) p.prompt.Show(scheduleNotice);
   return true;
+}
+
+}  // namespace
+
+bool OpenEvent(Tournament& t, Platform& p, const std::string& path) {
+  try {
+    return ReadFamily(t, p, path);
+  } catch (const IoError& e) {
+    // A file of the family that is there but cannot be read: the open stops, the open event stays.
+    p.prompt.Show(std::string("The event was not opened.\n") + e.what());
+    return false;
+  }
 }

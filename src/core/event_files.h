@@ -8,10 +8,13 @@
 #include "core/tournament.h"
 #include "platform/platform.h"
 
-// The part of the event file name before its first ".dat"; a name without ".dat" loses only its
-// last extension ("Nats.DAT" and "Nats" give "Nats"), so its family never lands in the working
-// directory under bare suffixes.
+// The event file up to the first ".dat" of its file name (a ".dat" in a folder name does not
+// count); a name without ".dat" loses only its last extension ("Nats.DAT" and "Nats" give "Nats"),
+// so its family never lands in the working directory under bare suffixes.
 std::string EventBaseOf(std::string_view eventFile);
+
+// Where a damaged file of the family is kept before it is replaced.
+std::string DamagedCopyPath(const std::string& path);
 
 // Writes the file safely unless its bytes on disk already are these: such a file is saved, and each
 // write skipped is a flush to disk the user does not wait for. Throws IoError.
@@ -23,11 +26,15 @@ std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const
 // Writes the whole family. Every file is replaced safely, and the skier file is replaced last but
 // for the log line, so a failed save leaves the previous skier file in place. Answers false, with
 // the reason already shown, when a step failed, and false without a message when the event has no
-// file name yet; `Unsaved` then stays as it was.
+// file name yet; `Unsaved` then stays as it was. A skier file that cannot be read stops the save
+// before anything is written. Once the skier file is written the save stands: a log line that
+// cannot be appended is a warning naming the log.
 bool SaveEvent(Tournament& t, Platform& p);
 
-// Reads the family of `path` into a fresh state and takes it over only when the skier file and the
-// schedule are sound; otherwise shows "… is not a valid event file: …", answers false and leaves the
-// open event as it was. A missing tournament file shows the not-found message and keeps the
-// tournament settings; a missing schedule gives empty day tables.
+// Reads the family of `path` into a fresh state and takes it over only when the skier file is
+// sound; otherwise shows "… is not a valid event file: …", answers false and leaves the open event
+// as it was. A file of the family that is there but cannot be read is reported with its name and
+// the reason, and the open stops the same way. A missing tournament file shows the not-found
+// message and keeps the tournament settings; a missing schedule gives empty day tables, a damaged
+// one too, with a message naming it.
 bool OpenEvent(Tournament& t, Platform& p, const std::string& path);

@@ -15,7 +15,7 @@ void WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view b
   const std::string temp = TempNameFor(path);
   int h = -1;
   try {
-    h = fs.OpenForWrite(temp);
+    h = fs.OpenReplacement(temp, path);
     fs.Write(h, bytes);
     fs.Sync(h);
     int closing = h;

@@ -1,7 +1,8 @@
 #pragma once
 // Safe writing: a file is written to a temporary file in the same folder, flushed to disk, renamed
 // over the old one and the folder flushed, so at every instant either the old or the new complete
-// file exists. Every failure throws IoError naming the file and the reason.
+// file exists. The new file keeps the permissions of the one it replaces, and the temporary file of
+// a failed write is removed. Every failure throws IoError naming the file and the reason.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,8 @@
 std::string TempNameFor(const std::string& path);
 std::string FolderOf(const std::string& path);
 void WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes);
-// Copies `from` to `to` the same safe way; nothing when `from` does not exist. Answers whether it copied.
+// Copies `from` to `to` the same safe way; nothing when `from` does not exist (a file that cannot be
+// read throws). Answers whether it copied.
 bool CopyFileSafely(FileSystem& fs, const std::string& from, const std::string& to);
 // Appends bytes and flushes them (the audit log).
 void AppendToFile(FileSystem& fs, const std::string& path, std::string_view bytes);

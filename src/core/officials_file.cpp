@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "core/errors.h"
 #include "core/event_files.h"
 #include "core/text.h"
 
@@ -47,16 +48,20 @@ std::vector<Official> CollectOfficials(Prompter& prompt, const std::vector<Offic
 std::string OfficialsPath(const Tournament& t) { return t.EventBase.str() + ".ofc"; }
 std::string OfficialsSummaryPath(const Tournament& t) { return t.EventBase.str() + "_officials.txt"; }
 
-std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, const std::string& path) {
-  auto bytes = fs.ReadAll(path);
-  if (!bytes) return std::nullopt;
+std::vector<OfficialsRecord> ParseOfficialsFile(std::string_view bytes) {
   std::vector<OfficialsRecord> records(kOfficialsDivisions);
   for (std::size_t n = 0; n < records.size(); ++n) {
     std::size_t at = n * sizeof(OfficialsRecord);
-    if (at + sizeof(OfficialsRecord) > bytes->size()) break;
-    std::memcpy(&records[n], bytes->data() + at, sizeof(OfficialsRecord));
+    if (at + sizeof(OfficialsRecord) > bytes.size()) break;
+    std::memcpy(&records[n], bytes.data() + at, sizeof(OfficialsRecord));
   }
   return records;
+}
+
+std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, const std::string& path) {
+  auto bytes = fs.ReadAll(path);
+  if (!bytes) return std::nullopt;
+  return ParseOfficialsFile(*bytes);
 }
 
 std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& prompt,
@@ -84,7 +89,14 @@ std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& pr
 }
 
 void WriteOfficialsSummary(Tournament& t, Platform& p) {
-  auto records = ReadOfficialsFile(p.fs, OfficialsPath(t));
+  std::optional<std::vector<OfficialsRecord>> records;
+  try {
+    records = ReadOfficialsFile(p.fs, OfficialsPath(t));
+  } catch (const IoError& e) {
+    // The summary is made from the officials file; without it the rest of the save goes on.
+    p.prompt.Show("The officials summary \"" + OfficialsSummaryPath(t) + "\" was not written.\n" + e.what());
+    return;
+  }
   if (!records) return;
   std::string text;
   for (const auto& l : OfficialsSummaryLines(t, p.prompt, *records)) text += l + "\r\n";

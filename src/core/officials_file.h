@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -42,7 +43,9 @@ std::string OfficialsPath(const Tournament& t);
 std::string OfficialsSummaryPath(const Tournament& t);
 
 // The 60 division records of an officials file; records the file does not hold are empty, and a
-// length byte above 20 reads as 20 characters. Nothing when the file cannot be read.
+// length byte above 20 reads as 20 characters.
+std::vector<OfficialsRecord> ParseOfficialsFile(std::string_view bytes);
+// The same from the file; nothing when there is none. Throws IoError when it cannot be read.
 std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, const std::string& path);
 
 // The summary lines: heading, then each distinct name of divisions 0..59, rounds 1..3, with its
@@ -50,5 +53,6 @@ std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, co
 std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& prompt,
                                                const std::vector<OfficialsRecord>& records);
 
-// Writes "_officials.txt" from the officials file; nothing when there is none. Throws IoError.
+// Writes "_officials.txt" from the officials file; nothing when there is none, and a warning when
+// it cannot be read. Throws IoError when the summary cannot be written.
 void WriteOfficialsSummary(Tournament& t, Platform& p);

@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "core/errors.h"
 
@@ -17,12 +15,37 @@ namespace {
   throw IoError(what + " \"" + path + "\": " + std::strerror(errno));
 }
 
+// Errors that say nothing is at the path.
+bool IsAbsence(int err) { return err == ENOENT || err == ENOTDIR; }
 
 }  // namespace
 
 int PosixFileSystem::OpenForWrite(const std::string& path) {
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) Fail("Cannot create", path);
+  return fd;
+}
+
+int PosixFileSystem::OpenReplacement(const std::string& temp, const std::string& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) {
+    if (!IsAbsence(errno)) Fail("Cannot look at", target);
+    return OpenForWrite(temp);
+  }
+  if (!S_ISREG(st.st_mode)) return OpenForWrite(temp);  // the rename will say why it cannot replace
+  // A leftover temporary file may carry other permissions (or none that let us write); start anew.
+  if (::unlink(temp.c_str()) != 0 && errno != ENOENT) Fail("Cannot delete", temp);
+  const mode_t mode = st.st_mode & 07777;
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode | S_IWUSR);
+  if (fd < 0) Fail("Cannot create", temp);
+  // Exactly the old bits, whatever the process's umask: a file made read-only stays read-only.
+  if (::fchmod(fd, mode) != 0) {
+    int err = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    errno = err;
+    Fail("Cannot set the permissions of", temp);
+  }
   return fd;
 }
 
@@ -76,16 +99,36 @@ void PosixFileSystem::Remove(const std::string& path) {
 }
 
 bool PosixFileSystem::Exists(const std::string& path) {
-  struct stat st{};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) return true;
+  return !IsAbsence(errno);
 }
 
 std::optional<std::string> PosixFileSystem::ReadAll(const std::string& path) {
-  if (!Exists(path)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return ss.str();
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (IsAbsence(errno)) return std::nullopt;
+    Fail("Cannot read", path);
+  }
+  std::string bytes;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    throw IoError("Cannot read \"" + path + "\": it is a folder, not a file");
+  }
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      int err = errno;
+      ::close(fd);
+      errno = err;
+      Fail("Cannot read", path);
+    }
+    if (n == 0) break;
+    bytes.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return bytes;
 }

@@ -5,6 +5,7 @@
 class PosixFileSystem : public FileSystem {
  public:
   int OpenForWrite(const std::string& path) override;
+  int OpenReplacement(const std::string& temp, const std::string& target) override;
   int OpenForAppend(const std::string& path) override;
   void Write(int handle, std::string_view bytes) override;
   void Sync(int handle) override;

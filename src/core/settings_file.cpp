@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/errors.h"
 #include "core/file_io.h"
 #include "core/text.h"
 
@@ -31,6 +32,12 @@ std::size_t Find(const std::vector<std::string>& lines, std::string_view marker,
   return lines.size();
 }
 
+// A number of the records or standards table; anything that is no number a result can be reads as 0.
+double TableNumber(std::string_view text) {
+  double v = ToNumberOr(text, 0);
+  return IsPlausibleNumber(v) ? v : 0;
+}
+
 }  // namespace
 
 std::string SettingsPath(const Tournament& t) { return JoinPath(t.SettingsDir, "TALLIVAR.INI"); }
@@ -40,6 +47,17 @@ bool FileExists(FileSystem& fs, Prompter& prompt, const std::string& path) {
   if (fs.Exists(path)) return true;
   prompt.Show("ERROR - \"" + path + "\" not found");
   return false;
+}
+
+std::optional<std::string> ReadSettingsBytes(Tournament& t, Platform& p) {
+  const std::string path = SettingsPath(t);
+  if (!FileExists(p.fs, p.prompt, path)) return std::nullopt;
+  try {
+    return p.fs.ReadAll(path);
+  } catch (const IoError& e) {
+    p.prompt.Show(e.what());
+    return std::nullopt;
+  }
 }
 
 bool ParseSettings(const std::vector<std::string>& lines, SettingsValues& out) {
@@ -80,9 +98,14 @@ bool ParseSettings(const std::vector<std::string>& lines, SettingsValues& out) {
 
 void ReadSettings(Tournament& t, Platform& p) {
   const std::string path = SettingsPath(t);
-  auto bytes = p.fs.ReadAll(path);
+  std::optional<std::string> bytes;
+  try {
+    bytes = p.fs.ReadAll(path);
+    if (!bytes) p.prompt.Show("ERROR - \"" + path + "\" not found");
+  } catch (const IoError& e) {
+    p.prompt.Show(e.what());
+  }
   if (!bytes) {
-    p.prompt.Show("ERROR - \"" + path + "\" not found");
     p.prompt.Show("INI Read error");
     return;
   }
@@ -156,9 +179,7 @@ void WriteSettings(Tournament& t, Platform& p) {
 void ReadRecords(Tournament& t, Platform& p) {
   for (auto& row : t.tables.Records) row.fill(0.0);
   t.tables.RecordsLoaded = false;
-  const std::string path = SettingsPath(t);
-  if (!FileExists(p.fs, p.prompt, path)) return;
-  auto bytes = p.fs.ReadAll(path);
+  auto bytes = ReadSettingsBytes(t, p);
   if (!bytes) return;
   t.tables.RecordsLoaded = true;
   auto lines = LinesOf(*bytes, kTableLineLength);
@@ -171,17 +192,15 @@ void ReadRecords(Tournament& t, Platform& p) {
     std::size_t i = at + 2 + d;
     if (i >= lines.size()) break;
     const std::string& l = lines[i];
-    t.tables.Records[d][0] = ToNumberOr(Columns(l, 6, 10), 0);
-    t.tables.Records[d][1] = ToNumberOr(Columns(l, 12, 16), 0);
-    t.tables.Records[d][2] = ToNumberOr(Columns(l, 18, 21), 0);
+    t.tables.Records[d][0] = TableNumber(Columns(l, 6, 10));
+    t.tables.Records[d][1] = TableNumber(Columns(l, 12, 16));
+    t.tables.Records[d][2] = TableNumber(Columns(l, 18, 21));
   }
 }
 
 void ReadNops(Tournament& t, Platform& p) {
   t.tables.RecordsLoaded = false;
-  const std::string path = SettingsPath(t);
-  if (!FileExists(p.fs, p.prompt, path)) return;
-  auto bytes = p.fs.ReadAll(path);
+  auto bytes = ReadSettingsBytes(t, p);
   if (!bytes) return;
   t.tables.RecordsLoaded = true;
   auto lines = LinesOf(*bytes, kTableLineLength);
@@ -192,9 +211,9 @@ void ReadNops(Tournament& t, Platform& p) {
     std::size_t i = at + 4 + d;
     if (i >= lines.size()) break;
     const std::string& l = lines[i];
-    t.tables.Nops[0][d] = ToNumberOr(Columns(l, 10, 18), 0);
-    t.tables.Nops[1][d] = ToNumberOr(Columns(l, 20, 27), 0);
-    t.tables.Nops[2][d] = ToNumberOr(Columns(l, 36, 45), 0);
+    t.tables.Nops[0][d] = TableNumber(Columns(l, 10, 18));
+    t.tables.Nops[1][d] = TableNumber(Columns(l, 20, 27));
+    t.tables.Nops[2][d] = TableNumber(Columns(l, 36, 45));
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The settings file TALLIVAR.INI: the seven start-up settings after "[TALLIVAR]", the national
 // records after "[VOND]" and the AWSA standards after "[AWSA_NOPS]". Read by line and column.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,9 @@ std::string SettingsBackupPath(const Tournament& t);
 
 // Opens the file to see that it is there; when not, "ERROR - "<path>" not found" and false.
 bool FileExists(FileSystem& fs, Prompter& prompt, const std::string& path);
+
+// The settings file's bytes; nothing, after the not-found message or the reason it cannot be read.
+std::optional<std::string> ReadSettingsBytes(Tournament& t, Platform& p);
 
 void ReadSettings(Tournament& t, Platform& p);
 void WriteSettings(Tournament& t, Platform& p);  // throws IoError

@@ -1,8 +1,10 @@
 #include "core/skier_file.h"
 
+#include <charconv>
 #include <cstring>
 
 #include "core/divisions.h"
+#include "core/text.h"
 
 namespace {
 
@@ -72,6 +74,62 @@ void CheckEventBlocks(Problem& p, const TSkier& s) {
   CheckTexts(p, s.JumpBoat, "a jump boat");
 }
 
+// Every double of the record is a score, distance, speed, rope, ramp, seed or points value: a NaN,
+// an infinity or an absurd size would wipe placements and points of a whole division.
+void CheckNumber(Problem& p, double v, const std::string& field) {
+  if (p.found() || IsPlausibleNumber(v)) return;
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  p.text = field + " is " + std::string(buf, res.ptr) + ", not a number below " +
+           std::to_string(static_cast<long>(kFileNumberLimit)) + " in size";
+}
+
+void CheckRounds(Problem& p, const PerRound<double>& a, const std::string& field) {
+  for (int r = 1; r <= 4 && !p.found(); ++r) CheckNumber(p, a[r], field + " of round " + std::to_string(r));
+}
+
+void CheckNumbers(Problem& p, const TSkier& s) {
+  CheckRounds(p, s.SlalomBuoys, "the slalom buoys");
+  CheckRounds(p, s.SlalomSpeed, "the slalom speed");
+  CheckRounds(p, s.SlalomScore, "the slalom score");
+  CheckRounds(p, s.SlalomRope, "the slalom rope");
+  CheckRounds(p, s.SlalomUnused5, "an unused slalom value");
+  CheckNumber(p, s.SlalomSeed, "the slalom seed");
+  CheckNumber(p, s.SlalomRankScore, "the slalom rank score");
+  CheckNumber(p, s.SlalomPoints, "the slalom points");
+  CheckRounds(p, s.TrickPass1, "the trick pass 1 points");
+  CheckRounds(p, s.TrickPass2, "the trick pass 2 points");
+  CheckRounds(p, s.TrickScore, "the trick score");
+  CheckRounds(p, s.TrickUnused4, "an unused trick value");
+  CheckRounds(p, s.TrickUnused5, "an unused trick value");
+  CheckNumber(p, s.TrickSeed, "the trick seed");
+  CheckNumber(p, s.TrickRankScore, "the trick rank score");
+  CheckNumber(p, s.TrickPoints, "the trick points");
+  for (int j = 1; j <= 3; ++j) CheckRounds(p, s.JumpDistance[j], "jump distance " + std::to_string(j));
+  CheckRounds(p, s.JumpRamp, "the jump ramp");
+  CheckRounds(p, s.JumpSpeed, "the jump speed");
+  CheckNumber(p, s.JumpSeed, "the jump seed");
+  CheckNumber(p, s.JumpRankScore, "the jump rank score");
+  CheckNumber(p, s.JumpPoints, "the jump points");
+  CheckNumber(p, s.OverallScore, "the overall score");
+}
+
+bool IsHead(const TSkier& s) { return s.Surname.view() == kHeadName && s.FirstName.view() == kHeadName; }
+bool IsTail(const TSkier& s) { return s.Surname.view() == kTailName; }
+
+// The list is searched in surname order when skiers are entered; a file out of that order would
+// have them entered twice.
+std::string CheckPlace(const TSkier& s, std::size_t i, std::size_t count, const TSkier* previousSkier) {
+  if (i == 0) return s.Surname.view() == kHeadName ? "" : "the first record is not the head of the list";
+  if (i == count - 1) return IsTail(s) ? "" : "the last record is not the end of the list";
+  if (IsTail(s)) return "the end of the list stands inside the list";
+  if (IsHead(s)) return "the head of the list stands inside the list";
+  if (previousSkier && previousSkier->Surname.compare(s.Surname) > 0)
+    return "the surname \"" + s.Surname.str() + "\" sorts before \"" + previousSkier->Surname.str() +
+           "\" of the record before it; the skiers are not in surname order";
+  return "";
+}
+
 }  // namespace
 
 std::string SkierFileBytes(const SkierList& list) {
@@ -89,6 +147,7 @@ std::string CheckSkierRecord(const TSkier& s) {
   Problem p;
   CheckEntryBlock(p, s);
   CheckEventBlocks(p, s);
+  CheckNumbers(p, s);
   return p.text;
 }
 
@@ -109,10 +168,8 @@ bool ParseSkierFile(std::string_view bytes, std::list<TSkier>& out, std::string&
     TSkier s{};
     std::memcpy(&s, bytes.data() + i * kSkierRecordSize, kSkierRecordSize);
     std::string problem = CheckSkierRecord(s);
-    if (problem.empty() && i == 0 && s.Surname.view() != kHeadName)
-      problem = "the first record is not the head of the list";
-    if (problem.empty() && i == count - 1 && s.Surname.view() != kTailName)
-      problem = "the last record is not the end of the list";
+    const TSkier* previousSkier = i >= 2 ? &records.back() : nullptr;
+    if (problem.empty()) problem = CheckPlace(s, i, count, previousSkier);
     if (!problem.empty()) {
       why = "record " + std::to_string(i + 1) + ": " + problem;
       return false;

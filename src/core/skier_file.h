@@ -14,8 +14,10 @@ inline constexpr std::size_t kSkierRecordSize = sizeof(TSkier);
 std::string SkierFileBytes(const SkierList& list);
 
 // Fills `out` with every record of the file (sentinels included) and answers true, or answers false
-// with `why` saying where the file broke; `out` is then left empty.
+// with `why` saying where the file broke; `out` is then left empty. The skiers must stand in
+// surname order between the two list ends.
 bool ParseSkierFile(std::string_view bytes, std::list<TSkier>& out, std::string& why);
 
-// Why one record cannot be used (a text longer than its field, a division out of range), or empty.
+// Why one record cannot be used (a text longer than its field, a division out of range, a number
+// that is not finite or absurdly large), or empty.
 std::string CheckSkierRecord(const TSkier& s);

@@ -16,7 +16,11 @@ void FillTimes(PerRound<PerRound<ShortString<5>>, 10>& times) {
     for (int r = 1; r <= 4; ++r) times[p][r] = "0.00";
 }
 
-void ShowWorkListFull(Prompter& prompt, int division) {
+void ShowWorkListFull(Tournament& t, Prompter& prompt, int division) {
+  if (t.workListMessageScopes > 0) {
+    if (t.workListMessageShown) return;
+    t.workListMessageShown = true;
+  }
   prompt.Show("Division " + DivisionCode(division) + " has more than 300 skiers; only the first 300 are listed.");
 }
 
@@ -214,7 +218,7 @@ void SelectDivision(Tournament& t, Prompter& prompt, int division) {
     }
     t.WorkAt(++t.WorkCount) = s;
   });
-  if (full) ShowWorkListFull(prompt, division);
+  if (full) ShowWorkListFull(t, prompt, division);
 }
 
 static bool FinalistIn(const TSkier& s, char event) {
@@ -240,7 +244,7 @@ void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int di
     }
     t.WorkAt(++t.WorkCount) = s;
   });
-  if (full) ShowWorkListFull(prompt, division);
+  if (full) ShowWorkListFull(t, prompt, division);
   const int n = t.WorkCount;
 
   if (!finalOrder) {

@@ -17,6 +17,22 @@ SkierList::Node DeleteSkier(Tournament& t, SkierList::Node node);
 void DeleteAllSkiers(Tournament& t);
 void FreeList(Tournament& t);
 void ClearAllScores(Tournament& t);
+// Held for one operation (a save, an open, the recomputation after a score), it lets the message
+// that a division has more skiers than the work list holds appear once, however often the
+// operation selects that division.
+class OneWorkListMessage {
+ public:
+  explicit OneWorkListMessage(Tournament& t) : t_(t) { ++t_.workListMessageScopes; }
+  ~OneWorkListMessage() {
+    if (--t_.workListMessageScopes == 0) t_.workListMessageShown = false;
+  }
+  OneWorkListMessage(const OneWorkListMessage&) = delete;
+  OneWorkListMessage& operator=(const OneWorkListMessage&) = delete;
+
+ private:
+  Tournament& t_;
+};
+
 void SelectDivision(Tournament& t, Prompter& prompt, int division);
 void SelectDivisionEvent(Tournament& t, Platform& p, int division);
 void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int division);

@@ -54,6 +54,8 @@ std::string Shortest(double value) {
 
 std::string IntField(long long value, int width) { return RightAlign(std::to_string(value), width); }
 
+bool IsPlausibleNumber(double value) { return std::isfinite(value) && std::fabs(value) < kFileNumberLimit; }
+
 std::string Trim(std::string_view text) {
   std::size_t b = 0, e = text.size();
   while (b < e && std::isspace(static_cast<unsigned char>(text[b]))) ++b;

@@ -22,6 +22,10 @@ int ToInteger(std::string_view text);
 // Like ToNumber, but gives `fallback` instead of throwing.
 double ToNumberOr(std::string_view text, double fallback);
 int ToIntegerOr(std::string_view text, int fallback);
+// Numbers read from files must be finite and below this in size: no real score, distance, seed,
+// ramp, time or point value comes near it, and it keeps every report field and sum in bounds.
+inline constexpr double kFileNumberLimit = 1e6;
+bool IsPlausibleNumber(double value);
 std::string Trim(std::string_view text);
 std::string TrimRight(std::string_view text);
 std::string UpperCase(std::string_view text);

@@ -22,23 +22,23 @@ std::string Join(const std::vector<std::string>& fields) {
 // Men's divisions are even, women's odd.
 const char* SexLetter(int division) { return division % 2 == 0 ? "M" : "F"; }
 
+// Every skier of the division in list order. The list is walked directly rather than through the
+// division work list, which holds 300 skiers: a larger division is written whole, without a word.
 template <typename F>
-void ForEachTimedSkier(Tournament& t, Prompter& prompt, char event, F&& f) {
-  for (int r = 1; r <= t.RoundCount; ++r) {
-    for (int d = 0; d < kTimedDivisions; ++d) {
-      SelectDivision(t, prompt, d);
-      for (int i = 1; i <= t.WorkCount; ++i)
-        if (EnteredIn(t.WorkAt(i), event)) f(t.WorkAt(i), d, static_cast<std::size_t>(r));
-    }
-  }
+void ForEachTimedSkier(const Tournament& t, char event, F&& f) {
+  for (int r = 1; r <= t.RoundCount; ++r)
+    for (int d = 0; d < kTimedDivisions; ++d)
+      t.skiers.ForEach([&](const TSkier& s) {
+        if (s.Division == d && EnteredIn(s, event)) f(s, d, static_cast<std::size_t>(r));
+      });
 }
 
 }  // namespace
 
-std::string SlalomTimingText(Tournament& t, Prompter& prompt) {
+std::string SlalomTimingText(const Tournament& t) {
   std::string text = "Slalom Timing Data\r\n";
   const std::string sanction = t.info.SanctionNo.str();
-  ForEachTimedSkier(t, prompt, 'S', [&](const TSkier& s, int d, std::size_t r) {
+  ForEachTimedSkier(t, 'S', [&](const TSkier& s, int d, std::size_t r) {
     std::vector<std::string> f = {sanction, DivisionCode(d), s.Surname.str(), Fixed(s.SlalomSpeed[r], 2, 0)};
     for (std::size_t pass = 1; pass <= 8; ++pass) f.push_back(s.SlalomTime1[pass][r].str());
     f.push_back(s.SlalomClass[r].str());
@@ -48,10 +48,10 @@ std::string SlalomTimingText(Tournament& t, Prompter& prompt) {
   return text + "End\r\n";
 }
 
-std::string JumpTimingText(Tournament& t, Prompter& prompt) {
+std::string JumpTimingText(const Tournament& t) {
   std::string text = "Jump Timing Data\r\n";
   const std::string sanction = t.info.SanctionNo.str();
-  ForEachTimedSkier(t, prompt, 'J', [&](const TSkier& s, int d, std::size_t r) {
+  ForEachTimedSkier(t, 'J', [&](const TSkier& s, int d, std::size_t r) {
     for (std::size_t pass = 1; pass <= 4; ++pass) {
       // The third segment of a jump pass is kept in the trick time field of the record.
       text += Join({sanction, DivisionCode(d), SexLetter(d), Fixed(s.JumpSpeed[r], 2, 0), s.JumpTime1[pass][r].str(),
@@ -66,11 +66,12 @@ std::string JumpTimingText(Tournament& t, Prompter& prompt) {
 void WriteTimingFiles(Tournament& t, Platform& p) {
   const std::string base = t.EventBase.str();
   try {
-    WriteFileIfChanged(p.fs, base + "-jumptimes.txt", JumpTimingText(t, p.prompt));
-    WriteFileIfChanged(p.fs, base + "-slalomtimes.txt", SlalomTimingText(t, p.prompt));
+    WriteFileIfChanged(p.fs, base + "-jumptimes.txt", JumpTimingText(t));
+    WriteFileIfChanged(p.fs, base + "-slalomtimes.txt", SlalomTimingText(t));
   } catch (const IoError&) {
     SelectDivisionEvent(t, p, t.CurDivision);
     throw;
   }
+  // The work list is left as every save leaves it: the current division in seed order.
   SelectDivisionEvent(t, p, t.CurDivision);
 }

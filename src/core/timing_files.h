@@ -6,10 +6,9 @@
 #include "core/tournament.h"
 #include "platform/platform.h"
 
-// Both build their text by selecting each division into the work list; the caller selects the
-// current division again afterwards.
-std::string SlalomTimingText(Tournament& t, Prompter& prompt);
-std::string JumpTimingText(Tournament& t, Prompter& prompt);
+// Both take every skier of each division in list order, however many there are.
+std::string SlalomTimingText(const Tournament& t);
+std::string JumpTimingText(const Tournament& t);
 
 // Writes the jump file, then the slalom file, and selects the current division for the current
 // event again, also when a write fails. Throws IoError.

@@ -35,6 +35,10 @@ struct Tournament {
   // The division work list, indexed 1..300, and its fill count.
   std::vector<TSkier> Work = std::vector<TSkier>(kWorkListSize + 1);
   int WorkCount = 0;
+  // Inside an operation that selects divisions many times, the message that a division holds more
+  // than the work list is shown once (see OneWorkListMessage).
+  int workListMessageScopes = 0;
+  bool workListMessageShown = false;
   // The single working record: the entry form's working entry and the scoring dialogs' edit record.
   TSkier Working{};
 

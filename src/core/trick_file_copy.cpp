@@ -8,11 +8,12 @@
 
 bool CopyTrickFile(Tournament& /*t*/, Platform& p, const std::string& oldEventFile, const std::string& newTrickPath) {
   const std::string oldTrickPath = EventBaseOf(oldEventFile) + ".trk";
-  auto bytes = p.fs.ReadAll(oldTrickPath);
-  if (!bytes) return true;
-  // A record cut short at the end of the file is no record; only whole ones are copied.
-  std::size_t records = std::min(bytes->size() / kTrickRecordSize, kTrickRecordLimit);
+  std::size_t records = 0;
   try {
+    auto bytes = p.fs.ReadAll(oldTrickPath);
+    if (!bytes) return true;
+    // A record cut short at the end of the file is no record; only whole ones are copied.
+    records = std::min(bytes->size() / kTrickRecordSize, kTrickRecordLimit);
     if (oldTrickPath != newTrickPath || records * kTrickRecordSize != bytes->size())
       WriteFileSafely(p.fs, newTrickPath, std::string_view(*bytes).substr(0, records * kTrickRecordSize));
   } catch (const IoError& e) {

@@ -11,5 +11,7 @@ inline constexpr std::size_t kTrickRecordLimit = 1000;
 
 // Copies the whole records of the old event's trick file, at most 1000, and shows "Warning
 // Trick-File write size limit exceeded!" when the copy reaches 1000. Nothing happens when the old
-// file does not exist. Answers false, after showing why, when the copy cannot be written.
-bool CopyTrickFile(Tournament& t, Platform& p, const std::string& oldEventFile, const std::string& newTrickPath);
+// file does not exist. Answers false, after showing why, when the old file cannot be read or the
+// copy cannot be written.
+bool CopyTrickFile(Tournament& t, Platform& p, const std::string& oldEventFile,
+                   const std::string& newTrickPath);

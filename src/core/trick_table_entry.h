@@ -10,4 +10,5 @@ struct TrickTableEntry {
   int reverseDigit = 0;  // 0..5: where the reverse of this trick may stand
   int trickNumber = 0;   // equal numbers are the same trick for repeats and reverse pairs
   int points = 0;
+  std::string fault;  // which value was out of range (it reads as 0); empty for a sound line
 };

@@ -52,6 +52,8 @@ std::optional<double> ReadDecimal(std::string_view text) {
   double value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  // No seed score or ramp comes near the bound; a larger value is no score.
+  if (!IsPlausibleNumber(value)) return std::nullopt;
   return value;
 }
 

@@ -32,7 +32,7 @@ ImportFile ReadImportText(std::string_view text);
 bool IsNameText(std::string_view text);
 // Digits and points only, and not empty.
 bool IsDigitsAndPoints(std::string_view text);
-// A decimal number made of digits and at most one point; nothing for anything else.
+// A decimal number made of digits and at most one point, below 10^6; nothing for anything else.
 std::optional<double> ReadDecimal(std::string_view text);
 
 // "AAno-surname" and the row number right-aligned in 2, cut to the surname's width.

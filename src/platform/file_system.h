@@ -8,7 +8,10 @@
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  virtual int OpenForWrite(const std::string& path) = 0;   // create or truncate
+  virtual int OpenForWrite(const std::string& path) = 0;  // create or truncate
+  // Creates (or truncates) `temp`, the file that will replace `target`, with the permissions
+  // `target` has now, so that replacing a file never changes who may read or write it.
+  virtual int OpenReplacement(const std::string& temp, const std::string& target) = 0;
   virtual int OpenForAppend(const std::string& path) = 0;  // create if missing
   virtual void Write(int handle, std::string_view bytes) = 0;
   virtual void Sync(int handle) = 0;  // data on disk
@@ -16,7 +19,11 @@ class FileSystem {
   virtual void Rename(const std::string& from, const std::string& to) = 0;
   virtual void SyncFolder(const std::string& folder) = 0;
   virtual void Remove(const std::string& path) = 0;  // no error when missing
+  // Whether something is at the path; a path that cannot be looked at counts as there, so that
+  // reading it reports why.
   virtual bool Exists(const std::string& path) = 0;
-  // The whole file, or nothing when it cannot be opened.
+  // The whole file, or nothing when there is no file at the path. A file that is there but cannot
+  // be read (permissions, a folder, an I/O error) throws IoError naming it and the reason: it must
+  // never be taken for a missing one.
   virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
 };

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/event_files.h"
 #include "core/text.h"
 
 std::string ExportFixed(double value, int width, int decimals) {
@@ -73,7 +74,5 @@ std::vector<const TSkier*> DivisionByOverall(const Tournament& t, int division) 
 
 std::string ExportBaseName(const Tournament& t) {
   if (!t.EventBase.empty()) return t.EventBase.str();
-  std::string file = t.EventFile.str();
-  std::size_t at = file.find(".dat");
-  return at == std::string::npos ? file : file.substr(0, at);
+  return EventBaseOf(t.EventFile.view());
 }

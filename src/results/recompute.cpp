@@ -5,6 +5,7 @@
 #include "results/placement.h"
 
 void RecomputeAfterScore(Tournament& t, Platform& p) {
+  OneWorkListMessage oneMessage(t);
   for (int k = 1; k <= t.WorkCount; ++k) WriteBack(t, k);
   RecomputeStandings(t, p);
 }

@@ -34,16 +34,18 @@ std::string TrickRowText(const TrickRow& row) {
   return s;
 }
 
-TrickRow ParseTrickRowText(std::string_view text) {
+TrickRow ParseTrickRowText(std::string_view text, bool* outOfRange) {
   auto f = SplitAt(text, ',');
   f.resize(std::max<std::size_t>(f.size(), 6));
   TrickRow row;
+  bool bad = false;
   row.skis = f[0].empty() ? "2" : f[0].substr(0, 1);
   row.code = f[1].substr(0, kTrickCodeLength);
   row.credit = f[2].substr(0, 3);
-  row.points = ToIntegerOr(f[3], 0);
-  row.trickNumber = ToIntegerOr(f[4], 0);
-  row.reverseDigit = ToIntegerOr(f[5], 0);
+  row.points = ReadTrickValue(f[3], kMaxTrickPoints, bad);
+  row.trickNumber = ReadTrickValue(f[4], kMaxTrickNumber, bad);
+  row.reverseDigit = ReadTrickValue(f[5], kMaxReverseDigit, bad);
+  if (outOfRange) *outOfRange = bad;
   return row;
 }
 
@@ -75,20 +77,39 @@ bool EventHasName(const Tournament& t) {
   return !name.empty() && UpperCase(name) != "TALLIVAR";
 }
 
-std::optional<TrickPassFile> ReadTrickPassFile(FileSystem& fs, const std::string& path) {
-  auto bytes = fs.ReadAll(path);
-  if (!bytes) return std::nullopt;
+TrickPassFile ParseTrickPassFile(std::string_view bytes, const std::string& path) {
   TrickPassFile file;
-  const std::size_t whole = bytes->size() / kRecordSize;
+  const std::size_t whole = bytes.size() / kRecordSize;
   file.records.resize(whole);
   for (std::size_t i = 0; i < whole; ++i)
-    std::memcpy(&file.records[i], bytes->data() + i * kRecordSize, kRecordSize);
-  if (const std::size_t rest = bytes->size() % kRecordSize; rest != 0)
+    std::memcpy(&file.records[i], bytes.data() + i * kRecordSize, kRecordSize);
+  if (const std::size_t rest = bytes.size() % kRecordSize; rest != 0)
     file.damage = "The trick pass file \"" + path + "\" is damaged: it ends inside record " +
                   std::to_string(whole + 1) + " (" + std::to_string(rest) + " of " +
                   std::to_string(kRecordSize) + " bytes). The " + std::to_string(whole) +
                   " whole records before it were read.";
+  // Values out of range read as 0; the first one is reported, and the file counts as damaged so that
+  // it is kept aside before it is written again.
+  for (std::size_t i = 0; i < whole; ++i)
+    for (int pass = 1; pass <= 2; ++pass)
+      for (std::size_t r = 0; r < static_cast<std::size_t>(kTrickRowCount); ++r) {
+        const auto& texts = pass == 2 ? file.records[i].pass2 : file.records[i].pass1;
+        bool bad = false;
+        ParseTrickRowText(texts[r].view(), &bad);
+        if (!bad) continue;
+        if (!file.damage.empty()) file.damage += "\n";
+        file.damage += "The trick pass file \"" + path + "\" is damaged: record " + std::to_string(i + 1) +
+                       ", pass " + std::to_string(pass) + ", row " + std::to_string(r + 1) + " (\"" +
+                       texts[r].str() + "\") holds a value out of range; it reads as 0.";
+        return file;
+      }
   return file;
+}
+
+std::optional<TrickPassFile> ReadTrickPassFile(FileSystem& fs, const std::string& path) {
+  auto bytes = fs.ReadAll(path);
+  if (!bytes) return std::nullopt;
+  return ParseTrickPassFile(*bytes, path);
 }
 
 std::optional<std::size_t> FindTrickRecord(const TrickPassFile& file, std::string_view key) {

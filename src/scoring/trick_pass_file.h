@@ -31,7 +31,8 @@ static_assert(offsetof(TrickPassRecord, endMarker) == 1891);
 
 // "1,TS,Y,130,2,0," — ski count, code, credit, points, trick number, reverse rule digit.
 std::string TrickRowText(const TrickRow& row);
-TrickRow ParseTrickRowText(std::string_view text);
+// Points, trick number and reverse digit out of range read as 0 and set `*outOfRange`.
+TrickRow ParseTrickRowText(std::string_view text, bool* outOfRange = nullptr);
 
 TrickPassRecord MakeTrickRecord(std::string_view key, const TrickRows& pass1, const TrickRows& pass2);
 TrickPassRecord FirstTrickRecord();
@@ -39,14 +40,16 @@ TrickRows RecordPass(const TrickPassRecord& record, int pass);
 
 struct TrickPassFile {
   std::vector<TrickPassRecord> records;  // the whole records, in file order
-  std::string damage;                    // what is wrong with the end of the file; empty when whole
+  std::string damage;                    // what is wrong with the file; empty when sound
 };
 
 std::string TrickPassPath(const Tournament& t);
 // Whether the event has been saved under a name of its own (not the default "TALLIVAR").
 bool EventHasName(const Tournament& t);
 
-// Nothing when the file cannot be opened.
+// The records of a trick pass file's bytes; `path` names the file in the damage report.
+TrickPassFile ParseTrickPassFile(std::string_view bytes, const std::string& path);
+// Nothing when there is no file; throws IoError when it is there but cannot be read.
 std::optional<TrickPassFile> ReadTrickPassFile(FileSystem& fs, const std::string& path);
 std::optional<std::size_t> FindTrickRecord(const TrickPassFile& file, std::string_view key);
 // Puts the record in place of the one with its key, or at the end; a new file starts with the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 
 #include "core/file_io.h"
 #include "core/settings_file.h"
@@ -16,12 +17,30 @@ int DigitAt(std::string_view s, std::size_t i) {
 
 }  // namespace
 
+int ReadTrickValue(std::string_view text, int max, bool& outOfRange) {
+  const std::string t = Trim(text);
+  const char* b = t.data();
+  const char* e = b + t.size();
+  if (b != e && *b == '+') ++b;
+  long long v = 0;
+  auto [ptr, ec] = std::from_chars(b, e, v);
+  if (t.empty() || ptr != e || (ec != std::errc() && ec != std::errc::result_out_of_range)) return 0;
+  if (ec == std::errc::result_out_of_range || v < 0 || v > max) {
+    outOfRange = true;
+    return 0;
+  }
+  return static_cast<int>(v);
+}
+
 bool IsReverse(const TrickRow& row) { return !row.code.empty() && row.code[0] == 'R'; }
 
 int PassTotal(const TrickRows& rows) {
-  int sum = 0;
+  // Rows hold 0..kMaxTrickPoints when read; the sum is taken wide all the same, so a row set in
+  // some other way cannot make it wrap.
+  long long sum = 0;
   for (int r = 1; r <= kTrickRowCount; ++r) sum += rows[r].points;
-  return sum;
+  return static_cast<int>(
+      std::clamp<long long>(sum, -kMaxTrickPoints * kTrickRowCount, kMaxTrickPoints * kTrickRowCount));
 }
 
 TrickTableEntry ParseTrickEntry(std::string_view text) {
@@ -33,8 +52,11 @@ TrickTableEntry ParseTrickEntry(std::string_view text) {
   e.firstDigit = DigitAt(e.line, comma + 1);
   e.reverseDigit = DigitAt(e.line, comma + 3);
   auto fields = SplitAt(e.line, ',');
-  if (fields.size() > 3) e.trickNumber = ToIntegerOr(fields[3], 0);
-  if (fields.size() > 4) e.points = ToIntegerOr(fields[4], 0);
+  bool badNumber = false, badPoints = false;
+  if (fields.size() > 3) e.trickNumber = ReadTrickValue(fields[3], kMaxTrickNumber, badNumber);
+  if (fields.size() > 4) e.points = ReadTrickValue(fields[4], kMaxTrickPoints, badPoints);
+  if (badNumber) e.fault = "the trick number is not 0 to " + std::to_string(kMaxTrickNumber);
+  if (badPoints) e.fault = "the points are not 0 to " + std::to_string(kMaxTrickPoints);
   return e;
 }
 
@@ -54,11 +76,16 @@ std::vector<TrickTableEntry> ParseTrickTable(const std::vector<std::string>& lin
 
 void ReadTrickTable(Tournament& t, Platform& p) {
   t.TrickTable.clear();
-  const std::string path = SettingsPath(t);
-  if (!FileExists(p.fs, p.prompt, path)) return;
-  auto bytes = p.fs.ReadAll(path);
+  auto bytes = ReadSettingsBytes(t, p);
   if (!bytes) return;
   t.TrickTable = ParseTrickTable(SplitLines(*bytes));
+  for (std::size_t i = 0; i < t.TrickTable.size(); ++i) {
+    const TrickTableEntry& e = t.TrickTable[i];
+    if (e.fault.empty()) continue;
+    p.prompt.Show("The trick table of \"" + SettingsPath(t) + "\" has a value out of range in entry " +
+                  std::to_string(i + 1) + " (\"" + e.line + "\"): " + e.fault + "; it counts as 0.");
+    break;
+  }
 }
 
 void LookUpTrick(const std::vector<TrickTableEntry>& table, TrickRow& row) {

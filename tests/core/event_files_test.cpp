@@ -157,15 +157,14 @@ TEST(EventFiles, OpenSelectsTheCurrentDivisionAndRemovesLeftoverTempFiles) {
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
   ASSERT_TRUE(SaveEvent(t, tp));
-  Spit(dir.file("Cup.dat.tmp~"), "half a file");
-  Spit(dir.file("Cup.ttl.tmp~"), "half a file");
+  const char* const leftovers[] = {"Cup.dat.tmp~", "Cup.ttl.tmp~", "Cup.csv.tmp~", "Cup_iwwf.txt.tmp~"};
+  for (const char* f : leftovers) Spit(dir.file(f), "half a file");
   Tournament u;
   u.CurDivision = 16;
   u.CurEvent = 'S';
   u.Unsaved = true;
   ASSERT_TRUE(OpenEvent(u, tp, dir.file("Cup.dat")));
-  EXPECT_FALSE(Slurp(dir.file("Cup.dat.tmp~")));
-  EXPECT_FALSE(Slurp(dir.file("Cup.ttl.tmp~")));
+  for (const char* f : leftovers) EXPECT_FALSE(Slurp(dir.file(f))) << f;
   ASSERT_EQ(u.WorkCount, 1);
   EXPECT_EQ(u.WorkAt(1).Surname, "SMITH");
   EXPECT_FALSE(u.Unsaved);

@@ -48,7 +48,7 @@ TEST(TimingFiles, SlalomLinesPerRoundDivisionAndSkier) {
   TestPlatform tp;
   Tournament t;
   TimedEvent(t, tp);
-  EXPECT_EQ(SlalomTimingText(t, tp.prompter),
+  EXPECT_EQ(SlalomTimingText(t),
             Lines({"Slalom Timing Data", "26CAN9;B2;OZ; 5;" + kNoTimes + ";;",
                    "26CAN9;M;SMITH;58;17.05;0.00;0.00;0.00;0.00;0.00;0.00;16.90;E;MC",
                    "26CAN9;B2;OZ; 5;" + kNoTimes + ";;", "26CAN9;M;SMITH;55;" + kNoTimes + ";;", "End"}));
@@ -62,7 +62,7 @@ TEST(TimingFiles, JumpLinesPerPassWithTheSexOfTheDivision) {
     return head + times + ";Timer;;" + tail;
   };
   const std::string none = "0.00;0.00;0.00";
-  EXPECT_EQ(JumpTimingText(t, tp.prompter),
+  EXPECT_EQ(JumpTimingText(t),
             Lines({"Jump Timing Data",
                    pass("26CAN9;M;M;57;", "2.51;3.02;4.10", "SMITH;John;1;1;L;NT"),
                    pass("26CAN9;M;M;57;", none, "SMITH;John;1;2;L;NT"),
@@ -88,7 +88,7 @@ TEST(TimingFiles, SexLetterOfDivisionsOutsideTheListedOnes) {
   t.info.SanctionNo = "S";
   AddSkier(t, tp, "AAA", "Men", 48, "J");    // M80
   AddSkier(t, tp, "BBB", "Women", 53, "J");  // AW
-  std::string text = JumpTimingText(t, tp.prompter);
+  std::string text = JumpTimingText(t);
   EXPECT_NE(text.find("S;M80;M;45;"), std::string::npos);
   EXPECT_NE(text.find("S;AW;F;45;"), std::string::npos);
 }
@@ -102,8 +102,8 @@ TEST(TimingFiles, SaveWritesBothAndSelectsTheCurrentDivisionAgain) {
   t.CurEvent = 'J';
   t.EventFile = dir.file("Time.dat");
   ASSERT_TRUE(SaveEvent(t, tp));
-  EXPECT_EQ(Slurp(dir.file("Time-slalomtimes.txt")), SlalomTimingText(t, tp.prompter));
-  EXPECT_EQ(Slurp(dir.file("Time-jumptimes.txt")), JumpTimingText(t, tp.prompter));
+  EXPECT_EQ(Slurp(dir.file("Time-slalomtimes.txt")), SlalomTimingText(t));
+  EXPECT_EQ(Slurp(dir.file("Time-jumptimes.txt")), JumpTimingText(t));
   WriteTimingFiles(t, tp);
   ASSERT_EQ(t.WorkCount, 1);
   EXPECT_EQ(t.WorkAt(1).Surname, "SMITH");

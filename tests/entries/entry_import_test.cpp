@@ -72,6 +72,10 @@ TEST(ImportCellChecks, NamesDigitsAndDecimals) {
   EXPECT_FALSE(ReadDecimal("1.2.3"));
   EXPECT_FALSE(ReadDecimal("1e5"));
   EXPECT_FALSE(ReadDecimal(""));
+  // No seed score or ramp is that large; a huge number is counted as invalid.
+  EXPECT_EQ(ReadDecimal("999999.99"), 999999.99);
+  EXPECT_FALSE(ReadDecimal("1000000"));
+  EXPECT_FALSE(ReadDecimal(std::string(400, '9')));
 }
 
 TEST(ImportRecord, CompleteLineHasNoErrors) {

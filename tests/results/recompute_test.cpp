@@ -94,3 +94,15 @@ TEST_F(Recompute, YoungestDivisionGetsAnOverallFromSlalomAndTrick) {
 }
 
 }  // namespace
+
+TEST_F(Recompute, ADivisionOfMoreThan300SkiersRaisesItsMessageOncePerScore) {
+  t.CurDivision = 16;
+  for (int i = 0; i < 301; ++i) {
+    TSkier s = MakeSkier(t, "SKIER" + std::to_string(1000 + i), "Any", 16, "S");
+    t.skiers.nodes.insert(std::prev(t.skiers.nodes.end()), s);
+  }
+  RecomputeAfterScore(t, p);
+  EXPECT_EQ(tp.prompter.shown.size(), 1u);
+  RecomputeAfterScore(t, p);
+  EXPECT_EQ(tp.prompter.shown.size(), 2u);  // the next score is another operation
+}

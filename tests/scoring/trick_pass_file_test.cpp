@@ -105,6 +105,33 @@ TEST(TrickPassFile, TruncatedFileKeepsItsWholeRecordsAndIsBackedUpBeforeWriting)
   EXPECT_EQ(file->records[2].key.view(), "C");
 }
 
+TEST(TrickPassFile, ValuesOutOfRangeReadAsZeroAndTheFileIsReportedDamaged) {
+  TrickPassRecord rec = MakeTrickRecord("A", SomeRows(), TrickRows{});
+  for (auto& row : rec.pass1) row = "1,TS,Y,2147483647,2,0,";  // 30 rows that would overflow the total
+  rec.pass2[4] = "2,WB,Y,40,99999999999999,0,";
+  std::string bytes(2 * sizeof rec, '\0');
+  const TrickPassRecord first = FirstTrickRecord();
+  std::memcpy(bytes.data(), &first, sizeof first);
+  std::memcpy(bytes.data() + sizeof rec, &rec, sizeof rec);
+
+  TrickPassFile file = ParseTrickPassFile(bytes, "club.trk");
+  EXPECT_EQ(
+      file.damage,
+      "The trick pass file \"club.trk\" is damaged: record 2, pass 1, row 1 (\"1,TS,Y,2147483647,2,0,\") "
+      "holds a value out of range; it reads as 0.");
+  EXPECT_EQ(PassTotal(RecordPass(file.records[1], 1)), 0);
+  const TrickRow row = RecordPass(file.records[1], 2)[5];
+  EXPECT_EQ(row.points, 40);
+  EXPECT_EQ(row.trickNumber, 0);
+  // The largest values written come back as they were.
+  bool outOfRange = false;
+  EXPECT_EQ(ParseTrickRowText("2,WB,Y,9999,999,9,", &outOfRange),
+            (TrickRow{"2", "WB", "Y", 9999, 999, 9, 0}));
+  EXPECT_FALSE(outOfRange);
+  ParseTrickRowText("2,WB,Y,-5,1,0,", &outOfRange);
+  EXPECT_TRUE(outOfRange);
+}
+
 TEST(TrickPassFile, FailedWriteLeavesTheOldFile) {
   TempDir dir;
   TestPlatform tp;

@@ -35,6 +35,32 @@ TEST(TrickTable, LinesAreCutAt20AndTheTableAt239) {
   EXPECT_EQ(table[238].points, 237);
 }
 
+TEST(TrickTable, ValuesOutOfRangeCountAsZeroAndAreReported) {
+  TempDir dir;
+  TestPlatform tp;
+  Tournament t;
+  t.SettingsDir = dir.path();
+  const std::string text =
+      "[TRICK_TABLE]\r\n\r\n\r\n\r\n\r\n2S,1,0,1,9999\r\n2B,1,0,2,2147483647\r\n2F,1,0,-3,40\r\n[END]\r\n";
+  WriteFileSafely(tp.fs, dir.file("TALLIVAR.INI"), text);
+  ReadTrickTable(t, tp.platform);
+  ASSERT_EQ(t.TrickTable.size(), 3u);
+  EXPECT_EQ(t.TrickTable[0].points, 9999);
+  EXPECT_EQ(t.TrickTable[1].points, 0);
+  EXPECT_EQ(t.TrickTable[2].trickNumber, 0);
+  EXPECT_EQ(t.TrickTable[2].points, 40);
+  EXPECT_EQ(tp.prompter.texts(),
+            std::vector<std::string>{"The trick table of \"" + dir.file("TALLIVAR.INI") +
+                                     "\" has a value out of range in entry 2 (\"2B,1,0,2,2147483647\"): the "
+                                     "points are not 0 to 9999; it counts as 0."});
+  TrickRows rows;
+  for (int r = 1; r <= kTrickRowCount; ++r) {
+    rows[r] = TrickRow{"2", "B", "Y", 0, 0, 0, 0};
+    LookUpTrick(t.TrickTable, rows[r]);
+  }
+  EXPECT_EQ(PassTotal(rows), 0);
+}
+
 TEST(TrickTable, NoSectionGivesAnEmptyTable) { EXPECT_TRUE(ParseTrickTable({"[TALLIVAR]", "a"}).empty()); }
 
 TEST(TrickTable, LookUpMatchesSkiCountAndCode) {

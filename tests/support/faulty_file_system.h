@@ -1,6 +1,8 @@
 #pragma once
 // The real file system, except that the n-th step (counting from 1) throws IoError. Steps are every
-// open, write, flush, close, rename, folder flush and delete.
+// open, write, flush, close, rename, folder flush and delete. Reads are not steps; a path listed in
+// `unreadable` is there but cannot be read, as a file without read permission would be.
+#include <set>
 #include <string>
 
 #include "core/errors.h"
@@ -10,8 +12,12 @@ class FaultyFileSystem : public PosixFileSystem {
  public:
   int failAt = 0;  // 0 = never
   int steps = 0;
+  std::set<std::string> unreadable;
 
   int OpenForWrite(const std::string& p) override { return Step("open"), PosixFileSystem::OpenForWrite(p); }
+  int OpenReplacement(const std::string& temp, const std::string& target) override {
+    return Step("open"), PosixFileSystem::OpenReplacement(temp, target);
+  }
   int OpenForAppend(const std::string& p) override { return Step("open"), PosixFileSystem::OpenForAppend(p); }
   void Write(int h, std::string_view b) override {
     Step("write");
@@ -36,6 +42,11 @@ class FaultyFileSystem : public PosixFileSystem {
   void Remove(const std::string& p) override {
     Step("delete");
     PosixFileSystem::Remove(p);
+  }
+  bool Exists(const std::string& p) override { return unreadable.count(p) > 0 || PosixFileSystem::Exists(p); }
+  std::optional<std::string> ReadAll(const std::string& p) override {
+    if (unreadable.count(p)) throw IoError("Cannot read \"" + p + "\": Permission denied (injected)");
+    return PosixFileSystem::ReadAll(p);
   }
 
  private:
