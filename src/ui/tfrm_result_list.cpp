@@ -5,6 +5,7 @@
 #include "results/recompute.h"
 #include "scoring/jump.h"
 #include "ui/result_dialogs.h"
+#include "ui/tfrm_event_ofc.h"
 #include "ui/tfrm_options.h"
 
 std::string ResultNameLine(const TSkier& s) {
@@ -36,8 +37,7 @@ void TfrmResultList::Describe(FormLayout& form) {
   form.AddList("", lbScores, [this] { lbScoresClick(); }, {}, 20);
   form.NewColumn();
   form.AddButton(btnEdit, [this] { btnEditClick(); }, true);
-  // No handler yet: the button stays disabled until the officials dialogs exist.
-  form.AddButton(btnOffc, {});
+  form.AddButton(btnOffc, [this] { btnOffcClick(); });
   form.AddButton(btnSettings, [this] { btnSettingsClick(); });
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
   form.AddButton(btnClose, [this] { btnCloseClick(); }, false, true);
@@ -92,3 +92,5 @@ void TfrmResultList::btnSettingsClick() {
 void TfrmResultList::btnHelpClick() { p_.help.ShowTopic(kHelpResultsInput); }
 
 void TfrmResultList::btnCloseClick() { Close(); }
+
+void TfrmResultList::btnOffcClick() { ShowOfficialsDialog(t_, p_, t_.CurEvent); }
