@@ -19,14 +19,17 @@ bool EventHasOwnName(const Tournament& t) {
   return !name.empty() && UpperCase(name) != "TALLIVAR";
 }
 
-std::string EmptyRecords(int count) { return std::string(static_cast<std::size_t>(count) * kRecordBytes, '\0'); }
+std::string EmptyRecords(int count) {
+  return std::string(static_cast<std::size_t>(count) * kRecordBytes, '\0');
+}
 
 }  // namespace
 
 std::string OfficialsSizeProblem(const std::string& path, std::size_t size) {
   if (size % kRecordBytes == 0) return "";
   return "The officials file \"" + path + "\" is damaged: its size (" + std::to_string(size) +
-         " bytes) is not a whole number of officials records. The whole records are used; the file is kept as \"" +
+         " bytes) is not a whole number of officials records. The whole records are used; the file is kept "
+         "as \"" +
          DamagedCopyPath(path) + "\" before the officials are next saved.";
 }
 
@@ -57,8 +60,8 @@ void WriteOfficials(Tournament& t, Platform& p, int division, const OfficialsRec
   const std::size_t at = static_cast<std::size_t>(division) * kRecordBytes;
   if (bytes.size() < at + kRecordBytes) {
     // Short files (and the 60-record files of before) grow to a record for every division.
-    const std::size_t whole = static_cast<std::size_t>(division < kOfficialsDivisions ? kOfficialsDivisions
-                                                                                      : kOfficialsAllDivisions);
+    const std::size_t whole = static_cast<std::size_t>(
+        division < kOfficialsDivisions ? kOfficialsDivisions : kOfficialsAllDivisions);
     bytes.resize(std::max(whole * kRecordBytes, at + kRecordBytes), '\0');
   }
   std::memcpy(bytes.data() + at, &buffer, kRecordBytes);
@@ -94,8 +97,9 @@ std::vector<std::string> OfficialsBlock(int division, int round, const Officials
     int jumpSlot;
   };
   static constexpr Row kRows[] = {
-      {"T1J ", 1, " J1  ", 1, " J1  ", 1}, {"T1J ", 2, " J2  ", 2, " J2  ", 2}, {"T2J ", 3, " J3  ", 3, " BJ  ", 3},
-      {"T2J ", 4, " J4  ", 4, " BD  ", 6}, {"BJ  ", 5, " J5  ", 5, " MB1 ", 4}, {"BD  ", 6, " BJ  ", 6, " MB2 ", 5},
+      {"T1J ", 1, " J1  ", 1, " J1  ", 1}, {"T1J ", 2, " J2  ", 2, " J2  ", 2},
+      {"T2J ", 3, " J3  ", 3, " BJ  ", 3}, {"T2J ", 4, " J4  ", 4, " BD  ", 6},
+      {"BJ  ", 5, " J5  ", 5, " MB1 ", 4}, {"BD  ", 6, " BJ  ", 6, " MB2 ", 5},
       {"ET  ", 7, " BD  ", 7, " ET  ", 7}, {nullptr, 0, " ET  ", 8, nullptr, 0},
   };
   std::vector<std::string> lines = {
@@ -103,7 +107,8 @@ std::vector<std::string> OfficialsBlock(int division, int round, const Officials
       "-------- SLALOM ---------- --------- TRICKS ----------- -------- JUMP---------",
       "Position        Name         Position        Name         Position        Name", ""};
   for (const Row& row : kRows) {
-    std::string line = row.slalomLabel ? row.slalomLabel + PadRight(s(1, row.slalomSlot), 20) : std::string(24, ' ');
+    std::string line =
+        row.slalomLabel ? row.slalomLabel + PadRight(s(1, row.slalomSlot), 20) : std::string(24, ' ');
     line += row.trickLabel + PadRight(s(2, row.trickSlot), 20);
     if (row.jumpLabel) line += row.jumpLabel + s(3, row.jumpSlot);
     lines.push_back(line);
@@ -115,10 +120,18 @@ std::vector<std::string> OfficialsBlock(int division, int round, const Officials
 std::vector<int> OfficialsReportDivisions(int rulesMode) {
   int first = 0, last = 55;
   switch (rulesMode) {
-    case kZetlRules: first = 6; break;
-    case kAwsaRules: first = 0; break;
-    case kIwwfRules: first = 56, last = 57; break;
-    default: first = 60, last = 85; break;
+    case kZetlRules:
+      first = 6;
+      break;
+    case kAwsaRules:
+      first = 0;
+      break;
+    case kIwwfRules:
+      first = 56, last = 57;
+      break;
+    default:
+      first = 60, last = 85;
+      break;
   }
   std::vector<int> out;
   for (int n = first; n <= last; ++n) out.push_back(n);

@@ -30,7 +30,8 @@ std::vector<Official> CollectOfficials(Prompter& prompt, const std::vector<Offic
         for (int k = 1; k <= kOfficialSlots; ++k) {
           std::string_view name = records[d].Slot(r, e, k).view();
           if (name.empty()) continue;
-          auto it = std::find_if(found.begin(), found.end(), [&](const Official& o) { return o.name == name; });
+          auto it =
+              std::find_if(found.begin(), found.end(), [&](const Official& o) { return o.name == name; });
           if (it == found.end()) {
             if (found.size() == kMaxOfficials) {
               tooMany = true;
@@ -55,8 +56,8 @@ std::string OfficialsSummaryPath(const Tournament& t) { return t.EventBase.str()
 
 std::vector<OfficialsRecord> ParseOfficialsFile(std::string_view bytes) {
   const std::size_t whole = bytes.size() / sizeof(OfficialsRecord);
-  std::vector<OfficialsRecord> records(
-      std::clamp(whole, static_cast<std::size_t>(kOfficialsDivisions), static_cast<std::size_t>(kOfficialsAllRecords)));
+  std::vector<OfficialsRecord> records(std::clamp(whole, static_cast<std::size_t>(kOfficialsDivisions),
+                                                  static_cast<std::size_t>(kOfficialsAllRecords)));
   for (std::size_t n = 0; n < records.size(); ++n) {
     std::size_t at = n * sizeof(OfficialsRecord);
     if (at + sizeof(OfficialsRecord) > bytes.size()) break;

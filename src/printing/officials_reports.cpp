@@ -14,7 +14,8 @@ std::vector<OfficialsRecord> AllRecords(ReportContext& c) {
   std::vector<OfficialsRecord> records = ParseOfficialsFile("");
   try {
     if (auto bytes = c.p.fs.ReadAll(path)) {
-      if (auto problem = OfficialsSizeProblem(path, bytes->size()); !problem.empty()) c.p.prompt.Show(problem);
+      if (auto problem = OfficialsSizeProblem(path, bytes->size()); !problem.empty())
+        c.p.prompt.Show(problem);
       records = ParseOfficialsFile(*bytes);
     }
   } catch (const IoError& e) {

@@ -97,6 +97,7 @@ void ShowOfficialsDialog(Tournament& t, Platform& p, char event) {
       p.dialogs.ShowModal(d);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }

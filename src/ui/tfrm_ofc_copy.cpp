@@ -52,7 +52,8 @@ void TfrmOfcCopy::btnSaveClick() {
   OfficialsRecord source;
   ReadOfficials(t_, p_, sourceDivision, source);
   const int round = (t_.CurRound >= 1 && t_.CurRound <= 4) ? t_.CurRound : 1;
-  for (int k = 1; k <= kOfficialSlots; ++k) buffer_.Slot(round, event_, k) = source.Slot(sourceRound, event_, k);
+  for (int k = 1; k <= kOfficialSlots; ++k)
+    buffer_.Slot(round, event_, k) = source.Slot(sourceRound, event_, k);
   Close();
 }
 

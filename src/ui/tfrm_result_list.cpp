@@ -19,11 +19,13 @@ std::string ResultScoresLine(const TSkier& s, char event, int round) {
     case 'S':
       return Shortest(s.SlalomBuoys[r]) + "@" + Shortest(s.SlalomSpeed[r]) + "/" + Shortest(s.SlalomRope[r]) +
              "   " + Fixed(s.SlalomScore[r], 3, 2);
-    case 'T': return Fixed(s.TrickScore[r], 6, 0);
+    case 'T':
+      return Fixed(s.TrickScore[r], 6, 0);
     case 'J':
-      return FormatJumpDistance(s.JumpDistance[1][r]) + "  " + FormatJumpDistance(s.JumpDistance[2][r]) + "  " +
-             FormatJumpDistance(s.JumpDistance[3][r]);
-    default: return "";
+      return FormatJumpDistance(s.JumpDistance[1][r]) + "  " + FormatJumpDistance(s.JumpDistance[2][r]) +
+             "  " + FormatJumpDistance(s.JumpDistance[3][r]);
+    default:
+      return "";
   }
 }
 
@@ -32,15 +34,19 @@ TfrmResultList::TfrmResultList(Tournament& t, Platform& p) : DialogModel("Result
 }
 
 void TfrmResultList::Describe(FormLayout& form) {
-  form.AddList("", lbResult, [this] { lbResultClick(); }, [this] { btnEditClick(); }, 20);
+  form.AddList(
+      "", lbResult, [this] { lbResultClick(); }, [this] { btnEditClick(); }, 20);
   form.NewColumn();
-  form.AddList("", lbScores, [this] { lbScoresClick(); }, {}, 20);
+  form.AddList(
+      "", lbScores, [this] { lbScoresClick(); }, {}, 20);
   form.NewColumn();
-  form.AddButton(btnEdit, [this] { btnEditClick(); }, true);
+  form.AddButton(
+      btnEdit, [this] { btnEditClick(); }, true);
   form.AddButton(btnOffc, [this] { btnOffcClick(); });
   form.AddButton(btnSettings, [this] { btnSettingsClick(); });
   form.AddButton(btnHelp, [this] { btnHelpClick(); });
-  form.AddButton(btnClose, [this] { btnCloseClick(); }, false, true);
+  form.AddButton(
+      btnClose, [this] { btnCloseClick(); }, false, true);
 }
 
 void TfrmResultList::FormShow() { RefreshLists(); }
