@@ -15,6 +15,7 @@ class QLabel;
 class MainWindow : public QMainWindow {
  public:
   MainWindow(Tournament& t, Platform& p, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   TForm1& form() { return form_; }
   // Runs one menu command by its name ("Save1") as a click on it would; false when there is none.
@@ -31,6 +32,7 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void RunCommand(const std::function<void()>& action);
 
+  Tournament& t_;
   Platform& p_;
   TForm1 form_;
   std::array<QLabel*, 3> panels_{};

@@ -8,55 +8,67 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <type_traits>
+#include <variant>
 
 #include "app/text_codec.h"
 #include "ui/run_handler.h"
+
+namespace {
+
+std::function<void()>& AfterHandler() {
+  static std::function<void()> observer;
+  return observer;
+}
+
+// The settings key of a dialog: its caption, without the characters that mean groups to QSettings.
+QString GeometryKey(const std::string& caption) {
+  QString name = ToQt(caption);
+  name.replace('/', '_').replace('\\', '_');
+  return "dialogs/" + name + "/geometry";
+}
+
+const void* Address(const ControlRef& control) {
+  return std::visit(
+      [](auto v) -> const void* {
+        if constexpr (std::is_same_v<decltype(v), std::monostate>)
+          return nullptr;
+        else
+          return v;
+      },
+      control);
+}
+
+}  // namespace
+
+void ModelDialog::SetAfterHandler(std::function<void()> observer) { AfterHandler() = std::move(observer); }
 
 ModelDialog::ModelDialog(DialogModel& model, Prompter& prompt, QWidget* parent)
     : QDialog(parent), model_(model), prompt_(prompt) {
   model_.Describe(layout_);
   Build();
   Refresh();
+  SetTabChain();
+  RestoreGeometry();
 }
 
-void ModelDialog::Build() {
-  auto* outer = new QVBoxLayout(this);
-  auto* columns = new QHBoxLayout;
-  auto* buttons = new QHBoxLayout;
-  outer->addLayout(columns, 1);
-  outer->addLayout(buttons);
-  buttons->addStretch(1);
-  auto* column = new QFormLayout;
-  columns->addLayout(column, 1);
+void ModelDialog::RestoreGeometry() {
+  QSettings settings;
+  QByteArray saved = settings.value(GeometryKey(model_.caption())).toByteArray();
+  if (!saved.isEmpty()) restoreGeometry(saved);
+}
 
-  // Pointers into bindings_ are kept by handlers and by pendingExit_, so it must not grow later.
-  bindings_.reserve(layout_.items.size());
-  QWidget* previous = nullptr;
-  for (const FormItem& item : layout_.items) {
-    if (item.kind == FormItem::Kind::Column) {
-      column = new QFormLayout;
-      columns->addLayout(column, 1);
-      continue;
-    }
-    bindings_.emplace_back();
-    bindings_.back().item = &item;
-    Binding& b = bindings_.back();
-    QWidget* w = BuildItem(item, b);
-    b.widget = w;
-    if (item.kind == FormItem::Kind::Button) {
-      buttons->addWidget(w);
-    } else if (b.label) {
-      column->addRow(b.label, w);
-    } else {
-      column->addRow(w);
-    }
-    if (w->focusPolicy() != Qt::NoFocus) {
-      if (previous) QWidget::setTabOrder(previous, w);
-      previous = w;
-    }
-  }
+void ModelDialog::SaveGeometry() {
+  QSettings settings;
+  settings.setValue(GeometryKey(model_.caption()), saveGeometry());
+}
+
+void ModelDialog::done(int result) {
+  SaveGeometry();
+  QDialog::done(result);
 }
 
 QWidget* ModelDialog::BuildItem(const FormItem& item, Binding& b) {
@@ -79,6 +91,10 @@ QWidget* ModelDialog::BuildItem(const FormItem& item, Binding& b) {
       return BindButton(item, b);
     case FormItem::Kind::Label:
     case FormItem::Kind::Column:
+    case FormItem::Kind::Group:
+    case FormItem::Kind::EndGroup:
+    case FormItem::Kind::Table:
+    case FormItem::Kind::EndTable:
       break;
   }
   return BindLabel(item, b);
@@ -86,7 +102,7 @@ QWidget* ModelDialog::BuildItem(const FormItem& item, Binding& b) {
 
 QWidget* ModelDialog::WidgetFor(const void* control) const {
   for (const auto& b : bindings_)
-    if (b.item->control == control) return b.widget;
+    if (Address(b.item->control) == control) return b.widget;
   return nullptr;
 }
 
@@ -116,6 +132,7 @@ bool ModelDialog::Run(const std::function<void()>& handler) {
   bool ok = RunHandler(prompt_, handler);
   running_ = false;
   Refresh();
+  if (AfterHandler()) AfterHandler()();
   if (model_.closeRequested()) Finish();
   return ok;
 }
@@ -187,7 +204,7 @@ bool ModelDialog::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (item.kind == FormItem::Kind::ListBox && event->type() == QEvent::MouseButtonPress) {
-    b->rowAtPress = static_cast<QListWidget*>(b->widget)->currentRow();
+    b->rowAtPress = SelectedRow(static_cast<QListWidget*>(b->widget));
     return false;
   }
   if (item.kind == FormItem::Kind::Grid && event->type() == QEvent::KeyPress) {

@@ -9,6 +9,7 @@
 #include "platform/prompter.h"
 #include "ui/dialog_model.h"
 
+class QDialogButtonBox;
 class QFormLayout;
 class QHBoxLayout;
 class QLineEdit;
@@ -16,8 +17,12 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 
+// The row of a list's selected item, or -1: Qt's current row alone is no choice by the user.
+int SelectedRow(const QListWidget* list);
+
 class ModelDialog : public QDialog {
  public:
+  struct Area;
   ModelDialog(DialogModel& model, Prompter& prompt, QWidget* parent = nullptr);
 
   // One user action: widget state into the controls, the handler (errors shown, never thrown),
@@ -29,8 +34,13 @@ class ModelDialog : public QDialog {
   // The widget that shows a control (tests find their way with it).
   QWidget* WidgetFor(const void* control) const;
 
+  // Runs after every handler of every dialog, so a window behind the dialog (the main window's
+  // status bar and title) shows what the handler changed while the dialog is still open.
+  static void SetAfterHandler(std::function<void()> observer);
+
  protected:
   void reject() override;
+  void done(int result) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -45,6 +55,12 @@ class ModelDialog : public QDialog {
   };
 
   void Build();
+  void Arrange(Area& top);
+  bool ArrangeRange(Area& a, std::size_t& index);
+  void SetTabChain();
+  QWidget* BuildTable(std::size_t& index);
+  QWidget* BuildHeading(std::size_t& index);
+  Binding& NewBinding(const FormItem& item);
   QWidget* BuildItem(const FormItem& item, Binding& b);
   QWidget* BindEdit(const FormItem& item, Binding& b);
   QWidget* BindList(const FormItem& item, Binding& b);
@@ -64,11 +80,14 @@ class ModelDialog : public QDialog {
   bool GridKey(const Binding& b, int key, const QString& text);
   void MoveGridCell(const Binding& b, int dCol, int dRow, bool wrap);
   const Binding* BindingOf(const QObject* widget) const;
+  void RestoreGeometry();
+  void SaveGeometry();
 
   DialogModel& model_;
   Prompter& prompt_;
   FormLayout layout_;
   std::vector<Binding> bindings_;
+  QDialogButtonBox* box_ = nullptr;       // the buttons with a role, at the foot
   const Binding* pendingExit_ = nullptr;  // the edit that has the focus and has not run its exit yet
   const FormItem* cancelItem_ = nullptr;
   bool running_ = false;

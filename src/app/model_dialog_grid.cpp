@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <algorithm>
+#include <variant>
 
 #include "app/model_dialog.h"
 #include "app/text_codec.h"
@@ -50,14 +51,23 @@ bool InsideEditable(const StringGrid& grid, int col, int row) {
 }  // namespace
 
 QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
-  auto* grid = static_cast<StringGrid*>(item.control);
+  auto* grid = std::get<StringGrid*>(item.control);
   auto* w = new QTableWidget;
-  if (!item.caption.empty()) b.label = new QLabel(ToQt(item.caption));
+  if (!item.caption.empty()) {
+    auto* label = new QLabel(ToQt(item.caption));
+    label->setBuddy(w);
+    b.label = label;
+  }
+  if (!item.name.empty()) {
+    w->setObjectName(ToQt(item.name));
+    w->setAccessibleName(ToQt(item.name));
+  }
   w->horizontalHeader()->hide();
   w->verticalHeader()->hide();
   w->setEditTriggers(QAbstractItemView::NoEditTriggers);
   w->setSelectionMode(QAbstractItemView::SingleSelection);
   w->setTabKeyNavigation(false);
+  w->horizontalHeader()->setStretchLastSection(true);
   w->installEventFilter(this);
   if (grid->fixedPitch) w->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   w->verticalHeader()->setDefaultSectionSize(w->fontMetrics().height() + 6);
@@ -74,11 +84,18 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
             }
             Run(item.onSelect);
           });
-  b.refresh = [w, grid, charWidth] {
+  b.refresh = [w, grid, charWidth, fitted = false]() mutable {
     EnsureItems(w, *grid);
     for (std::size_t c = 0; c < grid->colWidths.size() && static_cast<int>(c) < grid->colCount; ++c)
       w->setColumnWidth(static_cast<int>(c), grid->colWidths[c] * charWidth + 8);
     ShowCells(w, *grid);
+    // Without widths from the model the columns fit their titles and first contents once.
+    if (grid->colWidths.empty() && !fitted) {
+      fitted = true;
+      w->resizeColumnsToContents();
+      for (int c = 0; c < grid->colCount; ++c)
+        w->setColumnWidth(c, std::max(w->columnWidth(c) + 12, 5 * charWidth));
+    }
     int width = 2 * w->frameWidth() + w->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < grid->colCount; ++c) width += w->columnWidth(c);
     w->setMinimumWidth(std::min(width, 1100));
@@ -97,7 +114,7 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
 }
 
 void ModelDialog::MoveGridCell(const Binding& b, int dCol, int dRow, bool wrap) {
-  auto* grid = static_cast<StringGrid*>(b.item->control);
+  auto* grid = std::get<StringGrid*>(b.item->control);
   auto* w = static_cast<QTableWidget*>(b.widget);
   int col = grid->col + dCol;
   int row = grid->row + dRow;

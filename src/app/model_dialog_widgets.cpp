@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
+#include <variant>
 
 #include "app/edit_picture.h"
 #include "app/model_dialog.h"
@@ -31,34 +33,94 @@ QStringList ToQtList(const std::vector<std::string>& lines) {
   return out;
 }
 
-QLabel* CaptionLabel(const FormItem& item) {
+QLabel* CaptionLabel(const FormItem& item, QWidget* buddy) {
   if (item.caption.empty()) return nullptr;
-  return new QLabel(ToQt(item.caption));
+  auto* label = new QLabel(ToQt(item.caption));
+  label->setBuddy(buddy);
+  return label;
+}
+
+// The control's name from the description, for tests, style sheets and screen readers.
+void Name(const FormItem& item, QWidget* w) {
+  if (item.name.empty()) {
+    if (!item.caption.empty()) w->setAccessibleName(ToQt(item.caption));
+    return;
+  }
+  w->setObjectName(ToQt(item.name));
+  w->setAccessibleName(ToQt(item.name));
+}
+
+// The width of a text of `chars` characters in the widget's font, with room for its frame.
+int CharsWide(const QWidget* w, int chars) {
+  return w->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0'))) + 14;
+}
+
+// How many characters an edit should show: the description's width, else its picture or its
+// length (short fields stay short, long ones start at a readable width and grow with the dialog).
+int EditChars(const FormItem& item, const Edit& edit, bool* fixed) {
+  *fixed = false;
+  if (item.minWidth > 0) {
+    *fixed = item.minWidth <= 12;
+    return item.minWidth;
+  }
+  int chars = !edit.mask.empty() ? static_cast<int>(edit.mask.size()) + 1 : edit.maxLength;
+  if (chars <= 0) return 0;
+  *fixed = chars <= 12;
+  return std::min(chars, 40);
+}
+
+void SetValidator(QLineEdit* w, const Edit& edit) {
+  if (edit.mask.empty()) return;
+  QRegularExpression e = PictureExpression(edit.mask, edit.text);
+  auto* current = qobject_cast<const QRegularExpressionValidator*>(w->validator());
+  if (current && current->regularExpression() == e) return;
+  // A text the model wrote that no picture of this kind can hold is shown as it is, unchecked.
+  if (!e.match(ToQt(edit.text)).hasMatch()) {
+    w->setValidator(nullptr);
+    return;
+  }
+  w->setValidator(new QRegularExpressionValidator(e, w));
 }
 
 }  // namespace
 
+int SelectedRow(const QListWidget* list) {
+  const auto selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
 QWidget* ModelDialog::BindEdit(const FormItem& item, Binding& b) {
-  auto* edit = static_cast<Edit*>(item.control);
+  auto* edit = std::get<Edit*>(item.control);
   auto* w = new QLineEdit;
-  b.label = CaptionLabel(item);
-  if (b.label) static_cast<QLabel*>(b.label)->setBuddy(w);
-  if (!edit->mask.empty()) w->setValidator(new QRegularExpressionValidator(PictureExpression(edit->mask), w));
+  b.label = CaptionLabel(item, w);
+  Name(item, w);
+  bool fixed = false;
+  if (int chars = EditChars(item, *edit, &fixed); chars > 0) {
+    if (fixed)
+      w->setFixedWidth(CharsWide(w, chars));
+    else
+      w->setMinimumWidth(CharsWide(w, chars));
+  }
   w->installEventFilter(this);
   if (item.onChange) connect(w, &QLineEdit::textEdited, this, [this, &item] { Run(item.onChange); });
   QPalette normal = w->palette();
-  QWidget* label = b.label;
-  b.refresh = [w, edit, label, normal] {
-    w->setMaxLength(edit->maxLength > 0 ? edit->maxLength : 32767);
+  Binding* bp = &b;  // its caption may be taken away by the layout (a table's cell)
+  b.refresh = [w, edit, bp, normal] {
+    // The length and the picture limit what is typed; what the model wrote is shown whole.
     QString text = ToQt(edit->text);
+    int limit = edit->maxLength > 0 ? std::max<int>(edit->maxLength, static_cast<int>(text.size())) : 32767;
+    if (w->maxLength() != limit) w->setMaxLength(limit);
+    SetValidator(w, *edit);
     if (w->text() != text) w->setText(text);
     QPalette p = normal;
     if (edit->red) p.setColor(QPalette::Text, Qt::red);
     w->setPalette(p);
     w->setEnabled(edit->enabled);
     w->setReadOnly(edit->readOnly);
+    // A field that only shows something is no stop for Tab.
+    w->setFocusPolicy(edit->readOnly ? Qt::ClickFocus : Qt::StrongFocus);
     w->setVisible(edit->visible);
-    if (label) label->setVisible(edit->visible);
+    if (bp->label) bp->label->setVisible(edit->visible);
     if (edit->focus) {
       w->setFocus(Qt::OtherFocusReason);
       edit->focus = false;
@@ -69,43 +131,64 @@ QWidget* ModelDialog::BindEdit(const FormItem& item, Binding& b) {
 }
 
 QWidget* ModelDialog::BindList(const FormItem& item, Binding& b) {
-  auto* list = static_cast<ListBox*>(item.control);
+  auto* list = std::get<ListBox*>(item.control);
   auto* w = new QListWidget;
-  b.label = CaptionLabel(item);
-  if (item.minHeight > 0) w->setMinimumHeight(item.minHeight * w->fontMetrics().height());
+  b.label = CaptionLabel(item, w);
+  Name(item, w);
+  w->setSelectionMode(QAbstractItemView::SingleSelection);
+  w->setFont(list->fixedPitch ? FixedFont() : QFont());
   w->viewport()->installEventFilter(this);
   Binding* bp = &b;
-  connect(w, &QListWidget::currentRowChanged, this, [this, &item] {
+  // A choice is a selected item: the row Qt makes current when the list takes the focus is none.
+  connect(w, &QListWidget::itemSelectionChanged, this, [this, &item] {
     if (!refreshing_) Run(item.onClick);
   });
-  // A click on the item that was already chosen changes no row but is still a click.
+  // A click on the item that was already chosen changes no selection but is still a click.
   connect(w, &QListWidget::itemClicked, this, [this, &item, w, bp](QListWidgetItem* it) {
     if (w->row(it) == bp->rowAtPress) Run(item.onClick);
   });
   connect(w, &QListWidget::itemDoubleClicked, this, [this, &item] { Run(item.onDoubleClick); });
-  b.refresh = [w, list] {
+  const int fixedLines = item.minHeight;
+  const int minChars = item.minWidth;
+  b.refresh = [w, list, fixedLines, minChars, sized = false]() mutable {
     QStringList items = ToQtList(list->items);
     QStringList shown;
     for (int i = 0; i < w->count(); ++i) shown << w->item(i)->text();
-    if (shown != items) {
+    if (shown != items || !sized) {
+      sized = true;
       w->clear();
       w->addItems(items);
-      // Wide enough for the longest item, within reason.
-      int widest =
-          w->sizeHintForColumn(0) + w->verticalScrollBar()->sizeHint().width() + 2 * w->frameWidth() + 4;
-      w->setMinimumWidth(std::min(widest, 640));
+      // As wide as the longest item, as tall as its items up to a few lines, then scrolling; a
+      // list described with a number of lines shows that many whatever it holds.
+      int frame = 2 * w->frameWidth();
+      int widest = std::max(w->sizeHintForColumn(0), minChars > 0 ? CharsWide(w, minChars) : 0);
+      int width = std::min(widest + w->verticalScrollBar()->sizeHint().width() + frame + 8, 1000);
+      int row = std::max(w->sizeHintForRow(0), w->fontMetrics().height() + 2);
+      if (fixedLines > 0) {
+        w->setMinimumWidth(width);
+        w->setMinimumHeight(fixedLines * row + frame);
+      } else {
+        // A short list of choices keeps its size: all of it in view up to a dozen lines.
+        int lines = std::clamp(static_cast<int>(items.size()), 2, 12);
+        w->setFixedSize(std::max(width, CharsWide(w, 6)), lines * row + frame);
+      }
     }
-    if (w->currentRow() != list->itemIndex) w->setCurrentRow(list->itemIndex);
+    if (list->selected()) {
+      if (SelectedRow(w) != list->itemIndex) w->setCurrentRow(list->itemIndex);
+    } else if (SelectedRow(w) != -1 || w->currentRow() != -1) {
+      w->clearSelection();
+      w->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    }
     w->setEnabled(list->enabled);
-    w->setFont(list->fixedPitch ? FixedFont() : QFont());
   };
-  b.collect = [w, list] { list->itemIndex = w->currentRow(); };
+  b.collect = [w, list] { list->itemIndex = SelectedRow(w); };
   return w;
 }
 
 QWidget* ModelDialog::BindCheck(const FormItem& item, Binding& b) {
-  auto* check = static_cast<CheckBox*>(item.control);
+  auto* check = std::get<CheckBox*>(item.control);
   auto* w = new QCheckBox(ToQt(item.caption));
+  Name(item, w);
   connect(w, &QCheckBox::clicked, this, [this, &item] { Run(item.onClick); });
   b.refresh = [w, check] {
     w->setChecked(check->checked);
@@ -116,9 +199,10 @@ QWidget* ModelDialog::BindCheck(const FormItem& item, Binding& b) {
 }
 
 QWidget* ModelDialog::BindRadio(const FormItem& item, Binding& b) {
-  auto* radio = static_cast<RadioGroup*>(item.control);
+  auto* radio = std::get<RadioGroup*>(item.control);
   auto* w = new QGroupBox(ToQt(item.caption));
-  auto* box = new QVBoxLayout(w);
+  Name(item, w);
+  auto* box = new QGridLayout(w);
   auto* group = new QButtonGroup(w);
   connect(group, &QButtonGroup::idClicked, this, [this, &item] { Run(item.onClick); });
   b.refresh = [w, box, group, radio] {
@@ -132,9 +216,15 @@ QWidget* ModelDialog::BindRadio(const FormItem& item, Binding& b) {
         button->hide();
         button->deleteLater();
       }
+      // A few short choices ("1" to "4") stand in one row, longer ones one under the other.
+      bool row = items.size() <= 4;
+      for (const auto& text : items) row = row && text.size() <= 8;
       for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i]);
-        box->addWidget(button);
+        if (row)
+          box->addWidget(button, 0, i);
+        else
+          box->addWidget(button, i, 0);
         group->addButton(button, i);
       }
     }
@@ -153,9 +243,10 @@ QWidget* ModelDialog::BindRadio(const FormItem& item, Binding& b) {
 }
 
 QWidget* ModelDialog::BindCheckList(const FormItem& item, Binding& b) {
-  auto* checks = static_cast<CheckListBox*>(item.control);
+  auto* checks = std::get<CheckListBox*>(item.control);
   auto* w = new QListWidget;
-  b.label = CaptionLabel(item);
+  b.label = CaptionLabel(item, w);
+  Name(item, w);
   connect(w, &QListWidget::itemChanged, this, [this, &item] {
     if (!refreshing_) Run(item.onClick);
   });
@@ -174,21 +265,22 @@ QWidget* ModelDialog::BindCheckList(const FormItem& item, Binding& b) {
       Qt::CheckState state = checks->IsChecked(i) ? Qt::Checked : Qt::Unchecked;
       if (w->item(i)->checkState() != state) w->item(i)->setCheckState(state);
     }
-    if (w->currentRow() != checks->itemIndex) w->setCurrentRow(checks->itemIndex);
+    if (SelectedRow(w) != checks->itemIndex) w->setCurrentRow(checks->itemIndex);
   };
   b.collect = [w, checks] {
     checks->checked.assign(static_cast<std::size_t>(w->count()), false);
     for (int i = 0; i < w->count(); ++i)
       checks->checked[static_cast<std::size_t>(i)] = w->item(i)->checkState() == Qt::Checked;
-    checks->itemIndex = w->currentRow();
+    checks->itemIndex = SelectedRow(w);
   };
   return w;
 }
 
 QWidget* ModelDialog::BindMemo(const FormItem& item, Binding& b) {
-  auto* memo = static_cast<Memo*>(item.control);
+  auto* memo = std::get<Memo*>(item.control);
   auto* w = new QPlainTextEdit;
-  b.label = CaptionLabel(item);
+  b.label = CaptionLabel(item, w);
+  Name(item, w);
   w->setLineWrapMode(QPlainTextEdit::NoWrap);
   b.refresh = [w, memo, &item] {
     w->setReadOnly(memo->readOnly);
@@ -207,8 +299,9 @@ QWidget* ModelDialog::BindMemo(const FormItem& item, Binding& b) {
 }
 
 QWidget* ModelDialog::BindButton(const FormItem& item, Binding& b) {
-  auto* button = static_cast<Button*>(item.control);
+  auto* button = std::get<Button*>(item.control);
   auto* w = new QPushButton(ToQt(item.caption));
+  Name(item, w);
   w->setDefault(item.isDefault);
   w->setAutoDefault(item.isDefault);
   if (item.isCancel) cancelItem_ = &item;
@@ -223,8 +316,10 @@ QWidget* ModelDialog::BindButton(const FormItem& item, Binding& b) {
 
 QWidget* ModelDialog::BindLabel(const FormItem& item, Binding& b) {
   auto* w = new QLabel(ToQt(item.caption));
-  w->setWordWrap(true);
-  if (auto* label = static_cast<Label*>(item.control))
-    b.refresh = [w, label] { w->setText(ToQt(label->caption)); };
+  // Only a text longer than a line wraps; a short one keeps its words together.
+  w->setWordWrap(item.caption.size() > 60);
+  Name(item, w);
+  if (auto* const* label = std::get_if<Label*>(&item.control); label && *label)
+    b.refresh = [w, label = *label] { w->setText(ToQt(label->caption)); };
   return w;
 }

@@ -8,10 +8,16 @@ const std::vector<HelpTopic>& ScoringHelpTopics() {
        "ascending order of their seeds, so the lowest seed skis first. Seeds are typed in the\n"
        "entry form, imported with the entries, or computed here for the current event: a random\n"
        "order, the previous round's score, the placement score, or a selection for the final.\n"
-       "A computed seeding replaces the seeds of the current event only."},
+       "A computed seeding replaces the seeds of the current event only.\n"
+       "Previous-round and total-score seeding need round 2 or later. From round 2 on under\n"
+       "First Round Placement only the finals selection may seed: tick the finalists of the\n"
+       "division and press Save; they are then seeded by their previous-round score.\n"
+       "The All Divisions options leave the adapted divisions alone; seed those one at a time."},
       {kHelpStartLists, "Starting Lists",
        "Prints the start order of the current round for the chosen divisions and events, with the\n"
-       "seed values. Print them after seeding and hand them to the dock starter and the judges."},
+       "seed values. Print them after seeding and hand them to the dock starter and the judges.\n"
+       "For several divisions type their codes separated by commas and no spaces, e.g. M,W,BU14;\n"
+       "a lower-case m or w also stands for M or W. Preview shows the same lists on screen."},
       {kHelpSchedule, "Event Schedule",
        "Plan up to four days. For each day give the start time; for each event the minutes one\n"
        "skier takes. Put the divisions and events in order and the program computes when each\n"

@@ -123,8 +123,10 @@ const std::vector<HelpTopic>& SetupHelpTopics() {
        "A name stays with its code: when the skier of a team leaves, its name is kept and comes\n"
        "back with the next skier of that team."},
       {kHelpEntryReports, "Entry List Reports",
-       "Prints the entries in alphabetical order, by division or by team, with the events each\n"
-       "skier entered. Use them to check the entries with the skiers before the first round."},
+       "Prints or shows the entries: all skiers in alphabetical order, all skiers by division, or\n"
+       "the skiers of the current division, with member number, bib, team, the events each skier\n"
+       "entered and whether the entry is paid. Pick a list, then Print List or View List. Use them\n"
+       "to check the entries with the skiers before the first round."},
   };
   return topics;
 }

@@ -10,6 +10,10 @@ class Prompter {
  public:
   virtual ~Prompter() = default;
   virtual Answer Ask(std::string_view text, std::string_view title, Buttons buttons) = 0;
+  // A question whose first answer (Yes, OK) destroys data: Enter gives the safe answer (No, Cancel).
+  virtual Answer AskDestructive(std::string_view text, std::string_view title, Buttons buttons) {
+    return Ask(text, title, buttons);
+  }
   // A plain message with an OK button, titled like the program.
   void Show(std::string_view text) { Ask(text, "Tallivar", Buttons::Ok); }
 };

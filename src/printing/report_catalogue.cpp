@@ -1,9 +1,12 @@
 #include "printing/report_catalogue.h"
 
 #include "core/text.h"
+#include "printing/entry_lists.h"
 #include "printing/officials_reports.h"
 #include "printing/result_reports.h"
 #include "printing/team_standings.h"
+#include "printing/schedule_day_report.h"
+#include "printing/start_list.h"
 
 int ReportOptions::GetInt(std::string_view key, int fallback) const {
   return Has(key) ? ToInteger(Get(key)) : fallback;
@@ -29,6 +32,20 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       // Teams
       {"team-standings", "Team standings with the skiers who scored for each team", &TeamStandingsReport, {}},
       {"team-results", "The team results window: each team's total", &TeamResultsReport, {}},
+      // Schedule
+      {"schedule-day", "Estimated event schedule of one day (--day 1..4)", &ScheduleDay, {"day"}},
+      // Entry lists
+      {"entry-list-alphabetical", "Entry list: all skiers in alphabetical order", &EntryListAlphabetical, {}},
+      {"entry-list-by-division", "Entry list: all skiers by division", &EntryListByDivision, {}},
+      {"entry-list-division", "Entry list: the skiers of the current division", &EntryListDivision, {}},
+      {"entry-view-alphabetical", "Entry view on screen: all skiers", &EntryViewAlphabetical, {}},
+      {"entry-view-by-division", "Entry view on screen: all skiers by division", &EntryViewByDivision, {}},
+      {"entry-view-division", "Entry view on screen: the current division", &EntryViewDivision, {}},
+      // Start lists
+      {"start-list", "Start list of the current division and event (--divisions \"M,W\" or --all for more)",
+       &StartListReport, {"divisions"}, {"all"}},
+      {"start-list-preview", "The on-screen start list preview, with the same choices as start-list",
+       &StartListPreviewReport, {"divisions"}, {"all"}},
   };
   // clang-format on
   return catalogue;

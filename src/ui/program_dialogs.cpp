@@ -1,16 +1,23 @@
 #include "ui/program_dialogs.h"
 
+#include <memory>
+
 #include "results/exports.h"
 #include "ui/quick_grids.h"
 #include "ui/tabout_box.h"
 #include "ui/tfrm_declared_pass.h"
 #include "ui/tfrm_entry_list.h"
+#include "ui/tfrm_entry_lists.h"
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
 #include "ui/tfrm_rslt_print.h"
 #include "ui/tfrm_rslt_view.h"
+#include "ui/tfrm_sched.h"
+#include "ui/tfrm_seed_input.h"
+#include "ui/tfrm_seed_opt.h"
 #include "ui/tfrm_setup_info.h"
+#include "ui/tfrm_start_list.h"
 #include "ui/tfrm_team_list.h"
 #include "ui/tfrm_team_rslt.h"
 #include "ui/tfrm_tour_info.h"
@@ -33,11 +40,18 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showEntryList = [&t, &p] {
     TfrmEntryList list(t, p);
     list.entryForm.openDeclaredRun = [&t, &p] { Show<TfrmDeclaredPass>(p, t, p); };
+    list.entryForm.openSeedScores = [&t, &p] { Show<TfrmSeedInput>(p, t, p); };
     p.dialogs.ShowModal(list);
   };
   h.showImport = [&t, &p] { Show<TfrmImport>(p, t, p); };
   h.showTeamList = [&t, &p] { Show<TfrmTeamList>(p, t, p); };
   h.showTeamResults = [&t, &p] { Show<TfrmTeamRslt>(p, t, p); };
+  h.showSchedule = [&t, &p] { Show<TfrmSched>(p, t, p); };
+  h.showEntryLists = [&t, &p] { Show<TfrmEntryLists>(p, t, p); };
+  h.showSeedOptions = [&t, &p, memory = std::make_shared<SeedOptionMemory>()] {
+    Show<TfrmSeedOpt>(p, t, p, *memory);
+  };
+  h.showStartList = [&t, &p] { Show<TfrmStartList>(p, t, p); };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {

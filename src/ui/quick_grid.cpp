@@ -44,11 +44,22 @@ QuickGrid::QuickGrid(std::string caption, Tournament& t, Platform& p, std::vecto
 }
 
 void QuickGrid::Describe(FormLayout& form) {
-  form.AddGrid("", grid, [this](int key) { KeyEntry(key); }, [this] { GridSelect(); });
-  form.AddButton(btnSave, [this] { btnSaveClick(); });
-  form.AddButton(btnDetail, [this] { btnDetailClick(); });
-  form.AddButton(btnOptions, [this] { btnOptionsClick(); });
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+  const char* name = event_ == 'T' ? "StrGridTrick" : event_ == 'J' ? "StrGridJump" : "strGridSlalom";
+  form.AddGrid(
+          "", grid, [this](int key) { KeyEntry(key); }, [this] { GridSelect(); })
+      .Name(name);
+  form.AddButton(
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave");
+  form.AddButton(
+          btnDetail, [this] { btnDetailClick(); }, ButtonRole::Other)
+      .Name("btnDetail");
+  form.AddButton(
+          btnOptions, [this] { btnOptionsClick(); }, ButtonRole::Other)
+      .Name("btnOptions");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
 }
 
 void QuickGrid::ShowRecord(int row, const TSkier& s) {

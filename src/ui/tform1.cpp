@@ -171,15 +171,16 @@ void TForm1::ImportEntries1Click() { Call(hooks.showImport); }
 void TForm1::ListEntries1Click() { Call(hooks.showEntryLists); }
 
 void TForm1::ClearAllEntries1Click() {
-  if (p_.prompt.Ask("Are you sure you want to delete all skiers ?!", "Warning!", Buttons::OkCancel) !=
-      Answer::Ok)
+  if (p_.prompt.AskDestructive("Are you sure you want to delete all skiers ?!", "Warning!",
+                               Buttons::OkCancel) != Answer::Ok)
     return;
   DeleteAllSkiers(t_);
   StatusBar1.panels[0] = "Untitled";
 }
 
 void TForm1::ClearAllScores1Click() {
-  if (p_.prompt.Ask("Delete all score data, keep skier names!", "Warning!", Buttons::OkCancel) != Answer::Ok)
+  if (p_.prompt.AskDestructive("Delete all score data, keep skier names!", "Warning!", Buttons::OkCancel) !=
+      Answer::Ok)
     return;
   ClearAllScores(t_);
 }

@@ -19,20 +19,36 @@ TfrmDeclaredPass::TfrmDeclaredPass(Tournament& t, Platform& p)
 }
 
 void TfrmDeclaredPass::Describe(FormLayout& form) {
+  form.AddLabel(lblSkier).Name("lblSkier");
+  form.AddEdit("Pass Number:", edPassNo).Name("edPassNo").Width(8);
   form.AddGrid(
-      "", TGrid1, [this](int key) { TGrid1KeyPress(key); }, [this] { TGrid1Click(); });
+          "", TGrid1, [this](int key) { TGrid1KeyPress(key); }, [this] { TGrid1Click(); })
+      .Name("TGrid1");
+  form.BeginGroup();
+  form.AddButton(
+          btnIns, [this] { btnInsClick(); }, ButtonRole::Other)
+      .Name("btnIns");
+  form.AddButton(
+          btnDel, [this] { btnDelClick(); }, ButtonRole::Other)
+      .Name("btnDel");
+  form.AddButton(
+          btnPass, [this] { btnPassClick(); }, ButtonRole::Other)
+      .Name("btnPass");
+  form.AddButton(
+          btnPrint, [this] { btnPrintClick(); }, ButtonRole::Other)
+      .Name("btnPrint");
+  form.EndGroup();
   form.NewColumn();
-  form.AddEdit("Pass Number:", edPassNo);
-  form.AddMemo("Trick Codes:", memCodes, 16, 20);
+  form.AddMemo("Trick Codes:", memCodes, 16, 20).Name("memCodes");
   form.AddButton(
-      btnSave, [this] { btnSaveClick(); }, true);
-  form.AddButton(btnIns, [this] { btnInsClick(); });
-  form.AddButton(btnDel, [this] { btnDelClick(); });
-  form.AddButton(btnPass, [this] { btnPassClick(); });
-  form.AddButton(btnPrint, [this] { btnPrintClick(); });
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave");
   form.AddButton(
-      btnClose, [this] { btnCloseClick(); }, false, true);
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnClose, [this] { btnCloseClick(); }, ButtonRole::Reject)
+      .Name("btnClose");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
 }
 
 void TfrmDeclaredPass::ShowPass() {
@@ -48,6 +64,7 @@ void TfrmDeclaredPass::Refill() {
 }
 
 void TfrmDeclaredPass::FormShow() {
+  lblSkier.caption = editor.SkierTitle();
   editor.Start();
   ShowPass();
 }

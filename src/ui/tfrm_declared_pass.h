@@ -22,6 +22,7 @@ class TfrmDeclaredPass : public DialogModel {
   StringGrid TGrid1;
   Memo memCodes;
   Edit edPassNo;
+  Label lblSkier;  // whose passes these are
   Button btnSave;
   Button btnIns;
   Button btnDel;

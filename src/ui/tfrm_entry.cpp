@@ -32,26 +32,39 @@ TfrmEntry::TfrmEntry(Tournament& t, Platform& p) : DialogModel("Skier Entry Form
 }
 
 void TfrmEntry::Describe(FormLayout& form) {
-  form.AddEdit("Skier First Name :", lbedFname, [this] { lbedFnameExit(); });
-  form.AddEdit("Skier Surname :", lbedSname, [this] { lbedSnameExit(); });
-  form.AddEdit("Skier IWWF ID#", lbedMember);
-  form.AddList("Division :", lbDivList);
-  form.AddLabel("Events :");
-  form.AddCheck("Slalom", chkSlalom);
-  form.AddCheck("Tricks", chkTrick);
-  form.AddCheck("Jump", chkJump);
-  form.AddCheck("Paid", chkPaid);
-  form.AddEdit("Bib Number :", edBib);
+  form.BeginGroup("Skier");
+  form.AddEdit("Skier First Name :", lbedFname, [this] { lbedFnameExit(); }).Name("lbedFname");
+  form.AddEdit("Skier Surname :", lbedSname, [this] { lbedSnameExit(); }).Name("lbedSname");
+  form.AddEdit("Skier IWWF ID#", lbedMember).Name("lbedMember");
+  form.AddList("Division :", lbDivList).Name("lbDivList");
+  form.AddLabel("Events :").Beside(3);
+  form.AddCheck("Slalom", chkSlalom).Name("chkSlalom");
+  form.AddCheck("Tricks", chkTrick).Name("chkTrick");
+  form.AddCheck("Jump", chkJump).Name("chkJump");
+  form.AddCheck("Paid", chkPaid).Name("chkPaid");
+  form.AddEdit("Bib Number :", edBib).Name("edBib");
+  form.EndGroup();
   form.AddButton(
-      btnSave, [this] { btnSaveClick(); }, true);
-  form.AddButton(btnClear, [this] { btnClearClick(); });
-  form.AddButton(btnDeclared, [this] { btnDeclaredClick(); });
-  form.AddButton(btnSeeds, [this] { btnSeedsClick(); });
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave");
+  form.AddButton(
+          btnClear, [this] { btnClearClick(); }, ButtonRole::Other)
+      .Name("btnClear");
+  form.AddButton(
+          btnDeclared, [this] { btnDeclaredClick(); }, ButtonRole::Other)
+      .Name("btnDeclared");
+  form.AddButton(
+          btnSeeds, [this] { btnSeedsClick(); }, ButtonRole::Other)
+      .Name("btnSeeds");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
   form.NewColumn();
-  form.AddList("Team/Prov :", lbProvList);
-  form.AddList("Country / Fed :", lbFed);
-  form.AddEdit("Year of Birth:", edBD);
+  form.BeginGroup("Team and federation");
+  form.AddList("Team/Prov :", lbProvList).Name("lbProvList");
+  form.AddList("Country / Fed :", lbFed).Name("lbFed");
+  form.AddEdit("Year of Birth:", edBD).Name("edBD").Width(6);
+  form.EndGroup();
 }
 
 void TfrmEntry::FormShow() {

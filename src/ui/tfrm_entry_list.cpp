@@ -9,15 +9,28 @@ TfrmEntryList::TfrmEntryList(Tournament& t, Platform& p)
 }
 
 void TfrmEntryList::Describe(FormLayout& form) {
-  form.AddLabel(lblNames);
-  form.AddLabel(lblColumns);
+  // The headings stand above the columns of the lines: first name and surname, then the division,
+  // member number, events, paid mark, team, federation and bib as EntryLine spaces them.
+  form.AddLabel(lblNames).Name("lblNames").Heading({0});
+  form.AddLabel(lblColumns).Name("lblColumns").Heading({31, 36, 46, 54, 58, 62, 66});
   form.AddList(
-      "", lbxNames, {}, [this] { btnEditClick(); }, 20);
-  form.AddButton(btnAdd, [this] { btnAddClick(); });
+          "", lbxNames, {}, [this] { btnEditClick(); }, 20)
+      .Name("lbxNames")
+      .Width(84);
+  form.BeginGroup();
   form.AddButton(
-      btnEdit, [this] { btnEditClick(); }, true);
-  form.AddButton(btnDelete, [this] { btnDeleteClick(); });
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnAdd, [this] { btnAddClick(); }, ButtonRole::Other)
+      .Name("btnAdd");
+  form.AddButton(
+          btnEdit, [this] { btnEditClick(); }, ButtonRole::Accept)
+      .Name("btnEdit");
+  form.AddButton(
+          btnDelete, [this] { btnDeleteClick(); }, ButtonRole::Other)
+      .Name("btnDelete");
+  form.EndGroup();
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
 }
 
 void TfrmEntryList::FormShow() { RebuildLines(); }
@@ -62,7 +75,7 @@ void TfrmEntryList::btnDeleteClick() {
     p_.prompt.Show("Skier name not found - Internal Pointer Error");
     return;
   }
-  if (p_.prompt.Ask("Deleting entry!", "Warning", Buttons::YesNo) != Answer::Yes) return;
+  if (p_.prompt.AskDestructive("Deleting entry!", "Warning", Buttons::YesNo) != Answer::Yes) return;
   DeleteSkier(t_, *node);
   RebuildLines();
 }

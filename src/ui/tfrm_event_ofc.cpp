@@ -15,9 +15,11 @@ void TfrmEventOfc::Describe(FormLayout& form) {
   form.AddLabel(lblWhere);
   for (const Field& f : fields_) form.AddEdit(f.caption, *f.edit);
   form.AddButton(
-      btnSave, [this] { btnSaveClick(); }, true);
-  form.AddButton(btnCopy, [this] { btnCopyClick(); });
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+      btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept);
+  form.AddButton(
+      btnCopy, [this] { btnCopyClick(); }, ButtonRole::Other);
+  form.AddButton(
+      btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help);
 }
 
 void TfrmEventOfc::FormShow() {

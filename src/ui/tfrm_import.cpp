@@ -22,12 +22,19 @@ TfrmImport::TfrmImport(Tournament& t, Platform& p) : DialogModel("Skier Import")
 }
 
 void TfrmImport::Describe(FormLayout& form) {
-  form.AddLabel(lblWarning);
-  form.AddGrid("", strGridImport);
-  form.AddButton(btnGetFile, [this] { btnGetFileClick(); });
+  form.AddLabel(lblWarning).Name("lblWarning");
+  form.AddGrid("", strGridImport).Name("strGridImport");
+  form.BeginGroup();
   form.AddButton(
-      btnImport, [this] { btnImportClick(); }, true);
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnGetFile, [this] { btnGetFileClick(); }, ButtonRole::Other)
+      .Name("btnGetFile");
+  form.EndGroup();
+  form.AddButton(
+          btnImport, [this] { btnImportClick(); }, ButtonRole::Accept)
+      .Name("btnImport");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
 }
 
 void TfrmImport::FormShow() {

@@ -34,32 +34,53 @@ TfrmJumpRslt::TfrmJumpRslt(Tournament& t, Platform& p) : DialogModel("Jump Resul
 
 void TfrmJumpRslt::Describe(FormLayout& form) {
   // Tab order follows a score sheet: the three jumps, ramp and speed, the runoff place, class and
-  // boat; Enter saves from anywhere. The segment times come after, in their own column.
-  form.AddEdit("SKIER NAME", edName);
-  form.AddEdit("Jump 1", edJ1);
-  form.AddEdit("Jump2", edJ2);
-  form.AddEdit("Jump 3", edJ3);
-  form.AddList("Ramp", RampListBox);
-  form.AddList("Speed", SpeedListBox);
-  form.AddEdit("If skier was tied and the tie was broken, enter place after runoff:", edTie);
-  form.AddList("Class:", ClassListBox);
-  form.AddList("Boat", BoatListBox);
+  // boat; Enter saves from anywhere. The segment times come after, beside them, as a table.
+  form.BeginGroup("Skier");
+  form.AddEdit("SKIER NAME", edName).Name("edName").Width(32).Beside(1);
+  form.AddLabel(lblDivision).Name("lblDivision");
+  form.EndGroup();
+  form.BeginGroup("Result");
+  form.AddEdit("Jump 1", edJ1).Name("edJ1").Width(6);
+  form.AddEdit("Jump2", edJ2).Name("edJ2").Width(6);
+  form.AddEdit("Jump 3", edJ3).Name("edJ3").Width(6);
+  form.BeginTable("", {}, {"Ramp", "Speed"});
+  form.AddList("Ramp", RampListBox).Name("RampListBox");
+  form.AddList("Speed", SpeedListBox).Name("SpeedListBox");
+  form.EndTable();
+  form.AddEdit("If skier was tied and the tie was broken, enter place after runoff:", edTie)
+      .Name("edTie")
+      .Width(3);
+  form.BeginTable("", {}, {"Class:", "Boat"});
+  form.AddList("Class:", ClassListBox).Name("ClassListBox");
+  form.AddList("Boat", BoatListBox).Name("BoatListBox");
+  form.EndTable();
+  form.EndGroup();
   form.AddButton(
-      btnSave, [this] { btnSaveClick(); }, true);
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
   form.NewColumn();
-  form.AddLabel("EVENT DETAILS");
+  form.BeginGroup("EVENT DETAILS");
   form.AddLabel("---------- Times: ----------");
   form.AddLabel("Note: Speeds below 45 not checked");
   form.AddLabel("Two-segment timing: enter segments 1 and 3");
-  for (std::size_t i = 0; i < static_cast<std::size_t>(kPasses); ++i) {
-    form.AddLabel("Jump/Pass " + std::to_string(i + 1));
-    form.AddEdit("Speed", edPSp[i]);
-    form.AddEdit("Segment 1", edPT1[i]);
-    form.AddEdit("Segment 2", edPT2[i]);
-    form.AddEdit("Segment3", edPT3[i]);
+  std::vector<std::string> rows;
+  for (int i = 1; i <= kPasses; ++i) rows.push_back("Jump/Pass " + std::to_string(i));
+  form.BeginTable("", rows, {"Speed", "Segment 1", "Segment 2", "Segment3"});
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::string n = std::to_string(i + 1);
+    form.AddEdit("Speed", edPSp[i]).Name("edP" + n + "Sp").Width(4);
+    form.AddEdit("Segment 1", edPT1[i]).Name("edP" + n + "T1").Width(6);
+    form.AddEdit("Segment 2", edPT2[i]).Name("edP" + n + "T2").Width(6);
+    form.AddEdit("Segment3", edPT3[i]).Name("edP" + n + "T3").Width(6);
   }
-  form.AddButton(CheckButton, [this] { CheckButtonClick(); });
+  form.EndTable();
+  form.AddButton(
+          CheckButton, [this] { CheckButtonClick(); }, ButtonRole::Other)
+      .Name("CheckButton");
+  form.EndGroup();
 }
 
 void TfrmJumpRslt::FormShow() {
@@ -73,6 +94,7 @@ void TfrmJumpRslt::Prepare() {
   const TSkier& s = Record();
   const auto r = static_cast<std::size_t>(Round());
   edName.SetText(s.FirstName.str() + " " + s.Surname.str());
+  lblDivision.caption = "Division " + DivisionCode(s.Division);
   ShowJumps();
   const double ramp = s.JumpRamp[r];
   RampListBox.itemIndex = ramp <= 0.24 ? 0 : (ramp == 0.255 || ramp < 0.26) ? 1 : 2;

@@ -22,6 +22,7 @@ class TfrmJumpRslt : public DialogModel {
   void btnHelpClick();
 
   Edit edName;
+  Label lblDivision;  // the skier's division, beside the name
   Edit edJ1, edJ2, edJ3;
   ListBox RampListBox, SpeedListBox;
   Edit edTie;

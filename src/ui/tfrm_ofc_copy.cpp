@@ -14,8 +14,9 @@ void TfrmOfcCopy::Describe(FormLayout& form) {
   form.NewColumn();
   form.AddRadio("Select Round", rgRound, [this] { rgRoundClick(); });
   form.AddButton(
-      btnSave, [this] { btnSaveClick(); }, true);
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+      btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept);
+  form.AddButton(
+      btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help);
 }
 
 void TfrmOfcCopy::ShowSettings() {

@@ -16,7 +16,8 @@ int EventItem(char event) {
 
 std::string SelectionStatusText(const Tournament& t) {
   std::string code = DivisionCode(t.CurDivision).substr(0, 8);
-  return "Div:" + code + "\t   Event:" + std::string(1, t.CurEvent) + "\t   Round:" + std::to_string(t.CurRound);
+  return "Div:" + code + "\t   Event:" + std::string(1, t.CurEvent) +
+         "\t   Round:" + std::to_string(t.CurRound);
 }
 
 void UpdateSelectionStatus(Tournament& t) { t.StatusSelection = SelectionStatusText(t); }
@@ -25,14 +26,21 @@ TfrmOptions::TfrmOptions(Tournament& t, Platform& p)
     : DialogModel("Current Activity Settings"), t_(t), p_(p) {}
 
 void TfrmOptions::Describe(FormLayout& form) {
-  form.AddLabel(lblHeading);
-  form.AddLabel(lblDivision);
-  form.AddList("", lbDivList, [this] { lbDivListClick(); }, {}, 12);
+  form.AddLabel(lblHeading).Name("lblHeading");
+  form.BeginGroup(lblDivision.caption);
+  form.AddList(
+          "", lbDivList, [this] { lbDivListClick(); }, {}, 12)
+      .Name("lbDivList");
+  form.EndGroup();
   form.NewColumn();
-  form.AddRadio("Select Current Event", rgEvent, [this] { rgEventClick(); });
-  form.AddRadio("Select Current Round", rgRound, [this] { rgRoundClick(); });
-  form.AddButton(btnSave, [this] { btnSaveClick(); }, true);
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+  form.AddRadio("Select Current Event", rgEvent, [this] { rgEventClick(); }).Name("rgEvent");
+  form.AddRadio("Select Current Round", rgRound, [this] { rgRoundClick(); }).Name("rgRound");
+  form.AddButton(
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
 }
 
 void TfrmOptions::FormShow() {

@@ -38,14 +38,27 @@ TfrmPreferences::TfrmPreferences(Tournament& t, Platform& p)
 
 void TfrmPreferences::Describe(FormLayout& form) {
   form.AddLabel(lblTitle)
-      .AddList("Set Default Country /  Federation", lbFed, {}, {}, 10)
+      .Name("lblTitle")
+      .BeginGroup("Set Default Country /  Federation")
+      .AddList("", lbFed, {}, {}, 10)
+      .Name("lbFed")
+      .EndGroup()
       .NewColumn()
-      .AddList("Set Default Province :", lbProv, {}, {}, 10)
+      .BeginGroup("Set Default Province :")
+      .AddList("", lbProv, {}, {}, 10)
+      .Name("lbProv")
       .AddLabel(lblProvNote)
+      .Name("lblProvNote")
+      .EndGroup()
       .NewColumn()
       .AddRadio("Overall Scoring Rules", rgOverall)
+      .Name("rgOverall")
       .AddEdit("Set Site Code:", lbedSiteCodePref)
-      .AddButton(btnSave, [this] { btnSaveClick(); }, true);
+      .Name("lbedSiteCodePref")
+      .Width(9)
+      .AddButton(
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave");
 }
 
 void TfrmPreferences::FormShow() {
@@ -75,8 +88,11 @@ void TfrmPreferences::StoreRuleDefaults() {
       s.TeamMode = "BEST3";
       s.PlaceMode = 'L';
       break;
-    case 3: s.RulesMode = kAdaptedRules; break;
-    default: break;
+    case 3:
+      s.RulesMode = kAdaptedRules;
+      break;
+    default:
+      break;
   }
 }
 

@@ -34,19 +34,34 @@ TfrmResultList::TfrmResultList(Tournament& t, Platform& p) : DialogModel("Result
 }
 
 void TfrmResultList::Describe(FormLayout& form) {
+  // The skiers and their scores side by side, line for line.
+  form.BeginTable("", {}, {"Skier", "Scores"});
   form.AddList(
-      "", lbResult, [this] { lbResultClick(); }, [this] { btnEditClick(); }, 20);
-  form.NewColumn();
+          "Skier", lbResult, [this] { lbResultClick(); }, [this] { btnEditClick(); }, 20)
+      .Name("lbResult")
+      .Width(32);
   form.AddList(
-      "", lbScores, [this] { lbScoresClick(); }, {}, 20);
-  form.NewColumn();
+          "Scores", lbScores, [this] { lbScoresClick(); }, {}, 20)
+      .Name("lbScores")
+      .Width(24);
+  form.EndTable();
+  form.BeginGroup();
   form.AddButton(
-      btnEdit, [this] { btnEditClick(); }, true);
-  form.AddButton(btnOffc, [this] { btnOffcClick(); });
-  form.AddButton(btnSettings, [this] { btnSettingsClick(); });
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnEdit, [this] { btnEditClick(); }, ButtonRole::Accept)
+      .Name("btnEdit");
   form.AddButton(
-      btnClose, [this] { btnCloseClick(); }, false, true);
+          btnOffc, [this] { btnOffcClick(); }, ButtonRole::Other)
+      .Name("btnOffc");
+  form.AddButton(
+          btnSettings, [this] { btnSettingsClick(); }, ButtonRole::Other)
+      .Name("btnSettings");
+  form.EndGroup();
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
+  form.AddButton(
+          btnClose, [this] { btnCloseClick(); }, ButtonRole::Reject)
+      .Name("btnClose");
 }
 
 void TfrmResultList::FormShow() { RefreshLists(); }

@@ -69,27 +69,47 @@ const std::array<const char*, TfrmSlalRslt::kPasses> kPassCaptions = {
 void TfrmSlalRslt::Describe(FormLayout& form) {
   // Tab order follows a score sheet: the last pass, its speed and rope (each computes the total on
   // the way), the total, the runoff place, class and boat; Enter saves from anywhere. The pass times
-  // for the boat check come after, in their own column.
-  form.AddEdit("Name", edName);
-  form.AddEdit("Last Pass", edPass, [this] { edPassExit(); });
-  form.AddList("Final Speed", SpeedListBox, [this] { edSpeedExit(); });
-  form.AddList("Final Rope", RopeListBox, [this] { edRopeExit(); });
-  form.AddEdit("Slalom Total", edSlTotal);
-  form.AddEdit("If skier was tied, and the tie was broken, enter place in runoff:", edTie);
-  form.AddList("Class:", ClassListBox);
-  form.AddList("Boat:", BoatListBox);
+  // for the boat check come after, beside them, as the table of the score sheet.
+  form.BeginGroup("Skier");
+  form.AddEdit("Name", edName).Name("edName").Width(32).Beside(1);
+  form.AddLabel(lblDivision).Name("lblDivision");
+  form.EndGroup();
+  form.BeginGroup("Result");
+  form.AddEdit("Last Pass", edPass, [this] { edPassExit(); }).Name("edPass");
+  form.BeginTable("", {}, {"Final Speed", "Final Rope"});
+  form.AddList("Final Speed", SpeedListBox, [this] { edSpeedExit(); }).Name("SpeedListBox");
+  form.AddList("Final Rope", RopeListBox, [this] { edRopeExit(); }).Name("RopeListBox");
+  form.EndTable();
+  form.AddEdit("Slalom Total", edSlTotal).Name("edSlTotal");
+  form.AddEdit("If skier was tied, and the tie was broken, enter place in runoff:", edTie)
+      .Name("edTie")
+      .Width(3);
+  form.BeginTable("", {}, {"Class:", "Boat:"});
+  form.AddList("Class:", ClassListBox).Name("ClassListBox");
+  form.AddList("Boat:", BoatListBox).Name("BoatListBox");
+  form.EndTable();
+  form.EndGroup();
   form.AddButton(
-      btnSave, [this] { btnSaveClick(); }, true);
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
   form.NewColumn();
-  form.AddLabel("EVENT DETAILS");
-  for (std::size_t i = 0; i < kPassCaptions.size(); ++i) {
-    form.AddLabel(kPassCaptions[i]);
-    form.AddEdit("Speed", edPSp[i]);
-    form.AddEdit("Time", edPT1[i]);
-    form.AddEdit("Score", edPSc[i]);
+  form.BeginGroup("EVENT DETAILS");
+  std::vector<std::string> rows(kPassCaptions.begin(), kPassCaptions.end());
+  form.BeginTable("", rows, {"Speed", "Time", "Score"});
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::string n = std::to_string(i + 1);
+    form.AddEdit("Speed", edPSp[i]).Name("edP" + n + "Sp").Width(4);
+    form.AddEdit("Time", edPT1[i]).Name("edP" + n + "T1").Width(6);
+    form.AddEdit("Score", edPSc[i]).Name("edP" + n + "Sc").Width(4);
   }
-  form.AddButton(CheckButton, [this] { CheckButtonClick(); });
+  form.EndTable();
+  form.AddButton(
+          CheckButton, [this] { CheckButtonClick(); }, ButtonRole::Other)
+      .Name("CheckButton");
+  form.EndGroup();
 }
 
 void TfrmSlalRslt::FormShow() {
@@ -103,6 +123,7 @@ void TfrmSlalRslt::Prepare() {
   const TSkier& s = Record();
   const int r = Round();
   edName.SetText(s.FirstName.str() + " " + s.Surname.str());
+  lblDivision.caption = "Division " + DivisionCode(s.Division);
   edPass.SetText(Shortest(s.SlalomBuoys[r]));
   // Speeds off the list fall to the slowest, ropes off the ladder to the longest.
   auto speed = std::find(kSlalomSpeeds.begin(), kSlalomSpeeds.end(), s.SlalomSpeed[r]);

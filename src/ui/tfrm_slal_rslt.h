@@ -38,6 +38,7 @@ class TfrmSlalRslt : public DialogModel {
   void btnHelpClick();
 
   Edit edName;
+  Label lblDivision;  // the skier's division, beside the name
   Edit edPass{0, "#.##"};
   ListBox SpeedListBox, RopeListBox;
   Edit edSlTotal{0, "##.##"};

@@ -21,10 +21,14 @@ const char* const kTeamCodes[] = {"VOND", "IWSF", "BEST3", "SUM"};
 
 int PlaceItem(char placeMode) {
   switch (placeMode) {
-    case 'L': return 0;
-    case 'T': return 2;
-    case 'F': return 3;
-    default: return 1;  // "B" and anything unknown: best round
+    case 'L':
+      return 0;
+    case 'T':
+      return 2;
+    case 'F':
+      return 3;
+    default:
+      return 1;  // "B" and anything unknown: best round
   }
 }
 
@@ -45,31 +49,62 @@ TfrmTourInfo::TfrmTourInfo(Tournament& t, Platform& p) : DialogModel("Tournament
   RadioGroup2.items = {"ZETL Scoring", "IWWF Scoring", "AWSA Scoring", "Adapted Rules Scoring"};
   RadioGroup3.items = {"Final with Elim (2-Round)", "Best Round Performance", "Multi-Round Total Scores",
                        "First Round Scores"};
-  RadioGroup4.items = {"ZETL Province Teams", "IWWF Team Scoring", "Best 3 Scores", "Sum of All Team Members"};
+  RadioGroup4.items = {"ZETL Province Teams", "IWWF Team Scoring", "Best 3 Scores",
+                       "Sum of All Team Members"};
   SiteCodeList.items = SiteCodeLines();
 }
 
 void TfrmTourInfo::Describe(FormLayout& form) {
   auto change = [this] { EditChange(); };
-  form.AddEdit("Event Name :", edtName, {}, change)
+  form.BeginGroup("Event")
+      .AddEdit("Event Name :", edtName, {}, change)
+      .Name("edtName")
+      .Width(40)
       .AddEdit("Event Date (start) :", edtSDate, {}, change)
+      .Name("edtSDate")
       .AddEdit("End Date :", edtEDate, {}, change)
-      .AddEdit("Chief of Competition :", edtChief, {}, change)
-      .AddEdit("Calculator / Scorer :", edtScorer, {}, change)
-      .AddEdit("Chief Boat Driver :", edtCBD, {}, change)
-      .AddEdit("Safety Director :", edtSD, {}, change)
-      .AddEdit("Technical Controller :", edtTC, {}, change)
+      .Name("edtEDate")
       .AddEdit("Event Sanction #", edtReg, {}, change)
-      .AddList("Event Type :", EvTypeList, [this] { EvTypeListClick(); }, {}, 8)
-      .AddList("Site Code:", SiteCodeList, [this] { SiteCodeListClick(); }, {}, 8)
+      .Name("edtReg")
+      .EndGroup()
+      .BeginGroup("Officials")
+      .AddEdit("Chief of Competition :", edtChief, {}, change)
+      .Name("edtChief")
+      .AddEdit("Calculator / Scorer :", edtScorer, {}, change)
+      .Name("edtScorer")
+      .AddEdit("Chief Boat Driver :", edtCBD, {}, change)
+      .Name("edtCBD")
+      .AddEdit("Safety Director :", edtSD, {}, change)
+      .Name("edtSD")
+      .AddEdit("Technical Controller :", edtTC, {}, change)
+      .Name("edtTC")
+      .EndGroup()
+      .BeginGroup("Sanction")
+      .AddList("Event Type :", EvTypeList, [this] { EvTypeListClick(); })
+      .Name("EvTypeList")
+      .Lines(8)
+      .AddList("Site Code:", SiteCodeList, [this] { SiteCodeListClick(); })
+      .Name("SiteCodeList")
+      .Lines(8)
+      .EndGroup()
       .NewColumn()
       .AddRadio("Number of Rounds", RadioGroup1, [this] { RadioGroup1Click(); })
+      .Name("RadioGroup1")
       .AddRadio("Scoring Rules", RadioGroup2, [this] { RadioGroup2Click(); })
+      .Name("RadioGroup2")
       .AddRadio("Event Placement Rules", RadioGroup3, [this] { RadioGroup3Click(); })
+      .Name("RadioGroup3")
       .AddRadio("Team Scoring Rules", RadioGroup4, [this] { RadioGroup4Click(); })
-      .AddButton(btnSave, [this] { btnSaveClick(); }, true)
-      .AddButton(btnClear, [this] { btnClearClick(); })
-      .AddButton(btnHelp, [this] { btnHelpClick(); });
+      .Name("RadioGroup4")
+      .AddButton(
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave")
+      .AddButton(
+          btnClear, [this] { btnClearClick(); }, ButtonRole::Other)
+      .Name("btnClear")
+      .AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
 }
 
 void TfrmTourInfo::FormShow() {
@@ -132,7 +167,9 @@ void TfrmTourInfo::RadioGroup2Click() {
     code = listed[static_cast<std::size_t>(EvTypeList.itemIndex)].code;
   const int rules = ChosenRulesMode();
   switch (rules) {
-    case kZetlRules: RadioGroup4.itemIndex = 0; break;
+    case kZetlRules:
+      RadioGroup4.itemIndex = 0;
+      break;
     case kIwwfRules:
       RadioGroup3.itemIndex = 0;
       RadioGroup4.itemIndex = 1;
@@ -202,7 +239,9 @@ void TfrmTourInfo::StoreRules() {
       t_.settings.RulesMode = kZetlRules;
       t_.settings.Country = "CAN";
       break;
-    case 1: t_.settings.RulesMode = kIwwfRules; break;
+    case 1:
+      t_.settings.RulesMode = kIwwfRules;
+      break;
     case 2:
       t_.settings.RulesMode = kAwsaRules;
       t_.settings.Country = "USA";
@@ -212,7 +251,8 @@ void TfrmTourInfo::StoreRules() {
       t_.settings.Country = "CAN";
       t_.CurDivision = 60;
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -242,7 +282,8 @@ void TfrmTourInfo::StoreSiteCode() {
 }
 
 void TfrmTourInfo::WarnAboutSanction() {
-  if (t_.info.SanctionNo.view().starts_with("YY")) p_.prompt.Show("Please enter the ZETL Event Sanction Number!");
+  if (t_.info.SanctionNo.view().starts_with("YY"))
+    p_.prompt.Show("Please enter the ZETL Event Sanction Number!");
   if (t_.settings.SiteCode == "CAN0000" && t_.info.ClassDigit != '1')
     p_.prompt.Show("Please check the ZETL Site Code");
 }
@@ -262,7 +303,8 @@ bool TfrmTourInfo::ApplyTournamentSetup() {
   t_.Unsaved = true;
   const TournamentInfo& i = t_.info;
   LogEntry(t_, p_,
-           i.EventName.str() + " " + i.StartDate.str() + " " + t_.settings.SiteCode.str() + " " + i.SanctionNo.str());
+           i.EventName.str() + " " + i.StartDate.str() + " " + t_.settings.SiteCode.str() + " " +
+               i.SanctionNo.str());
   if (!t_.tables.RecordsLoaded) p_.prompt.Show("INI file not found, scoring errors may occur!");
   SelectDivisionEvent(t_, p_, t_.CurDivision);
   return true;

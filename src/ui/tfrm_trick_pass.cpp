@@ -38,19 +38,37 @@ TfrmTrickPass::TfrmTrickPass(Tournament& t, Platform& p)
 int TfrmTrickPass::PassTotal() const { return ::PassTotal(editor.rows); }
 
 void TfrmTrickPass::Describe(FormLayout& form) {
+  form.AddLabel(lblSkier).Name("lblSkier");
+  form.AddEdit("Skier Trick Pass:", edPassNo).Name("edPassNo").Width(8);
   form.AddGrid(
-      "", TGrid1, [this](int key) { TGrid1KeyPress(key); }, [this] { TGrid1Click(); });
-  form.NewColumn();
-  form.AddEdit("Skier Trick Pass:", edPassNo);
-  form.AddMemo("Trick Codes:", memCodes, 16, 20);
-  form.AddButton(btnSave, [this] { btnSaveClick(); });
+          "", TGrid1, [this](int key) { TGrid1KeyPress(key); }, [this] { TGrid1Click(); })
+      .Name("TGrid1");
+  // Editing the rows and switching passes belong to the grid.
+  form.BeginGroup();
   form.AddButton(
-      btnSavScor, [this] { btnSavScorClick(); }, true);
-  form.AddButton(btnIns, [this] { btnInsClick(); });
-  form.AddButton(btnDel, [this] { btnDelClick(); });
-  form.AddButton(btnPass, [this] { btnPassClick(); });
-  form.AddButton(btnPrint, [this] { btnPrintClick(); });
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnIns, [this] { btnInsClick(); }, ButtonRole::Other)
+      .Name("btnIns");
+  form.AddButton(
+          btnDel, [this] { btnDelClick(); }, ButtonRole::Other)
+      .Name("btnDel");
+  form.AddButton(
+          btnPass, [this] { btnPassClick(); }, ButtonRole::Other)
+      .Name("btnPass");
+  form.AddButton(
+          btnPrint, [this] { btnPrintClick(); }, ButtonRole::Other)
+      .Name("btnPrint");
+  form.EndGroup();
+  form.NewColumn();
+  form.AddMemo("Trick Codes:", memCodes, 16, 20).Name("memCodes");
+  form.AddButton(
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Other)
+      .Name("btnSave");
+  form.AddButton(
+          btnSavScor, [this] { btnSavScorClick(); }, ButtonRole::Accept)
+      .Name("btnSavScor");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
 }
 
 void TfrmTrickPass::ShowPass() {
@@ -66,6 +84,7 @@ void TfrmTrickPass::Refill() {
 }
 
 void TfrmTrickPass::FormShow() {
+  lblSkier.caption = editor.SkierTitle();
   editor.Start();
   ShowPass();
 }

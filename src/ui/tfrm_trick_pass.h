@@ -32,6 +32,7 @@ class TfrmTrickPass : public DialogModel {
   StringGrid TGrid1;
   Memo memCodes;
   Edit edPassNo;
+  Label lblSkier;  // whose passes these are
   Button btnSave;
   Button btnSavScor;
   Button btnIns;

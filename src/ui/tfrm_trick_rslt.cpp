@@ -31,6 +31,7 @@ void TfrmTrickRslt::Prepare() {
   const TSkier& s = t_.Working;
   const std::size_t r = Round();
   edName.text = s.FirstName.str() + " " + s.Surname.str();
+  lblDivision.caption = "Division " + DivisionCode(s.Division);
   const int place = RunoffPlaceOf(s.TrickScore[r]);
   edTie.text = place ? std::to_string(place) : "";
   ShowPasses();
@@ -52,19 +53,33 @@ void TfrmTrickRslt::ShowPasses() {
 }
 
 void TfrmTrickRslt::Describe(FormLayout& form) {
-  form.AddEdit("SKIER NAME", edName);
-  form.AddEdit("Pass 1", edPass1Total, [this] { edPass1TotalExit(); });
-  form.AddEdit("Pass 2", edPass2Total, [this] { edPass2TotalExit(); });
-  form.AddEdit("Trick Total", edTrickTotal);
-  form.AddEdit("If skier was tied, and tie was broken, enter place in runoff:", edTie);
-  form.AddList("Class:", ClassList);
-  form.AddList("Boat:", BoatList);
-  form.NewColumn();
-  form.AddButton(btnPass1, [this] { btnPass1Click(); });
-  form.AddButton(btnPass2, [this] { btnPass2Click(); });
+  form.BeginGroup("Skier");
+  form.AddEdit("SKIER NAME", edName).Name("edName").Width(32).Beside(1);
+  form.AddLabel(lblDivision).Name("lblDivision");
+  form.EndGroup();
+  form.BeginGroup("Result");
+  // Each pass's points, with the button that scores it trick by trick beside it.
+  form.AddEdit("Pass 1", edPass1Total, [this] { edPass1TotalExit(); }).Name("edPass1Total").Beside(1);
   form.AddButton(
-      btnSave, [this] { btnSaveClick(); }, true);
-  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+          btnPass1, [this] { btnPass1Click(); }, ButtonRole::Other)
+      .Name("btnPass1");
+  form.AddEdit("Pass 2", edPass2Total, [this] { edPass2TotalExit(); }).Name("edPass2Total").Beside(1);
+  form.AddButton(
+          btnPass2, [this] { btnPass2Click(); }, ButtonRole::Other)
+      .Name("btnPass2");
+  form.AddEdit("Trick Total", edTrickTotal).Name("edTrickTotal");
+  form.AddEdit("If skier was tied, and tie was broken, enter place in runoff:", edTie).Name("edTie").Width(3);
+  form.BeginTable("", {}, {"Class:", "Boat:"});
+  form.AddList("Class:", ClassList).Name("ClassList");
+  form.AddList("Boat:", BoatList).Name("BoatList");
+  form.EndTable();
+  form.EndGroup();
+  form.AddButton(
+          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
+      .Name("btnSave");
+  form.AddButton(
+          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
+      .Name("btnHelp");
 }
 
 void TfrmTrickRslt::FormShow() { edPass1Total.focus = true; }

@@ -16,6 +16,7 @@ class TfrmTrickRslt : public DialogModel {
   TfrmTrickRslt(Tournament& t, Platform& p);
 
   Edit edName;
+  Label lblDivision;  // the skier's division, beside the name
   Edit edPass1Total{5, "#####"};
   Edit edPass2Total{5, "#####"};
   Edit edTrickTotal{5, "#####"};

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "core/divisions.h"
 #include "scoring/trick_pass_file.h"
 #include "scoring/trick_typing.h"
 #include "ui/controls.h"
@@ -105,4 +106,9 @@ bool TrickPassEditor::Write() {
   found = true;
   unsavedRows = false;
   return true;
+}
+
+std::string TrickPassEditor::SkierTitle() const {
+  const TSkier& s = t_.Working;
+  return s.FirstName.str() + " " + s.Surname.str() + "   Division " + DivisionCode(s.Division);
 }

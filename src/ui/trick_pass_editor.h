@@ -26,6 +26,8 @@ class TrickPassEditor {
   // Rows of pass 1 or 2: the typed rows for the current pass, the stored ones for the other.
   const TrickRows& PassRows(int n) const { return n == pass ? rows : stored[n - 1]; }
   std::vector<std::string> CodeList() const;
+  // The skier the passes belong to, as the dialog shows it: "Anna SMITH   Division W".
+  std::string SkierTitle() const;
 
   // Keys typed into a cell of row r; false when the key does nothing.
   bool SkisKey(int r, char key);

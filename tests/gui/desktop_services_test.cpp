@@ -30,7 +30,7 @@ TEST(FileDialogFilter, PairsBecomeQtFilters) {
 
 TEST(EditPicture, DigitsUpToThePictureOnEachSideOfTheDot) {
   QRegularExpression e = PictureExpression("##.##");
-  for (const char* ok : {"", "1", "12", "12.", "12.3", "12.34", "2.5", ".5"})
+  for (const char* ok : {"", "1", "12", "12.", "12.3", "12.34", "2.5", ".5", " 4.5", "  4"})
     EXPECT_TRUE(e.match(ok).hasMatch()) << ok;
   for (const char* bad : {"123", "1.234", "a", "1,5", "-1"}) EXPECT_FALSE(e.match(bad).hasMatch()) << bad;
   EXPECT_TRUE(PictureExpression("###").match("999").hasMatch());

@@ -44,7 +44,9 @@ TEST_F(MainWindowTest, StartsWithTheInitialStatusBar) {
   EXPECT_EQ(Panel(0), "untitled.dat");
   EXPECT_EQ(Panel(1), "Div:M  Event:S  Round:1");
   EXPECT_EQ(Panel(2), "ZETL Rules");
-  EXPECT_EQ(window.windowTitle(), "Tallivar - untitled.dat");
+  // "[*]" is where the title shows the unsaved-changes mark.
+  EXPECT_EQ(window.windowTitle(), "Tallivar - untitled.dat[*]");
+  EXPECT_FALSE(window.isWindowModified());
 }
 
 TEST_F(MainWindowTest, MenuBarCarriesTheCommandsWithTheirShortcuts) {
@@ -65,7 +67,8 @@ TEST_F(MainWindowTest, SaveOnANewEventAsksForAName) {
   Action("&Save")->trigger();
   EXPECT_EQ(tp.files.saved.size(), 1u);
   EXPECT_EQ(Panel(0).toStdString(), Path("Nats.dat"));
-  EXPECT_EQ(window.windowTitle(), "Tallivar - Nats.dat");
+  EXPECT_EQ(window.windowTitle(), "Tallivar - Nats.dat[*]");
+  EXPECT_FALSE(window.isWindowModified());
   EXPECT_TRUE(std::filesystem::exists(Path("Nats.dat")));
 }
 

@@ -13,6 +13,7 @@ struct ShownMessage {
   std::string text;
   std::string title;
   Buttons buttons;
+  bool destructive = false;
 };
 
 class ScriptedPrompter : public Prompter {
@@ -34,6 +35,12 @@ class ScriptedPrompter : public Prompter {
     }
     Answer a = answers.front();
     answers.pop_front();
+    return a;
+  }
+
+  Answer AskDestructive(std::string_view text, std::string_view title, Buttons buttons) override {
+    Answer a = Ask(text, title, buttons);
+    shown.back().destructive = true;
     return a;
   }
 

@@ -1,0 +1,181 @@
+#include "printing/start_list.h"
+
+#include <functional>
+
+#include "core/divisions.h"
+#include "core/skier_ops.h"
+#include "core/text.h"
+#include "printing/report_page.h"
+
+namespace {
+
+// Divisions 0..59 in code order; the adapted divisions have no start list of all divisions.
+constexpr int kLastRegularDivision = 59;
+
+const char* const kHeading = "     SEED        BIB   NAME                           TEAM";
+
+int Round(const Tournament& t) { return (t.CurRound >= 1 && t.CurRound <= 4) ? t.CurRound : 1; }
+
+bool FinalsCase(const Tournament& t) { return t.PlaceMode() == 'L' && t.CurRound >= 2; }
+
+bool IsFinalist(const TSkier& s, char event) {
+  switch (event) {
+    case 'S':
+      return s.SlalomFinalist == 1;
+    case 'T':
+      return s.TrickFinalist == 1;
+    case 'J':
+      return s.JumpFinalist == 1;
+    default:
+      return false;
+  }
+}
+
+// The seed (or, in a final, the first-round score) column; empty for a skier a final leaves out.
+std::string ValueColumn(const Tournament& t, const TSkier& s) {
+  const char ev = t.CurEvent;
+  const bool finals = FinalsCase(t);
+  if (finals && !IsFinalist(s, ev)) return "";
+  const int r = finals ? 1 : Round(t);
+  switch (ev) {
+    case 'S':
+      return Fixed(finals ? s.SlalomScore[1] : s.SlalomSeed, 10, 2) + "     ";
+    case 'T':
+      return Fixed(finals ? s.TrickScore[1] : s.TrickSeed, 10, 0) + "     ";
+    case 'J':
+      return Fixed(finals ? JumpRoundResult(s, 1) : s.JumpSeed, 10, 1) + "/" +
+             Fixed(s.JumpRamp[static_cast<std::size_t>(r)], 5, 3);
+    default:
+      return "";
+  }
+}
+
+using DivisionBlock = std::function<std::vector<std::string>(const Tournament&, int)>;
+
+void Append(std::vector<std::string>& out, const std::vector<std::string>& more) {
+  out.insert(out.end(), more.begin(), more.end());
+}
+
+}  // namespace
+
+std::vector<int> ParseDivisionList(std::string_view text) {
+  std::vector<int> out;
+  for (std::string piece : SplitAt(text, ',')) {
+    if (piece == "m") piece = "M";
+    if (piece == "w") piece = "W";
+    // Exact codes only: the lookup compares at most four characters, so "M35X" must not pass.
+    if (piece.size() > 4) continue;
+    auto number = FindDivision(piece);
+    // "XX" is the code of no division at all.
+    if (number && *number != kNoDivision) out.push_back(*number);
+  }
+  return out;
+}
+
+std::vector<std::string> StartListDivisionLines(const Tournament& t, int division) {
+  const std::string name = t.info.EventName.str();
+  std::vector<std::string> lines{
+      RightAlign("STARTING LIST", 47),
+      RightAlign(name, static_cast<int>(name.size() / 2) + 40),
+      "       DIVISION:" + RightAlign(DivisionCode(division), 3) + " " + RightAlign(EventName(t.CurEvent), 6),
+      kHeading,
+      "     " + std::string(58, '-'),
+  };
+  for (int i = 1; i <= t.WorkCount; ++i) {
+    const TSkier& s = t.WorkAt(i);
+    std::string value = ValueColumn(t, s);
+    if (value.empty()) continue;
+    lines.push_back(value + "  " + RightAlign(s.Bib.view(), 3) + "   " + Name15(s.FirstName.view()) +
+                    Name15(s.Surname.view()) + RightAlign(s.Team.view(), 4));
+  }
+  lines.emplace_back();
+  return lines;
+}
+
+std::vector<std::string> StartPreviewDivisionLines(const Tournament& t, int division) {
+  std::vector<std::string> lines{
+      ("STARTING LIST - DIVISION  " + DivisionCode(division)).substr(0, 30),
+      kHeading,
+      "     " + std::string(53, '-'),
+  };
+  for (int i = 1; i <= t.WorkCount; ++i) {
+    const TSkier& s = t.WorkAt(i);
+    std::string value = ValueColumn(t, s);
+    if (value.empty()) continue;
+    lines.push_back(value + "   " + PadRight(s.Bib.view(), 5) + "     " + Name15(s.FirstName.view()) +
+                    Name15(s.Surname.view()) + s.Team.str());
+  }
+  lines.emplace_back();
+  return lines;
+}
+
+std::optional<std::vector<std::string>> StartListLines(Tournament& t, Platform& p, StartListChoice choice,
+                                                       std::string_view divisions, bool preview) {
+  const DivisionBlock block =
+      preview ? DivisionBlock(StartPreviewDivisionLines) : DivisionBlock(StartListDivisionLines);
+  std::vector<std::string> out;
+  switch (choice) {
+    case StartListChoice::Current:
+      // Built afresh, so the list never shows copies older than the skier list.
+      SelectDivisionEvent(t, p, t.CurDivision);
+      Append(out, block(t, t.CurDivision));
+      return out;
+    case StartListChoice::Several: {
+      const std::vector<int> named = ParseDivisionList(divisions);
+      if (named.empty()) {
+        p.prompt.Show("No valid divisions found");
+        return std::nullopt;
+      }
+      for (int d : named) {
+        SelectDivisionEvent(t, p, d);
+        if (t.WorkCount > 0) Append(out, block(t, d));
+        out.emplace_back();
+      }
+      break;
+    }
+    case StartListChoice::All:
+      for (int d = 0; d <= kLastRegularDivision; ++d) {
+        SelectDivisionEvent(t, p, d);
+        if (t.WorkCount > 0) Append(out, block(t, d));
+        // The printed list keeps one empty line per division code, entrants or not.
+        if (!preview) out.emplace_back();
+      }
+      break;
+  }
+  SelectDivisionEvent(t, p, t.CurDivision);
+  return out;
+}
+
+std::optional<ReportDocument> StartListDocument(Tournament& t, Platform& p, StartListChoice choice,
+                                                std::string_view divisions) {
+  auto lines = StartListLines(t, p, choice, divisions, false);
+  if (!lines) return std::nullopt;
+  ReportDocument doc;
+  doc.title = "Starting List";
+  doc.orientation = Orientation::Portrait;
+  doc.fontSize = 10;
+  doc.lines = std::move(*lines);
+  return doc;
+}
+
+namespace {
+
+StartListChoice ChoiceOf(const ReportOptions& options) {
+  if (options.Has("all")) return StartListChoice::All;
+  if (options.Has("divisions")) return StartListChoice::Several;
+  return StartListChoice::Current;
+}
+
+}  // namespace
+
+ReportDocument StartListReport(ReportContext& c) {
+  auto doc = StartListDocument(c.t, c.p, ChoiceOf(c.options), c.options.Get("divisions"));
+  return doc ? *doc : ReportDocument{"Starting List", Orientation::Portrait, 10, {}, {}, {}};
+}
+
+ReportDocument StartListPreviewReport(ReportContext& c) {
+  ReportDocument doc{"Start List Preview", Orientation::Portrait, 10, {}, {}, {}};
+  if (auto lines = StartListLines(c.t, c.p, ChoiceOf(c.options), c.options.Get("divisions"), true))
+    doc.lines = std::move(*lines);
+  return doc;
+}

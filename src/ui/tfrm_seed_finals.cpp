@@ -1,0 +1,68 @@
+#include "ui/tfrm_seed_finals.h"
+
+#include <algorithm>
+
+#include "core/skier_ops.h"
+#include "help/help_topics.h"
+#include "seeding/seeding.h"
+
+namespace {
+
+std::uint8_t& FinalistOf(TSkier& s, char event) {
+  switch (event) {
+    case 'T':
+      return s.TrickFinalist;
+    case 'J':
+      return s.JumpFinalist;
+    default:
+      return s.SlalomFinalist;
+  }
+}
+
+}  // namespace
+
+TfrmSeedFinals::TfrmSeedFinals(Tournament& t, Platform& p)
+    : DialogModel("Finals Seed Selection"), t_(t), p_(p) {}
+
+void TfrmSeedFinals::Describe(FormLayout& form) {
+  form.AddLabel(lblTitle);
+  form.AddCheckList("", cblFinals, [this] { cblFinalsClickCheck(); });
+  form.AddButton(
+      btnSave, [this] { btnSaveClick(); }, true);
+  form.AddButton(btnHelp, [this] { btnHelpClick(); });
+}
+
+void TfrmSeedFinals::FormShow() {
+  SelectDivision(t_, p_.prompt, t_.CurDivision);
+  cblFinals = CheckListBox{};
+  for (int i = 1; i <= t_.WorkCount; ++i) {
+    TSkier& s = t_.WorkAt(i);
+    cblFinals.Add(s.FirstName.str() + " " + s.Surname.str(), FinalistOf(s, t_.CurEvent) == 1);
+  }
+  shown_ = cblFinals.checked;
+}
+
+void TfrmSeedFinals::cblFinalsClickCheck() {
+  const int n = std::min(t_.WorkCount, static_cast<int>(cblFinals.checked.size()));
+  for (int i = 0; i < n; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const bool on = cblFinals.checked[k];
+    if (on == shown_[k]) continue;
+    TSkier& s = t_.WorkAt(i + 1);
+    if (on) {
+      FinalistOf(s, t_.CurEvent) = 1;
+    } else {
+      s.SlalomFinalist = s.TrickFinalist = s.JumpFinalist = 0;
+    }
+    shown_[k] = on;
+  }
+}
+
+void TfrmSeedFinals::btnSaveClick() {
+  WriteBackWorkList(t_);
+  t_.Unsaved = true;
+  SelectDivisionEvent(t_, p_, t_.CurDivision);
+  Close();
+}
+
+void TfrmSeedFinals::btnHelpClick() { p_.help.ShowTopic(kHelpSeeding); }

@@ -1,0 +1,259 @@
+// Every dialog through the real view: it fits a laptop screen, names are readable in full, and
+// the view's manners (selection, texts the model wrote, message icons, menus) hold.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/edit_picture.h"
+#include "app/main_window.h"
+#include "app/mnemonics.h"
+#include "app/qt_prompter.h"
+#include "core/divisions.h"
+#include "support/skier_builders.h"
+#include "support/temp_dir.h"
+#include "support/test_platform.h"
+#include "ui/program_dialogs.h"
+#include "ui/quick_grids.h"
+#include "ui/tabout_box.h"
+#include "ui/tfrm_declared_pass.h"
+#include "ui/tfrm_entry.h"
+#include "ui/tfrm_entry_list.h"
+#include "ui/tfrm_help.h"
+#include "ui/tfrm_import.h"
+#include "ui/tfrm_jump_rslt.h"
+#include "ui/tfrm_options.h"
+#include "ui/tfrm_preferences.h"
+#include "ui/tfrm_result_list.h"
+#include "ui/tfrm_setup_info.h"
+#include "ui/tfrm_slal_rslt.h"
+#include "ui/tfrm_tour_info.h"
+#include "ui/tfrm_trick_pass.h"
+#include "ui/tfrm_trick_rslt.h"
+#include "view_dialog_host.h"
+
+namespace {
+
+using Factory = std::function<std::unique_ptr<DialogModel>(Tournament&, Platform&)>;
+
+template <typename M>
+Factory Make() {
+  return [](Tournament& t, Platform& p) { return std::make_unique<M>(t, p); };
+}
+
+struct DialogLayout : ::testing::Test {
+  TempDir dir;
+  Tournament t;
+  TestPlatform tp;
+
+  DialogLayout() {
+    t.SettingsDir = dir.path();
+    t.EventBase = dir.file("Lake");
+    // A long name, as the scorer will meet one.
+    int w35 = 0;
+    DivisionNumber("W35", w35);
+    TSkier& s = AddSkier(t, tp.platform, "VANDERWATERINGS", "Alexandrinas", w35, "STJ");
+    t.Working = s;
+  }
+};
+
+}  // namespace
+
+TEST_F(DialogLayout, EveryDialogFitsALaptopAndShowsNamesWhole) {
+  const std::vector<std::pair<const char*, Factory>> dialogs = {
+      {"slalom", Make<TfrmSlalRslt>()},
+      {"jump", Make<TfrmJumpRslt>()},
+      {"trick", Make<TfrmTrickRslt>()},
+      {"trick-pass", Make<TfrmTrickPass>()},
+      {"declared-pass", Make<TfrmDeclaredPass>()},
+      {"entry-form", Make<TfrmEntry>()},
+      {"entry-list", Make<TfrmEntryList>()},
+      {"import", Make<TfrmImport>()},
+      {"tournament-setup", Make<TfrmTourInfo>()},
+      {"preferences", Make<TfrmPreferences>()},
+      {"options", Make<TfrmOptions>()},
+      {"result-list", Make<TfrmResultList>()},
+      {"slalom-grid", Make<TBasicSlalomForm>()},
+      {"trick-grid", Make<TfrmBasicTrick>()},
+      {"jump-grid", Make<TfrmBasicJump>()},
+      {"setup-info", [](Tournament& t, Platform&) { return std::make_unique<TfrmSetupInfo>(t); }},
+      {"about", [](Tournament&, Platform&) { return std::make_unique<TAboutBox>(); }},
+      {"help", [](Tournament&, Platform&) { return std::make_unique<TfrmHelp>(41); }},
+  };
+  // TALLIVAR_DIALOG_SHOTS=folder keeps a picture of each dialog for a look by eye.
+  const QString shots = qEnvironmentVariable("TALLIVAR_DIALOG_SHOTS");
+  for (const auto& [name, make] : dialogs) {
+    SCOPED_TRACE(name);
+    std::unique_ptr<DialogModel> model = make(t, tp.platform);
+    model->FormShow();
+    ModelDialog view(*model, tp.prompter);
+    view.show();
+    QApplication::processEvents();
+    QSize least = view.minimumSizeHint().expandedTo(view.minimumSize());
+    EXPECT_LE(least.width(), 1280);
+    EXPECT_LE(least.height(), 720);
+    view.resize(least);
+    QApplication::processEvents();
+    for (QLineEdit* edit : view.findChildren<QLineEdit*>()) {
+      if (!edit->isVisible()) continue;
+      // The skier's and the event's names in full; every other field as long as it may be.
+      int chars = edit->objectName() == "edName" || edit->objectName() == "edtName" ? 30
+                  : edit->maxLength() <= 40                                         ? edit->maxLength()
+                                                                                    : 0;
+      int need = edit->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0')));
+      EXPECT_GE(edit->contentsRect().width(), need) << edit->objectName().toStdString();
+    }
+    if (!shots.isEmpty()) view.grab().save(QDir(shots).filePath(QString(name) + ".png"));
+  }
+}
+
+TEST_F(DialogLayout, AListWithNothingSelectedReportsNoChoice) {
+  ViewDialogHost host(tp.prompter);
+  Platform platform{tp.prompter, tp.files, tp.printer, tp.clock, tp.random, host, tp.help, tp.fs};
+  TfrmEntryList list(t, platform);
+  host.Expect<TfrmEntryList>([this](TfrmEntryList& m, ModelDialog& view) {
+    auto* names = WidgetOf<QListWidget>(view, &m.lbxNames);
+    // What Qt does when the list takes the focus: a current row, nothing selected.
+    names->setFocus();
+    names->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    ASSERT_EQ(names->currentRow(), 0);
+    Click(view, &m.btnDelete);
+    EXPECT_TRUE(tp.prompter.saw("Nothing Selected!"));
+    EXPECT_EQ(t.SkierCount, 1);
+    Click(view, &m.btnEdit);  // no entry form may open: the host would report it
+    EXPECT_TRUE(tp.prompter.saw("Select a Skier!"));
+  });
+  host.ShowModal(list);
+  EXPECT_TRUE(host.done());
+}
+
+TEST_F(DialogLayout, TextsTheModelWroteAreShownWholeAndStayEditable) {
+  ViewDialogHost host(tp.prompter);
+  Platform platform{tp.prompter, tp.files, tp.printer, tp.clock, tp.random, host, tp.help, tp.fs};
+  // A sanction number read from a file is longer than the field lets one type.
+  t.info.SanctionNo = "25CAN01234";
+  TfrmTourInfo setup(t, platform);
+  host.Expect<TfrmTourInfo>([](TfrmTourInfo& m, ModelDialog& view) {
+    EXPECT_EQ(WidgetOf<QLineEdit>(view, &m.edtReg)->text(), "25CAN01234");
+    ChooseRow(view, &m.EvTypeList, "Club - Regular Sanction");
+    Click(view, &m.btnSave);
+  });
+  host.ShowModal(setup);
+  EXPECT_EQ(t.info.SanctionNo.str(), "25CAN01234");
+
+  // Slalom totals below 10 carry a leading blank; totals may pass 99.
+  for (double total : {7.5, 111.0}) {
+    t.Working.SlalomScore[1] = total;
+    TfrmSlalRslt slalom(t, platform);
+    host.Expect<TfrmSlalRslt>([total](TfrmSlalRslt& m, ModelDialog& view) {
+      auto* field = WidgetOf<QLineEdit>(view, &m.edSlTotal);
+      EXPECT_EQ(field->text().toStdString(), m.edSlTotal.text) << total;
+      EXPECT_TRUE(field->hasAcceptableInput()) << m.edSlTotal.text;
+      field->setFocus();
+      field->end(false);
+      QTest::keyClick(field, Qt::Key_Backspace);
+      EXPECT_EQ(field->text().size(), static_cast<qsizetype>(m.edSlTotal.text.size()) - 1) << total;
+    });
+    host.ShowModal(slalom);
+  }
+}
+
+TEST(EditPicture, AcceptsWhatTheProgramWroteInIt) {
+  for (const char* shown : {" 7.5", "111", "29.998", "  0"})
+    EXPECT_TRUE(PictureExpression("##.##", shown).match(shown).hasMatch()) << shown;
+  EXPECT_FALSE(PictureExpression("##.##", "111").match("1111").hasMatch());
+}
+
+TEST(MessageBoxes, IconFollowsWhatIsSaid) {
+  struct Case {
+    const char* text;
+    const char* title;
+    Buttons buttons;
+    QMessageBox::Icon icon;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"Deleting entry!", "Warning", Buttons::YesNo, QMessageBox::Warning},
+           {"You have unsaved data! Save Now?", "Warning!", Buttons::YesNoCancel, QMessageBox::Warning},
+           {"'x' is not a valid number", "Error", Buttons::Ok, QMessageBox::Critical},
+           {"INI Read error", "Tallivar", Buttons::Ok, QMessageBox::Critical},
+           {"Keep the current changes?", "Tallivar", Buttons::YesNo, QMessageBox::Question},
+           {"5 errors encountered !", "Tallivar", Buttons::Ok, QMessageBox::Information},
+           {"Nothing Selected!", "Tallivar", Buttons::Ok, QMessageBox::Information},
+       })
+    EXPECT_EQ(MessageIcon(c.text, c.title, c.buttons), c.icon) << c.text;
+}
+
+TEST(MessageBoxes, ADestructiveQuestionDefaultsToTheSafeAnswer) {
+  QtPrompter prompter;
+  Answer answer = Answer::Yes;
+  QTimer::singleShot(0, [] {
+    QMessageBox* box = QtPrompter::Current();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+    box->defaultButton()->click();
+  });
+  answer = prompter.AskDestructive("Deleting entry!", "Warning", Buttons::YesNo);
+  EXPECT_EQ(answer, Answer::No);
+}
+
+TEST(Menus, EveryMnemonicIsUniqueInItsMenu) {
+  QStringList results = UniqueMnemonics({"&Input Results", "&View Results", "&Team Results",
+                                         "Export to &Textfile", "Export to &CSV File", "&Print Results ..."});
+  EXPECT_EQ(results[2], "&Team Results");
+  EXPECT_EQ(results[3], "&Export to Textfile");
+  EXPECT_EQ(UniqueMnemonics({"&Print...", "P&rint Setup...", "Preferences"})[2], "Pr&eferences");
+  EXPECT_EQ(ExpandTabs("Div:M\t   Event:S"), "Div:M      Event:S");
+}
+
+TEST_F(DialogLayout, StatusBarFollowsTheSelectionWhileDialogsAreOpen) {
+  ViewDialogHost host(tp.prompter);
+  Platform platform{tp.prompter, tp.files, tp.printer, tp.clock, tp.random, host, tp.help, tp.fs};
+  t.info.ClassDigit = '2';
+  MainWindow window(t, platform);
+  WireProgramDialogs(window.form(), t, platform);
+  window.show();
+  host.Expect<TfrmResultList>([](TfrmResultList& m, ModelDialog& view) { Click(view, &m.btnSettings); })
+      .Expect<TfrmOptions>([&window](TfrmOptions& m, ModelDialog& view) {
+        ChooseRadio(view, &m.rgEvent, "Tricks");
+        ChooseRadio(view, &m.rgRound, "Round 2");
+        // The result list and this dialog are still open.
+        QString shown = window.PanelText(1);
+        EXPECT_TRUE(shown.contains("Event:T")) << shown.toStdString();
+        EXPECT_TRUE(shown.contains("Round:2")) << shown.toStdString();
+        EXPECT_FALSE(shown.contains('\t'));
+        auto panels = window.statusBar()->findChildren<QLabel*>();
+        for (QLabel* panel : panels) {
+          if (panel->text() == shown) {
+            EXPECT_GE(panel->width(), panel->fontMetrics().horizontalAdvance(shown));
+          }
+        }
+      });
+  ASSERT_TRUE(window.Trigger("InputResults1"));
+  EXPECT_TRUE(host.done());
+}
+
+TEST_F(DialogLayout, EachDialogComesBackWhereTheUserLeftIt) {
+  TAboutBox about;
+  QSize left;
+  {
+    ModelDialog view(about, tp.prompter);
+    view.show();
+    view.resize(view.minimumSizeHint() + QSize(120, 80));
+    left = view.size();
+    static_cast<QDialog&>(view).done(QDialog::Accepted);
+  }
+  ModelDialog again(about, tp.prompter);
+  EXPECT_EQ(again.size(), left);
+  TfrmHelp help(41);
+  ModelDialog other(help, tp.prompter);
+  EXPECT_NE(other.size(), left);  // another dialog keeps its own
+}
