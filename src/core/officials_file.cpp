@@ -22,13 +22,16 @@ struct Official {
 std::vector<Official> CollectOfficials(Prompter& prompt, const std::vector<OfficialsRecord>& records) {
   std::vector<Official> found;
   bool tooMany = false;
-  for (const OfficialsRecord& rec : records)
+  // The summary covers the 60 standard divisions; the adapted ones that follow are left out.
+  const std::size_t divisions = std::min(records.size(), static_cast<std::size_t>(kOfficialsDivisions));
+  for (std::size_t d = 0; d < divisions; ++d)
     for (int r = 1; r <= kSummaryRounds; ++r)
       for (int e = 1; e <= 3; ++e)
         for (int k = 1; k <= kOfficialSlots; ++k) {
-          std::string_view name = rec.Slot(r, e, k).view();
+          std::string_view name = records[d].Slot(r, e, k).view();
           if (name.empty()) continue;
-          auto it = std::find_if(found.begin(), found.end(), [&](const Official& o) { return o.name == name; });
+          auto it =
+              std::find_if(found.begin(), found.end(), [&](const Official& o) { return o.name == name; });
           if (it == found.end()) {
             if (found.size() == kMaxOfficials) {
               tooMany = true;
@@ -45,11 +48,16 @@ std::vector<Official> CollectOfficials(Prompter& prompt, const std::vector<Offic
 
 }  // namespace
 
-std::string OfficialsPath(const Tournament& t) { return t.EventBase.str() + ".ofc"; }
+std::string OfficialsPath(const Tournament& t) {
+  // An event not yet saved keeps its officials under the program's default name.
+  return (t.EventBase.empty() ? std::string("TALLIVAR") : t.EventBase.str()) + ".ofc";
+}
 std::string OfficialsSummaryPath(const Tournament& t) { return t.EventBase.str() + "_officials.txt"; }
 
 std::vector<OfficialsRecord> ParseOfficialsFile(std::string_view bytes) {
-  std::vector<OfficialsRecord> records(kOfficialsDivisions);
+  const std::size_t whole = bytes.size() / sizeof(OfficialsRecord);
+  std::vector<OfficialsRecord> records(std::clamp(whole, static_cast<std::size_t>(kOfficialsDivisions),
+                                                  static_cast<std::size_t>(kOfficialsAllRecords)));
   for (std::size_t n = 0; n < records.size(); ++n) {
     std::size_t at = n * sizeof(OfficialsRecord);
     if (at + sizeof(OfficialsRecord) > bytes.size()) break;

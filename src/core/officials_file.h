@@ -1,7 +1,8 @@
 #pragma once
-// The officials file (".ofc"): one 3780-byte record per division number 0..59, record n at
-// position n. A record holds four round blocks, each of three event blocks (slalom, trick, jump),
-// each of 15 name slots. The summary of every official of the event goes to "_officials.txt".
+// The officials file (".ofc"): one 3780-byte record per division number, record n at position n;
+// 60 records (0..59) when new, 86 once an adapted division's officials are saved. A record holds four round
+// blocks, each of three event blocks (slalom, trick, jump), each of 15 name slots. The summary of every
+// official of the event goes to "_officials.txt".
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -15,7 +16,8 @@
 #include "platform/platform.h"
 
 inline constexpr int kOfficialSlots = 15;
-inline constexpr int kOfficialsDivisions = 60;
+inline constexpr int kOfficialsDivisions = 60;   // the records of a new file
+inline constexpr int kOfficialsAllRecords = 86;  // with the adapted divisions 60..85
 
 struct OfficialsEventBlock {
   PerRound<ShortString<20>, kOfficialSlots> slots;  // slots[1..15]
@@ -26,11 +28,13 @@ struct OfficialsRoundBlock {
 struct OfficialsRecord {
   PerRound<OfficialsRoundBlock, 4> rounds;  // rounds[1..4]
   ShortString<20>& Slot(int round, int event, int slot) {
-    return rounds[static_cast<std::size_t>(round)].events[static_cast<std::size_t>(event)]
+    return rounds[static_cast<std::size_t>(round)]
+        .events[static_cast<std::size_t>(event)]
         .slots[static_cast<std::size_t>(slot)];
   }
   const ShortString<20>& Slot(int round, int event, int slot) const {
-    return rounds[static_cast<std::size_t>(round)].events[static_cast<std::size_t>(event)]
+    return rounds[static_cast<std::size_t>(round)]
+        .events[static_cast<std::size_t>(event)]
         .slots[static_cast<std::size_t>(slot)];
   }
 };
@@ -42,7 +46,8 @@ static_assert(std::is_trivially_copyable_v<OfficialsRecord>);
 std::string OfficialsPath(const Tournament& t);
 std::string OfficialsSummaryPath(const Tournament& t);
 
-// The 60 division records of an officials file; records the file does not hold are empty, and a
+// The division records of an officials file, at least 60 and at most 86; records the file does not
+// hold are empty, and a
 // length byte above 20 reads as 20 characters.
 std::vector<OfficialsRecord> ParseOfficialsFile(std::string_view bytes);
 // The same from the file; nothing when there is none. Throws IoError when it cannot be read.

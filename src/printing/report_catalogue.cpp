@@ -3,6 +3,7 @@
 #include "core/text.h"
 #include "printing/award_reports.h"
 #include "printing/entry_lists.h"
+#include "printing/officials_reports.h"
 #include "printing/result_reports.h"
 #include "printing/schedule_day_report.h"
 #include "printing/start_list.h"
@@ -25,6 +26,10 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       {"official-results", "The complete official results", &OfficialResults, {}},
       {"event-summary", "Entries and best performances per division", &EventSummary, {}},
       {"results-view", "The results view of the current division", &ResultsViewReport, {}},
+      // Officials
+      {"officials-division", "The officials of the current division and round", &OfficialsDivisionReport, {}},
+      {"officials-summary", "Every official of the event with the events worked", &OfficialsSummaryReport, {}},
+      {"officials-detailed", "The officials of every division of the rules, all rounds", &OfficialsDetailedReport, {}},
       // Teams
       {"team-standings", "Team standings with the skiers who scored for each team", &TeamStandingsReport, {}},
       {"team-results", "The team results window: each team's total", &TeamResultsReport, {}},

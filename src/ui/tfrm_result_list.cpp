@@ -5,6 +5,7 @@
 #include "results/recompute.h"
 #include "scoring/jump.h"
 #include "ui/result_dialogs.h"
+#include "ui/tfrm_event_ofc.h"
 #include "ui/tfrm_options.h"
 
 std::string ResultNameLine(const TSkier& s) {
@@ -48,8 +49,9 @@ void TfrmResultList::Describe(FormLayout& form) {
   form.AddButton(
           btnEdit, [this] { btnEditClick(); }, ButtonRole::Accept)
       .Name("btnEdit");
-  // No handler yet: the button stays disabled until the officials dialogs exist.
-  form.AddButton(btnOffc, {}, ButtonRole::Other).Name("btnOffc");
+  form.AddButton(
+          btnOffc, [this] { btnOffcClick(); }, ButtonRole::Other)
+      .Name("btnOffc");
   form.AddButton(
           btnSettings, [this] { btnSettingsClick(); }, ButtonRole::Other)
       .Name("btnSettings");
@@ -111,3 +113,5 @@ void TfrmResultList::btnSettingsClick() {
 void TfrmResultList::btnHelpClick() { p_.help.ShowTopic(kHelpResultsInput); }
 
 void TfrmResultList::btnCloseClick() { Close(); }
+
+void TfrmResultList::btnOffcClick() { ShowOfficialsDialog(t_, p_, t_.CurEvent); }

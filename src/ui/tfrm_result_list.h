@@ -25,6 +25,8 @@ class TfrmResultList : public DialogModel {
   void lbResultClick();
   void lbScoresClick();
   void btnEditClick();
+  // The officials dialog of the current event.
+  void btnOffcClick();
   void btnSettingsClick();
   void btnHelpClick();
   void btnCloseClick();
@@ -32,8 +34,7 @@ class TfrmResultList : public DialogModel {
   ListBox lbResult;
   ListBox lbScores;
   Button btnEdit{"Edit Scores"};
-  // The officials dialogs are not part of this program yet.
-  Button btnOffc{"Officials", false};
+  Button btnOffc{"Officials"};
   Button btnSettings{"Chose Ev/Div/Rnd"};
   Button btnHelp{"Help"};
   Button btnClose{"Close"};
