@@ -120,9 +120,9 @@ void CheckOfficials(std::string_view bytes, Problems& out) {
   if (bytes.size() % sizeof(OfficialsRecord) != 0)
     out.push_back(SizeProblem(bytes.size(), sizeof(OfficialsRecord), "division records"));
   const std::size_t count = bytes.size() / sizeof(OfficialsRecord);
-  if (count > kOfficialsDivisions)
+  if (count > static_cast<std::size_t>(kOfficialsAllRecords))
     out.push_back("bad record number: " + std::to_string(count) + " records, but only divisions 0 to " +
-                  std::to_string(kOfficialsDivisions - 1) + " have officials");
+                  std::to_string(kOfficialsAllRecords - 1) + " have officials");
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   for (std::size_t i = 0; i < count * sizeof(OfficialsRecord); i += 21)
     CheckShortString<20>(data + i,
