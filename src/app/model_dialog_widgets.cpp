@@ -180,6 +180,10 @@ QWidget* ModelDialog::BindList(const FormItem& item, Binding& b) {
       w->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
     }
     w->setEnabled(list->enabled);
+    if (list->focus) {
+      w->setFocus(Qt::OtherFocusReason);
+      list->focus = false;
+    }
   };
   b.collect = [w, list] { list->itemIndex = SelectedRow(w); };
   return w;

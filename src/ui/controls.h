@@ -29,6 +29,7 @@ struct ListBox {
   int itemIndex = -1;  // -1 = nothing selected
   bool enabled = true;
   bool fixedPitch = false;
+  bool focus = false;  // the model asks for the focus here
   bool selected() const { return itemIndex >= 0 && itemIndex < static_cast<int>(items.size()); }
   std::string current() const { return selected() ? items[static_cast<std::size_t>(itemIndex)] : std::string(); }
   void Clear() {

@@ -120,7 +120,8 @@ Recovered RecoveryKeeper::Offer(const std::string& path, const std::string& even
     // A copy older than the saved event holds nothing the save does not: it was left behind.
     auto savedAt = eventFile.empty() ? std::nullopt : SavedAt(p_.fs, eventFile);
     auto copiedAt = p_.fs.ModifiedTime(path);
-    if (savedAt && copiedAt && *copiedAt <= *savedAt) {
+    // Equal times are the file system's coarse clock, not an older copy: a save removes its copy.
+    if (savedAt && copiedAt && *copiedAt < *savedAt) {
       Aside(path, aside);
       return Recovered::Nothing;
     }

@@ -155,6 +155,7 @@ bool TfrmEntry::SaveStep() {
     w.Division = static_cast<std::uint8_t>(divisionNumbers[static_cast<std::size_t>(lbDivList.itemIndex)]);
   } else {
     p_.prompt.Show("Please select a skier division!");
+    lbDivList.focus = true;
     w.Division = kNoDivision;
     errorFlag = true;
   }
@@ -173,6 +174,7 @@ bool TfrmEntry::SaveStep() {
     p_.prompt.Show("Please enter skier year of birth, YYYY!");
     errorFlag = true;
     edBD.focus = true;
+    lbDivList.focus = false;  // the last message names the field that takes the focus
   }
   if (lbProvList.selected()) w.Team = lbProvList.current();
   if (errorFlag || !StoreStep()) return false;

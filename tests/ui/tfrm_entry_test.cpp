@@ -186,7 +186,16 @@ TEST_F(EntryFormTest, BlockingChecksStoreNothingAndKeepTheTypedValues) {
   EXPECT_EQ(Count(), 0);
   EXPECT_TRUE(m.errorFlag);
   EXPECT_TRUE(m.edBD.focus);
+  EXPECT_FALSE(m.lbDivList.focus);
   EXPECT_EQ(m.lbedSname.text, "SMITH");
+
+  // With the year given, the missing division is the last word, and its list takes the focus.
+  m.edBD.focus = false;
+  m.edBD.text = "1990";
+  m.btnSaveClick();
+  EXPECT_TRUE(m.lbDivList.focus);
+  EXPECT_FALSE(m.edBD.focus);
+  EXPECT_EQ(Count(), 0);
 }
 
 TEST_F(EntryFormTest, MissingFederationTakesTheDefaultCountryAndStores) {
