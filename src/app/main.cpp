@@ -29,15 +29,21 @@ bool StartupTimeOnly(int argc, char** argv) {
 // The command line needs Qt only for a PDF: a display-less application is started for it.
 int CommandLineMain(int argc, char** argv) {
   std::unique_ptr<QGuiApplication> gui;
+  auto startGui = [&] {
+    if (gui) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    gui = std::make_unique<QGuiApplication>(argc, argv);
+    InitTallivarResources();
+  };
   PdfWriter pdf = [&](const ReportDocument& doc, const std::string& path) {
-    if (!gui) {
-      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-      gui = std::make_unique<QGuiApplication>(argc, argv);
-      InitTallivarResources();
-    }
+    startGui();
     return WriteReportPdf(doc, path);
   };
-  return RunCommandLine(argc, argv, std::cout, std::cerr, pdf);
+  DrawnPdfWriter drawn = [&](const std::string& path, const std::function<bool(Printer&)>& print) {
+    startGui();
+    return WriteDrawnPdf(path, print);
+  };
+  return RunCommandLine(argc, argv, std::cout, std::cerr, pdf, drawn);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tallivar report NAME EVENT.dat [--division CODE] [--event S|T|J] [--round N] [--pdf FILE]\n"
     "       tallivar report --list\n"
+    "       tallivar judging-sheet FORM EVENT.dat [--blank] [--division CODE] [--event S|T|J] --pdf FILE\n"
     "       tallivar export txt|csv|ranking|scorebook EVENT.dat FILE\n"
     "       tallivar results-page EVENT.dat FILE\n"
     "       tallivar check EVENT.dat\n"
@@ -132,11 +133,12 @@ bool WantsCommandLine(int argc, const char* const* argv) {
   if (argc < 2) return false;
   const std::string first = argv[1];
   return first == "report" || first == "export" || first == "results-page" || first == "check" ||
+         first == "judging-sheet" ||
          first == "--help" || first == "-h" || first == "--version";
 }
 
 int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err, Platform& p,
-                   const PdfWriter& pdf) {
+                   const PdfWriter& pdf, const DrawnPdfWriter& drawn) {
   CLI::App app("Tallivar: scoring for water-ski tournaments. Without arguments it opens its window.",
                "tallivar");
   app.set_version_flag("--version", std::string("Tallivar ") + kProgramVersion);
@@ -145,6 +147,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   AddReportCommand(app, report);
   FileCommandArguments files;
   AddFileCommands(app, files);
+  SheetCommandArguments sheet;
+  AddSheetCommand(app, sheet);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -152,11 +156,12 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     return UsageError(err, e.what());
   }
   if (auto status = RunFileCommand(files, out, err, p)) return *status;
+  if (auto status = RunSheetCommand(sheet, err, p, drawn)) return *status;
   return RunReport(report, out, err, p, pdf);
 }
 
 int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                   const PdfWriter& pdf) {
+                   const PdfWriter& pdf, const DrawnPdfWriter& drawn) {
   ConsolePlatform console(err);
-  return RunCommandLine(argc, argv, out, err, console.platform, pdf);
+  return RunCommandLine(argc, argv, out, err, console.platform, pdf, drawn);
 }

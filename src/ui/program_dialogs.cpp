@@ -22,6 +22,7 @@
 #include "ui/tfrm_team_list.h"
 #include "ui/tfrm_team_rslt.h"
 #include "ui/tfrm_tour_info.h"
+#include "ui/tscore_form_options.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
     Show<TfrmSeedOpt>(p, t, p, *memory);
   };
   h.showStartList = [&t, &p] { Show<TfrmStartList>(p, t, p); };
+  h.showScoreFormOptions = [&t, &p] { Show<TScoreFormOptions>(p, t, p); };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
     switch (event) {

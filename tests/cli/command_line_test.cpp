@@ -30,8 +30,14 @@ struct CommandLine : ::testing::Test {
       pdfs.emplace_back(path, doc.lines.size());
       return pdfError;
     };
-    return RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, tp, pdf);
+    DrawnPdfWriter drawn = [this](const std::string& path, const std::function<bool(Printer&)>& print) {
+      drawnPdfs.push_back(path);
+      print(tp.printer);
+      return pdfError;
+    };
+    return RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, tp, pdf, drawn);
   }
+  std::vector<std::string> drawnPdfs;
   std::vector<std::string> OutLines() { return SplitLines(out.str()); }
 };
 
@@ -124,5 +130,37 @@ TEST_F(CommandLine, PdfGoesToTheWriterAndItsFailureIsReported) {
   EXPECT_TRUE(out.str().empty());
   pdfError = "the PDF file cannot be written";
   EXPECT_EQ(Run({"report", "official-results", event, "--pdf", "/no/such/x.pdf"}), kExitFailed);
+  EXPECT_NE(err.str().find("cannot be written"), std::string::npos);
+}
+
+TEST_F(CommandLine, JudgingSheetsAreDrawnIntoThePdf) {
+  auto texts = [this] {
+    std::vector<std::string> out;
+    for (const auto& d : tp.printer.documents.back().pages.front().drawn)
+      if (d.kind == DrawnItem::Text) out.push_back(d.text);
+    return out;
+  };
+  auto has = [](const std::vector<std::string>& v, const std::string& s) {
+    return std::find(v.begin(), v.end(), s) != v.end();
+  };
+  EXPECT_EQ(Run({"judging-sheet", "slalom-scoring", event, "--division", "M", "--pdf", dir.file("s.pdf")}), kExitOk)
+      << err.str();
+  ASSERT_EQ(drawnPdfs, std::vector<std::string>{dir.file("s.pdf")});
+  EXPECT_TRUE(has(texts(), "SKIER NAME / PASS"));
+  EXPECT_TRUE(has(texts(), "Division: M"));
+
+  EXPECT_EQ(Run({"judging-sheet", "jump-master", event, "--blank", "--pdf", dir.file("j.pdf")}), kExitOk);
+  EXPECT_TRUE(has(texts(), "JUMP - MASTER SCORING SHEET"));
+
+  // A seeded form for another event than the current one: told, and nothing written.
+  const auto documents = tp.printer.documents.size();
+  EXPECT_EQ(Run({"judging-sheet", "trick", event, "--event", "S", "--pdf", dir.file("t.pdf")}), kExitFailed);
+  EXPECT_EQ(tp.printer.documents.size(), documents);
+  EXPECT_EQ(tp.prompter.texts().back(), "  Tricks must be current event!");
+
+  EXPECT_EQ(Run({"judging-sheet", "trick", event}), kExitUsage);
+  EXPECT_EQ(Run({"judging-sheet", "scorecard", event, "--pdf", dir.file("x.pdf")}), kExitUsage);
+  pdfError = "the PDF file cannot be written";
+  EXPECT_EQ(Run({"judging-sheet", "trick", event, "--blank", "--pdf", "/no/such/x.pdf"}), kExitFailed);
   EXPECT_NE(err.str().find("cannot be written"), std::string::npos);
 }

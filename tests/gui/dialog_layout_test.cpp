@@ -51,6 +51,9 @@
 #include "ui/tfrm_tour_info.h"
 #include "ui/tfrm_trick_pass.h"
 #include "ui/tfrm_trick_rslt.h"
+#include "ui/tfrm_event_ofc.h"
+#include "ui/tfrm_ofc_copy.h"
+#include "ui/tscore_form_options.h"
 #include "view_dialog_host.h"
 
 namespace {
@@ -119,6 +122,15 @@ TEST_F(DialogLayout, EveryDialogFitsALaptopAndShowsNamesWhole) {
       {"seed-finals", Make<TfrmSeedFinals>()},
       {"start-lists", Make<TfrmStartList>()},
       {"start-preview", [](Tournament&, Platform&) { return std::make_unique<TfrmPreviewStart>(); }},
+      {"score-forms", Make<TScoreFormOptions>()},
+      {"slalom-officials", Make<TfrmSlalomOfc>()},
+      {"trick-officials", Make<TfrmTrickOfc>()},
+      {"jump-officials", Make<TfrmJumpOfc>()},
+      {"officials-copy",
+       [](Tournament& t, Platform& p) {
+         static OfficialsRecord buffer;
+         return std::make_unique<TfrmOfcCopy>(t, p, buffer, 1);
+       }},
   };
   // TALLIVAR_DIALOG_SHOTS=folder keeps a picture of each dialog for a look by eye.
   const QString shots = qEnvironmentVariable("TALLIVAR_DIALOG_SHOTS");

@@ -30,7 +30,7 @@ class RecordingPrinter : public Printer {
   bool cancel = false;  // the next BeginDoc is cancelled
   int printDialogs = 0, setupDialogs = 0;
   bool inDocument = false;
-  int pageWidth = 4800, pageHeight = 6600;  // 600 dpi letter
+  int pageWidth = 4800, pageHeight = 6600;  // 600 dpi letter, portrait; landscape turns it
 
   bool BeginDoc(std::string_view title) override {
     if (cancel) {
@@ -52,8 +52,8 @@ class RecordingPrinter : public Printer {
   }
   void WriteLine(std::string_view line) override { Page().lines.emplace_back(line); }
   void FormFeed() override { Doc().pages.push_back({}); }
-  int PageWidth() override { return pageWidth; }
-  int PageHeight() override { return pageHeight; }
+  int PageWidth() override { return Landscape() ? pageHeight : pageWidth; }
+  int PageHeight() override { return Landscape() ? pageWidth : pageHeight; }
   int TextHeight(std::string_view) override { return 100; }
   int TextWidth(std::string_view t) override { return static_cast<int>(t.size()) * 50; }
   void TextOut(int x, int y, std::string_view text) override {
@@ -72,6 +72,7 @@ class RecordingPrinter : public Printer {
     return documents.back();
   }
   RecordedPage& Page() { return Doc().pages.back(); }
+  bool Landscape() const { return !documents.empty() && documents.back().orientation == Orientation::Landscape; }
   // Every text line of the last document, pages joined.
   std::vector<std::string> AllLines() {
     std::vector<std::string> out;
