@@ -24,7 +24,12 @@ const std::vector<HelpTopic>& ScoringHelpTopics() {
        "starts. Save the event to keep the schedule with it (.sch file)."},
       {kHelpSheets, "Judging and Scoring Sheets",
        "Prints blank sheets or sheets already filled with the skiers of a division in start\n"
-       "order, for the boat, tower and trick judges and for the scorer."},
+       "order, for the boat, tower and trick judges and for the scorer.\n"
+       "Choose a seeded form on the left and press Print Form: the skiers of the current division\n"
+       "entered in the current event are written into its rows (15 or 7 to a page; one trick sheet\n"
+       "per skier). The slalom forms need slalom as the current event, the jump forms jump and the\n"
+       "trick sheets trick; Change Div/Event/Rnd sets the division and event.\n"
+       "Choose a blank form on the right and press Print Blank for an empty sheet."},
       {kHelpResultsInput, "Results Input",
        "The left list shows the skiers of the current division and event in start order with their\n"
        "result of the current round. Select a skier and press Edit Scores (or double click) to\n"

@@ -106,10 +106,10 @@ TEST(ReportPage, PrinterGetsFontOrientationPagesAndTheLogo) {
   ASSERT_EQ(d.pages[0].drawn.size(), 1u);
   const auto& logo = d.pages[0].drawn[0];
   EXPECT_EQ(logo.text, "zetllogo2015");
-  // Centred on the 4800-dot page, 10 dots down, 2000 by 400.
-  EXPECT_EQ(logo.x, 1400);
+  // Centred on the landscape page (6600 dots wide), 10 dots down, 2000 by 400.
+  EXPECT_EQ(logo.x, 2300);
   EXPECT_EQ(logo.y, 10);
-  EXPECT_EQ(logo.x2, 3400);
+  EXPECT_EQ(logo.x2, 4300);
   EXPECT_EQ(logo.y2, 410);
 
   tp.printer.cancel = true;
