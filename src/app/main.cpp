@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QPointer>
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
@@ -57,8 +58,9 @@ int main(int argc, char** argv) {
   InitTallivarResources();
   QApplication::setWindowIcon(QIcon(":/images/tallivar.png"));
 
-  // The splash screen releases itself after its timer; start-up does not wait for it.
-  auto* splash = new TSplashScreen;
+  // The splash screen releases itself after its timer; start-up does not wait for it. The start-up
+  // messages run their own event loops, so the splash may be gone by the time the window shows.
+  QPointer<TSplashScreen> splash = new TSplashScreen;
   splash->show();
 
   QtPlatform desktop;
@@ -70,7 +72,7 @@ int main(int argc, char** argv) {
   desktop.dialogs.afterHandler = [&window] { window.form().Checkpoint(); };
   ReadStartupSettings(tournament, desktop.platform, window);
   window.show();
-  splash->raise();
+  if (splash) splash->raise();
   if (!StartupTimeOnly(argc, argv)) QTimer::singleShot(0, &window, [&window] { OfferRecoveredWork(window); });
 
   if (StartupTimeOnly(argc, argv)) {
