@@ -74,28 +74,26 @@ std::vector<Column> PassGroups(double from, int count, const char* name, const c
   return columns;
 }
 
+// The heading columns, the pass or jump groups, and the total column, left to right.
+std::vector<Column> Joined(std::vector<Column> head, const std::vector<Column>& groups, const Column& total) {
+  head.insert(head.end(), groups.begin(), groups.end());
+  head.push_back(total);
+  return head;
+}
+
 std::vector<Column> SlalomColumns() {
-  std::vector<Column> c{{0, 3, "SKIER NAME", ""}, {3, 4, " Speed", " /Rope"}};
-  auto passes = PassGroups(4, 5, "Pass ", " Score", " Time");
-  c.insert(c.end(), passes.begin(), passes.end());
-  c.push_back({14, 16, " TOTAL", ""});
-  return c;
+  return Joined({{0, 3, "SKIER NAME", ""}, {3, 4, " Speed", " /Rope"}}, PassGroups(4, 5, "Pass ", " Score", " Time"),
+                {14, 16, " TOTAL", ""});
 }
 
 std::vector<Column> JumpBoatColumns() {
-  std::vector<Column> c{{0, 3, "SKIER NAME", ""}, {3, 4, " Speed", " /Path"}, {4, 5, "Letter", ""}, {5, 6, "RTB/F", ""}};
-  auto jumps = PassGroups(6, 4, "Jump ", "Time", "Dist.");
-  c.insert(c.end(), jumps.begin(), jumps.end());
-  c.push_back({14, 16, "BEST", ""});
-  return c;
+  return Joined({{0, 3, "SKIER NAME", ""}, {3, 4, " Speed", " /Path"}, {4, 5, "Letter", ""}, {5, 6, "RTB/F", ""}},
+                PassGroups(6, 4, "Jump ", "Time", "Dist."), {14, 16, "BEST", ""});
 }
 
 std::vector<Column> JumpMasterColumns() {
-  std::vector<Column> c{{0, 3, "SKIER NAME", ""}, {3, 6, "Start", "Options"}};
-  auto jumps = PassGroups(6, 4, "Jump ", "Times", "Dist.");
-  c.insert(c.end(), jumps.begin(), jumps.end());
-  c.push_back({14, 16, "BEST", ""});
-  return c;
+  return Joined({{0, 3, "SKIER NAME", ""}, {3, 6, "Start", "Options"}}, PassGroups(6, 4, "Jump ", "Times", "Dist."),
+                {14, 16, "BEST", ""});
 }
 
 // The seeded slalom forms: the name column, one column per pass heading, the total.
