@@ -70,13 +70,20 @@ std::string Rides(int entrants, int rounds) { return RightAlign(std::to_string(e
 
 std::string FullName(const TSkier& s) { return s.FirstName.str() + " " + s.Surname.str(); }
 
-const TSkier& NamedSkier(const Tournament& t, std::string_view name) {
+const TSkier& NamedSkier(const Tournament& t, std::string_view name, std::string_view division) {
   const TSkier* found = nullptr;
+  const std::string wanted = UpperCase(Trim(name)), code = Trim(division);
   t.skiers.ForEach([&](const TSkier& s) {
-    if (!found && UpperCase(FullName(s)) == UpperCase(Trim(name))) found = &s;
+    if (!found && UpperCase(FullName(s)) == wanted && (code.empty() || DivisionCode(s.Division) == code)) found = &s;
   });
-  if (!found) throw std::runtime_error("there is no skier \"" + std::string(name) + "\" in the event");
+  if (!found)
+    throw std::runtime_error("there is no skier \"" + std::string(name) + "\"" +
+                             (code.empty() ? "" : " in division " + code) + " in the event");
   return *found;
+}
+
+const TSkier& OptionSkier(const ReportContext& c) {
+  return NamedSkier(c.t, c.options.Get("skier"), c.options.Get("skier-division"));
 }
 
 DrawnBitmap TopLeftLogo(std::size_t atLine) { return {atLine, -2300, 10, 2000, 400, "zetllogo2015"}; }

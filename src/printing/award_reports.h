@@ -15,9 +15,12 @@ ReportDocument RatingSheet(ReportContext& c);
 // Tricks have no such sheet: the user is told and the document stays empty.
 ReportDocument RecordData(ReportContext& c);
 
-// The skier named "FIRST SURNAME" (case ignored), first in list order; throws std::runtime_error
+// The skier named "FIRST SURNAME" (case ignored), first in list order; with a division code, the
+// one entered in that division (the same name may be entered in two). Throws std::runtime_error
 // when there is none, so that a report is never printed for someone else.
-const TSkier& NamedSkier(const Tournament& t, std::string_view name);
+const TSkier& NamedSkier(const Tournament& t, std::string_view name, std::string_view division = "");
+// The skier of a skier sheet: options "skier" and "skier-division".
+const TSkier& OptionSkier(const ReportContext& c);
 // "First SURNAME" as the sheets print it.
 std::string FullName(const TSkier& s);
 // The federation logo at the top left of the page holding line `atLine`.

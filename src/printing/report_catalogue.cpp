@@ -50,9 +50,9 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       // Other reports
       {"awards-summary", "Awards placement summary: places 1 to 3 of every division", &AwardsSummary, {}},
       {"injury-summary", "Tournament injury summary form with the number of rides", &InjurySummary, {}},
-      {"rating-sheet", "Skier results sheet for ratings (--skier \"FIRST SURNAME\")", &RatingSheet, {"skier"}},
-      {"record-data", "Record performance data of the current event and round (--skier \"FIRST SURNAME\")",
-       &RecordData, {"skier"}},
+      {"rating-sheet", "Skier results sheet for ratings (--skier \"FIRST SURNAME\" [--skier-division CODE])", &RatingSheet, {"skier", "skier-division"}},
+      {"record-data", "Record performance data of the current event and round (--skier \"FIRST SURNAME\" [--skier-division CODE])",
+       &RecordData, {"skier", "skier-division"}},
   };
   // clang-format on
   return catalogue;

@@ -80,7 +80,7 @@ void JumpRecord(std::vector<std::string>& lines, const Tournament& t, const TSki
 
 ReportDocument RatingSheet(ReportContext& c) {
   const Tournament& t = c.t;
-  const TSkier& s = NamedSkier(t, c.options.Get("skier"));
+  const TSkier& s = OptionSkier(c);
   ReportDocument doc{"Skier Rating Sheet", Orientation::Portrait, 10, {}, {}, {TopLeftLogo()}};
   auto& lines = doc.lines;
   lines = {"",
@@ -116,7 +116,7 @@ ReportDocument RecordData(ReportContext& c) {
     c.p.prompt.Show("No printout available for Tricks");
     return doc;
   }
-  const TSkier& s = NamedSkier(t, c.options.Get("skier"));
+  const TSkier& s = OptionSkier(c);
   doc.bitmaps.push_back(TopLeftLogo());
   doc.lines = {"", "", "", "", "", ""};
   if (t.CurEvent == 'J')

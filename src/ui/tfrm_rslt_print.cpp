@@ -35,11 +35,7 @@ bool TfrmRsltPrint::OtherNeedsSkier(int item) { return item == 1 || item == 2; }
 
 TfrmRsltPrint::TfrmRsltPrint(Tournament& t, Platform& p)
     : DialogModel("Results Printing Options"), t_(t), p_(p) {
-  pickSkier = [this]() -> std::optional<std::string> {
-    auto skier = SelectSkier(t_, p_);
-    if (!skier) return std::nullopt;
-    return FullName(*skier);
-  };
+  pickSkier = [this] { return SelectSkier(t_, p_); };
 }
 
 void TfrmRsltPrint::Describe(FormLayout& form) {
@@ -83,7 +79,8 @@ void TfrmRsltPrint::btnOtherClick() {
     // Closing the pick without confirming prints nothing, even when a skier was picked before:
     // the sheet is never printed for someone the user did not choose this time.
     if (!skier) return;
-    options.values["skier"] = *skier;
+    options.values["skier"] = FullName(*skier);
+    options.values["skier-division"] = DivisionCode(skier->Division);
   }
   PrintNamedReport(name, t_, p_, options);
 }

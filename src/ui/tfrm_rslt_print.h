@@ -40,9 +40,9 @@ class TfrmRsltPrint : public DialogModel {
   Button btnCurrOpt{"Change Div/Event/Rnd"};
   Button btnHelp{"Help"};
 
-  // Picks the skier a skier sheet is printed for ("FIRST SURNAME"); by default the skier selection
-  // dialog. Nothing when the user picked none. The skier sheets stay disabled while it is unset.
-  std::function<std::optional<std::string>()> pickSkier;
+  // Picks the skier a skier sheet is printed for; by default the skier selection dialog. Nothing
+  // when the user picked none. The skier sheets stay disabled while it is unset.
+  std::function<std::optional<TSkier>()> pickSkier;
 
   // The report each item prints, by its catalogue name.
   static const char* PrintReportName(int item);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/divisions.h"
+
+#include "support/skier_builders.h"
+
 #include "help/help_topics.h"
 #include "printing/result_reports.h"
 #include "support/results_tournament.h"
@@ -128,4 +132,16 @@ TEST_F(ResultsDialogs, SkierSheetsPrintOnlyForTheSkierConfirmedNow) {
     dialog.btnOtherClick();
   }
   EXPECT_EQ(tp.printer.documents.size(), 3u);
+
+  // The same name entered in a second division: the sheet is of the one picked.
+  AddSkier(t, tp, "BERG", "Per", *FindDivision("MU21"), "S");
+  dialog.rgOther.itemIndex = 1;
+  tp.dialogs.Expect<TfrmSkierSelect>([](TfrmSkierSelect& s) {
+    s.lbxSkiers.itemIndex = 2;
+    ASSERT_EQ(s.lbxSkiers.items[2], "Per BERG MU21");
+    s.btnConfirmClick();
+  });
+  dialog.btnOtherClick();
+  const auto again = tp.printer.AllLines();
+  EXPECT_NE(std::find(again.begin(), again.end(), " DIVISION:   MU21"), again.end());
 }
