@@ -110,6 +110,9 @@ int RunReport(const ReportArguments& a, std::ostream& out, std::ostream& err, Pl
   if (a.round > 0) t.CurRound = a.round;
   try {
     auto doc = BuildReport(a.name, t, p, options);
+    // A report that said why it has nothing to print (no valid division, no sheet for tricks)
+    // has failed, as the printing dialog sends no page for it.
+    if (!doc || doc->lines.empty()) return kExitFailed;
     if (a.pdf.empty()) {
       WriteLines(out, *doc);
       out.flush();

@@ -96,6 +96,9 @@ TEST_F(CommandLine, UsageErrorsAndFailures) {
       {{"report", "event-results", "x.dat", "--division", "QQ"}, kExitUsage},
       {{"report", "event-results", "x.dat", "--bogus"}, kExitUsage},
       {{"nonsense"}, kExitUsage},
+      // Reports that say why they have nothing to print.
+      {{"report", "start-list", event, "--divisions", "QQ"}, kExitFailed},
+      {{"report", "record-data", event, "--skier", "Lars AAS", "--event", "T"}, kExitFailed},
       {{"report", "event-results", "/no/such/folder/event.dat"}, kExitFailed},
   };
   for (const auto& c : cases) {
