@@ -102,3 +102,31 @@ TEST(ReportPdf, EachFormFeedStartsAPage) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll().count("/Type /Page\n") + 0, 3);
 }
+
+TEST(ReportPdf, JudgingSheetsAreDrawnPageByPage) {
+  TempDir dir;
+  TestPlatform tp;
+  const std::string event = SaveSampleEvent(dir, tp);
+  auto pages = [](const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? static_cast<int>(file.readAll().count("/Type /Page\n")) : -1;
+  };
+  // M: three jump entrants on one page of the boat form; one trick sheet for each of its two trick entrants.
+  ProgramRun boat = Tallivar({"judging-sheet", "jump-boat", QString::fromStdString(event), "--division", "M",
+                              "--pdf", QString::fromStdString(dir.file("boat.pdf"))},
+                             dir.path());
+  EXPECT_EQ(boat.status, 0) << boat.err;
+  EXPECT_EQ(pages(dir.file("boat.pdf")), 1);
+  ProgramRun trick = Tallivar({"judging-sheet", "trick", QString::fromStdString(event), "--division", "M",
+                               "--pdf", QString::fromStdString(dir.file("trick.pdf"))},
+                              dir.path());
+  EXPECT_EQ(trick.status, 0) << trick.err;
+  EXPECT_EQ(pages(dir.file("trick.pdf")), 2);
+  // A form for another event than the current one writes no file.
+  ProgramRun wrong = Tallivar({"judging-sheet", "trick", QString::fromStdString(event), "--event", "J", "--pdf",
+                               QString::fromStdString(dir.file("none.pdf"))},
+                              dir.path());
+  EXPECT_EQ(wrong.status, 1);
+  EXPECT_NE(wrong.err.find("Tricks must be current event!"), std::string::npos);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("none.pdf"))));
+}
