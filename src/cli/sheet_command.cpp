@@ -8,31 +8,16 @@
 #include "core/settings_file.h"
 #include "printing/judging_sheets.h"
 
-namespace {
-
-char FormEvent(JudgingForm form) {
-  switch (form) {
-    case JudgingForm::JumpBoat:
-    case JudgingForm::JumpMaster:
-      return 'J';
-    case JudgingForm::Trick:
-      return 'T';
-    default:
-      return 'S';
-  }
-}
-
-}  // namespace
-
 void AddSheetCommand(CLI::App& app, SheetCommandArguments& a) {
-  a.command = app.add_subcommand("judging-sheet",
-                                 "Write a judging form to a PDF file, seeded with a division's skiers or blank");
+  a.command = app.add_subcommand(
+      "judging-sheet", "Write a judging form to a PDF file, seeded with a division's skiers or blank");
   a.command->add_option("FORM", a.form, "slalom-scoring, slalom-recap, jump-boat, jump-master or trick")
       ->required()
       ->check(CLI::IsMember(JudgingFormNames()));
   a.command->add_option("EVENT", a.eventFile, "The event file (.dat)")->required();
   a.command->add_flag("--blank", a.blank, "The blank form instead of the seeded one");
-  a.command->add_option("--division", a.division, "The division a seeded form is for, by its code (default M)");
+  a.command->add_option("--division", a.division,
+                        "The division a seeded form is for, by its code (default M)");
   a.command->add_option("--event", a.event, "The current event: S, T or J (default: the form's)")
       ->check(CLI::IsMember({"S", "T", "J", "s", "t", "j"}));
   a.command->add_option("--round", a.round, "The current round, 1 to 4 (default 1)")->check(CLI::Range(1, 4));
@@ -56,7 +41,8 @@ std::optional<int> RunSheetCommand(const SheetCommandArguments& a, std::ostream&
   ReadSettings(t, p);
   if (!OpenEvent(t, p, a.eventFile)) return kExitFailed;
   if (division) t.CurDivision = *division;
-  t.CurEvent = a.event.empty() ? FormEvent(form) : static_cast<char>(std::toupper(static_cast<unsigned char>(a.event[0])));
+  t.CurEvent = a.event.empty() ? JudgingFormEvent(form)
+                               : static_cast<char>(std::toupper(static_cast<unsigned char>(a.event[0])));
   if (a.round > 0) t.CurRound = a.round;
 
   bool printed = false;

@@ -13,9 +13,9 @@ namespace {
 constexpr const char* kFont = "Courier New";
 constexpr int kTitlePoints = 12;
 constexpr int kBodyPoints = 10;
-constexpr int kPassColumns = 11;       // the widest pass heading list
-constexpr int kTrickCellsPerRow = 8;   // trick boxes across the page
-constexpr int kTrickCellRows = 5;      // rows of boxes per pass
+constexpr int kPassColumns = 11;      // the widest pass heading list
+constexpr int kTrickCellsPerRow = 8;  // trick boxes across the page
+constexpr int kTrickCellRows = 5;     // rows of boxes per pass
 
 // A column of a form's grid, in sixteenths of the page width, with the two lines of its heading.
 // A "joined" column shares the top heading of the column before it (a pass's second sub-column),
@@ -33,7 +33,7 @@ struct FormLayout {
   std::string judgeLine;
   bool divisionLine = false;  // seeded forms name the division
   std::vector<Column> columns;
-  int rules = 16;              // horizontal rules below the heading row
+  int rules = 16;                  // horizontal rules below the heading row
   std::vector<std::string> guide;  // the speed guide at the top right, under the national rules
 };
 
@@ -55,7 +55,9 @@ class Page {
   int NameX() const { return Units(25); }
   // The rule spacing for `rules` rules below the grid's top: one grid row, or closer where that
   // many rules would run off the page.
-  int RuleSpacing(int rules) const { return std::min(RowHeight(), (h_ - 1 - GridTop()) / std::max(rules, 1)); }
+  int RuleSpacing(int rules) const {
+    return std::min(RowHeight(), (h_ - 1 - GridTop()) / std::max(rules, 1));
+  }
   // Half a character of the body font: the gap between a rule and the text beside it.
   int Gap() const { return p_.TextWidth(" ") / 2; }
 
@@ -64,7 +66,8 @@ class Page {
   int w_, h_, dpi_;
 };
 
-std::vector<Column> PassGroups(double from, int count, const char* name, const char* first, const char* second) {
+std::vector<Column> PassGroups(double from, int count, const char* name, const char* first,
+                               const char* second) {
   std::vector<Column> columns;
   for (int i = 0; i < count; ++i) {
     const double at = from + 2 * i;
@@ -82,18 +85,19 @@ std::vector<Column> Joined(std::vector<Column> head, const std::vector<Column>& 
 }
 
 std::vector<Column> SlalomColumns() {
-  return Joined({{0, 3, "SKIER NAME", ""}, {3, 4, " Speed", " /Rope"}}, PassGroups(4, 5, "Pass ", " Score", " Time"),
-                {14, 16, " TOTAL", ""});
+  return Joined({{0, 3, "SKIER NAME", ""}, {3, 4, " Speed", " /Rope"}},
+                PassGroups(4, 5, "Pass ", " Score", " Time"), {14, 16, " TOTAL", ""});
 }
 
 std::vector<Column> JumpBoatColumns() {
-  return Joined({{0, 3, "SKIER NAME", ""}, {3, 4, " Speed", " /Path"}, {4, 5, "Letter", ""}, {5, 6, "RTB/F", ""}},
-                PassGroups(6, 4, "Jump ", "Time", "Dist."), {14, 16, "BEST", ""});
+  return Joined(
+      {{0, 3, "SKIER NAME", ""}, {3, 4, " Speed", " /Path"}, {4, 5, "Letter", ""}, {5, 6, "RTB/F", ""}},
+      PassGroups(6, 4, "Jump ", "Time", "Dist."), {14, 16, "BEST", ""});
 }
 
 std::vector<Column> JumpMasterColumns() {
-  return Joined({{0, 3, "SKIER NAME", ""}, {3, 6, "Start", "Options"}}, PassGroups(6, 4, "Jump ", "Times", "Dist."),
-                {14, 16, "BEST", ""});
+  return Joined({{0, 3, "SKIER NAME", ""}, {3, 6, "Start", "Options"}},
+                PassGroups(6, 4, "Jump ", "Times", "Dist."), {14, 16, "BEST", ""});
 }
 
 // The seeded slalom forms: the name column, one column per pass heading, the total.
@@ -102,7 +106,8 @@ std::vector<Column> SeededSlalomColumns(double nameWidth, const std::vector<std:
   std::vector<Column> c{{0, nameWidth, "SKIER NAME / PASS", ""}};
   for (int i = 0; i < kPassColumns; ++i) {
     const auto at = static_cast<std::size_t>(i);
-    c.push_back({nameWidth + i, nameWidth + i + 1, at < headings.size() ? RightAlign(headings[at], 5) : "", ""});
+    c.push_back(
+        {nameWidth + i, nameWidth + i + 1, at < headings.size() ? RightAlign(headings[at], 5) : "", ""});
   }
   c.push_back({nameWidth + kPassColumns, 16, "TOTAL", totalBottom});
   return c;
@@ -113,12 +118,22 @@ const std::vector<std::string> kBlankSlalomGuide{
     "28-49 W7-9,M8-9      25-49 BU10,GU10   28-52 GU12-U14",
     "28-55 WU17,BU12-U14     28-58 MU17      49-58 EM,M,MU21",
     "46-55 EW,W,WU21,M3-6    40-55 W3        40-52 W5-6    ",
-    "43-52 M7     40-55 W3-4     40-52 W4-6     "};
-const std::vector<std::string> kBlankJumpGuide{"ZTL Age Div Max Speeds:", "57: EM,M,MU21,M3", "54: EW,W,WU21,M4",
-                                               "51: MU17,WU17,M5-8,W3-6", "48: W7,M9,BU14   45: BU10-12,GU10-14,W8-9"};
-const std::vector<std::string> kSeededJumpGuide{"Div Max Speeds:", "57:  EM,M,MU21,M35+", "54:  EW,W,WU21,M45+",
-                                                "51:  MU17,WU17,M55 to M70,W35 to W45",
-                                                "48:  M75+    45: BU10-U14,GU10-U14,W70+"};
+    "43-52 M7     40-55 W3-4     40-52 W4-6     ",
+};
+const std::vector<std::string> kBlankJumpGuide{
+    "ZTL Age Div Max Speeds:",
+    "57: EM,M,MU21,M3",
+    "54: EW,W,WU21,M4",
+    "51: MU17,WU17,M5-8,W3-6",
+    "48: W7,M9,BU14   45: BU10-12,GU10-14,W8-9",
+};
+const std::vector<std::string> kSeededJumpGuide{
+    "Div Max Speeds:",
+    "57:  EM,M,MU21,M35+",
+    "54:  EW,W,WU21,M45+",
+    "51:  MU17,WU17,M55 to M70,W35 to W45",
+    "48:  M75+    45: BU10-U14,GU10-U14,W70+",
+};
 
 const char* kJudgePos = "JUDGE NAME/POS________________________";
 const char* kJudge = "JUDGE NAME ________________________";
@@ -128,7 +143,8 @@ FormLayout BlankLayout(const Tournament& t, JudgingForm form) {
   FormLayout f;
   switch (form) {
     case JudgingForm::SlalomScoring:
-      f = {Orientation::Landscape, "SLALOM - SCORING/TIMING SHEET", kJudgePos, false, SlalomColumns(), 16, {}};
+      f = {
+          Orientation::Landscape, "SLALOM - SCORING/TIMING SHEET", kJudgePos, false, SlalomColumns(), 16, {}};
       if (zetl) f.guide = kBlankSlalomGuide;
       break;
     case JudgingForm::SlalomRecap:
@@ -142,8 +158,13 @@ FormLayout BlankLayout(const Tournament& t, JudgingForm form) {
       f = {Orientation::Landscape, "JUMP - MASTER SCORING SHEET", kJudge, false, JumpMasterColumns(), 7, {}};
       break;
     case JudgingForm::Trick:
-      f = {Orientation::Portrait, "TRICK EVENT SHEET",
-           "JUDGE NAME _______________________    SKIER NAME _______________________", false, {}, 0, {}};
+      f = {Orientation::Portrait,
+           "TRICK EVENT SHEET",
+           "JUDGE NAME _______________________    SKIER NAME _______________________",
+           false,
+           {},
+           0,
+           {}};
       break;
   }
   return f;
@@ -155,15 +176,31 @@ FormLayout SeededLayout(const Tournament& t, JudgingForm form) {
   FormLayout f;
   switch (form) {
     case JudgingForm::SlalomScoring:
-      f = {Orientation::Portrait, "SLALOM - SCORING/TIMING SHEET", kJudgePos, true,
-           SeededSlalomColumns(4, ScoringPassHeadings(mode, division), "Score"), rules, {}};
+      f = {Orientation::Portrait,
+           "SLALOM - SCORING/TIMING SHEET",
+           kJudgePos,
+           true,
+           SeededSlalomColumns(4, ScoringPassHeadings(mode, division), "Score"),
+           rules,
+           {}};
       break;
     case JudgingForm::SlalomRecap:
-      f = {Orientation::Landscape, "SLALOM - RECAP SHEET", kJudge, true,
-           SeededSlalomColumns(3, RecapPassHeadings(mode, division), ""), rules, {}};
+      f = {Orientation::Landscape,
+           "SLALOM - RECAP SHEET",
+           kJudge,
+           true,
+           SeededSlalomColumns(3, RecapPassHeadings(mode, division), ""),
+           rules,
+           {}};
       break;
     case JudgingForm::JumpBoat:
-      f = {Orientation::Landscape, "JUMP EVENT - BOAT SCORING SHEET", kJudgePos, true, JumpBoatColumns(), rules, {}};
+      f = {Orientation::Landscape,
+           "JUMP EVENT - BOAT SCORING SHEET",
+           kJudgePos,
+           true,
+           JumpBoatColumns(),
+           rules,
+           {}};
       if (mode == kZetlRules) f.guide = kSeededJumpGuide;
       break;
     case JudgingForm::JumpMaster:
@@ -253,7 +290,8 @@ class FormPainter {
     for (const char* pass : {"FIRST PASS", "SECOND PASS"}) {
       p_.TextOut(page_.HeadingX(), page_.FirstLine(row), pass);
       const int top = page_.RowTop(row + 1), bottom = page_.RowTop(row + 1 + kTrickCellRows);
-      for (int r = 0; r <= kTrickCellRows; ++r) p_.Line(0, page_.RowTop(row + 1 + r), right, page_.RowTop(row + 1 + r));
+      for (int r = 0; r <= kTrickCellRows; ++r)
+        p_.Line(0, page_.RowTop(row + 1 + r), right, page_.RowTop(row + 1 + r));
       for (int c = 0; c <= kTrickCellsPerRow; ++c) {
         const int x = c == kTrickCellsPerRow ? right : page_.Col(16.0 * c / kTrickCellsPerRow);
         p_.Line(x, top, x, bottom);
@@ -274,20 +312,6 @@ class FormPainter {
   Page page_;
 };
 
-char EventOf(JudgingForm form) {
-  switch (form) {
-    case JudgingForm::SlalomScoring:
-    case JudgingForm::SlalomRecap:
-      return 'S';
-    case JudgingForm::JumpBoat:
-    case JudgingForm::JumpMaster:
-      return 'J';
-    case JudgingForm::Trick:
-      return 'T';
-  }
-  return 'S';
-}
-
 const char* WrongEventMessage(char event) {
   if (event == 'J') return "  Jump must be current event!";
   if (event == 'T') return "  Tricks must be current event!";
@@ -303,13 +327,15 @@ bool Begin(Printer& printer, const FormLayout& f) {
 
 std::vector<std::string> TrickSkierLines(const Tournament& t, const TSkier* s) {
   const std::string name = s ? TrimRight(s->FirstName.view()) + " " + TrimRight(s->Surname.view()) : "";
-  return {DivisionCode(t.CurDivision) + "   Tricks    SKIER: " + name, "     Bib# " + (s ? s->Bib.str() : "")};
+  return {DivisionCode(t.CurDivision) + "   Tricks    SKIER: " + name,
+          "     Bib# " + (s ? s->Bib.str() : "")};
 }
 
 }  // namespace
 
 const std::vector<std::string>& JudgingFormNames() {
-  static const std::vector<std::string> names{"slalom-scoring", "slalom-recap", "jump-boat", "jump-master", "trick"};
+  static const std::vector<std::string> names{"slalom-scoring", "slalom-recap", "jump-boat", "jump-master",
+                                              "trick"};
   return names;
 }
 
@@ -318,6 +344,20 @@ std::optional<JudgingForm> FindJudgingForm(std::string_view name) {
   for (std::size_t i = 0; i < names.size(); ++i)
     if (names[i] == name) return static_cast<JudgingForm>(i);
   return std::nullopt;
+}
+
+char JudgingFormEvent(JudgingForm form) {
+  switch (form) {
+    case JudgingForm::SlalomScoring:
+    case JudgingForm::SlalomRecap:
+      return 'S';
+    case JudgingForm::JumpBoat:
+    case JudgingForm::JumpMaster:
+      return 'J';
+    case JudgingForm::Trick:
+      return 'T';
+  }
+  return 'S';
 }
 
 int SkiersPerPage(JudgingForm form) {
@@ -354,7 +394,7 @@ bool PrintBlankForm(Printer& printer, const Tournament& t, JudgingForm form) {
 }
 
 bool PrintSeededForm(Printer& printer, Tournament& t, Platform& p, JudgingForm form) {
-  const char event = EventOf(form);
+  const char event = JudgingFormEvent(form);
   if (t.CurEvent != event) {
     p.prompt.Show(WrongEventMessage(event));
     return false;

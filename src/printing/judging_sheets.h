@@ -18,6 +18,9 @@ enum class JudgingForm { SlalomScoring = 0, SlalomRecap, JumpBoat, JumpMaster, T
 const std::vector<std::string>& JudgingFormNames();
 std::optional<JudgingForm> FindJudgingForm(std::string_view name);
 
+// The event a seeded form is for: 'S', 'J' or 'T'.
+char JudgingFormEvent(JudgingForm form);
+
 // Skiers per page of a seeded form (the trick sheet holds one), and the most a form writes.
 int SkiersPerPage(JudgingForm form);
 int MostSkiers(JudgingForm form);

@@ -21,8 +21,8 @@ void FillTrickGrid(StringGrid& grid, const TrickRows& rows, int shownRows) {
   }
 }
 
-TrickGridDialog::TrickGridDialog(std::string caption, Tournament& t, Platform& p, bool declared, int shownRows,
-                                 int helpTopic)
+TrickGridDialog::TrickGridDialog(std::string caption, Tournament& t, Platform& p, bool declared,
+                                 int shownRows, int helpTopic)
     : DialogModel(std::move(caption)),
       editor(t, p, declared),
       p_(p),

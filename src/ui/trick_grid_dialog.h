@@ -52,7 +52,8 @@ class TrickGridDialog : public DialogModel {
  protected:
   // A declared pass takes no credit keys (its credits come only from the rules) and a code is only
   // ever added to.
-  TrickGridDialog(std::string caption, Tournament& t, Platform& p, bool declared, int shownRows, int helpTopic);
+  TrickGridDialog(std::string caption, Tournament& t, Platform& p, bool declared, int shownRows,
+                  int helpTopic);
   // The skier, the pass number field, the grid with its editing buttons, then the code list.
   void DescribeEditor(FormLayout& form, const char* passCaption);
 

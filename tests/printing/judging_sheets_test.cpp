@@ -34,7 +34,8 @@ struct JudgingSheets : ::testing::Test {
   // Skiers "FIRST1".."FIRSTn" whose seeds put them in that start order.
   void AddSkiers(int n, const std::string& events = "S") {
     for (int i = 1; i <= n; ++i) {
-      TSkier& s = AddSkier(t, p, "SURNAME" + std::to_string(100 + i), "FIRST" + std::to_string(i), kM, events);
+      TSkier& s =
+          AddSkier(t, p, "SURNAME" + std::to_string(100 + i), "FIRST" + std::to_string(i), kM, events);
       s.Bib = std::to_string(i);
       s.SlalomSeed = s.JumpSeed = s.TrickSeed = i;
     }
@@ -70,7 +71,7 @@ TEST_F(JudgingSheets, SeededFormsFillRowsPageByPageUpToTheirLimit) {
     int written;
   };
   const std::vector<Case> cases{
-      {JudgingForm::SlalomScoring, 'S', 16, 2, 1, 16}, {JudgingForm::SlalomScoring, 'S', 30, 2, 15, 30},
+      {JudgingForm::SlalomScoring, 'S', 16, 2, 1, 16},  {JudgingForm::SlalomScoring, 'S', 30, 2, 15, 30},
       {JudgingForm::SlalomScoring, 'S', 64, 4, 15, 60}, {JudgingForm::SlalomRecap, 'S', 8, 2, 1, 8},
       {JudgingForm::JumpMaster, 'J', 52, 7, 7, 49},     {JudgingForm::JumpBoat, 'J', 15, 1, 15, 15},
   };
@@ -95,8 +96,8 @@ TEST_F(JudgingSheets, SeededFormsFillRowsPageByPageUpToTheirLimit) {
     const DrawnItem* item = FindText(Pages().back(), PadRight(last, 15));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->y, FirstLineOfRow(c.lastRow));
-    EXPECT_NE(FindText(Pages().back(), "SURNAME" + std::to_string(100 + c.written) + "     " +
-                                           std::to_string(c.written)),
+    EXPECT_NE(FindText(Pages().back(),
+                       "SURNAME" + std::to_string(100 + c.written) + "     " + std::to_string(c.written)),
               nullptr);
   }
 }
@@ -238,13 +239,17 @@ TEST(PassHeadings, ByRuleSetAndDivision) {
   const std::vector<Case> cases{
       {kZetlRules, "OM", {"49", "52", "55", "58", "16", "14.25", "13", "12", "11.25", "10.75", "10.25"}, {}},
       {kZetlRules, "M7", {"43", "46", "49", "52", "16", "14.25", "13", "12", "11.25", "10.75", "10.25"}, {}},
-      {kZetlRules, "BU10", {"28", "31", "34", "37", "40", "43", "46", "49", "16", "14.25", "13"},
+      {kZetlRules,
+       "BU10",
+       {"28", "31", "34", "37", "40", "43", "46", "49", "16", "14.25", "13"},
        {"25", "28", "31", "34", "37", "40", "43", "46", "49", "16", "14.25"}},
       {kZetlRules, "W70", {"28", "31", "34", "37", "40", "43", "46", "49", "16", "14.25", "13"}, {}},
       {kZetlRules, "WU17", {"28", "31", "34", "37", "40", "43", "46", "49", "52", "55", "16"}, {}},
       {kZetlRules, "IM", {}, {}},
       {kIwwfRules, "M45", masters, {"52", "55", "16", "14.25", "13", "12", "11.25", "10.75", "10.25"}},
-      {kIwwfRules, "MU17", {"49", "52", "55", "16", "14.25", "13", "12", "11.25", "10.75", "10.25"},
+      {kIwwfRules,
+       "MU17",
+       {"49", "52", "55", "16", "14.25", "13", "12", "11.25", "10.75", "10.25"},
        {"55", "58", "16", "14.25", "13", "12", "11.25", "10.75", "10.25"}},
       {kIwwfRules, "MU21", {}, masters},
       {kIwwfRules, "M", {}, buoys},
