@@ -53,11 +53,14 @@ class Page {
   int Units(int units) const { return units * dpi_ / 600; }
   int HeadingX() const { return Units(200); }
   int NameX() const { return Units(25); }
-  // The rule spacing for `rules` rules below the grid's top: one grid row, or closer where that
-  // many rules would run off the page.
-  int RuleSpacing(int rules) const {
-    return std::min(RowHeight(), (h_ - 1 - GridTop()) / std::max(rules, 1));
+  // The y of rule k (1 to rules) below the grid's top. The first closes the heading row, one grid
+  // row down; the others follow one grid row apart, or closer where that many would run off the
+  // page.
+  int RuleY(int k, int rules) const {
+    const int spacing = rules > 1 ? std::min(RowHeight(), (h_ - 1 - RowTop(1)) / (rules - 1)) : RowHeight();
+    return RowTop(1) + (k - 1) * spacing;
   }
+
   // Half a character of the body font: the gap between a rule and the text beside it.
   int Gap() const { return p_.TextWidth(" ") / 2; }
 
@@ -267,11 +270,10 @@ class FormPainter {
   }
 
   void Grid() {
-    const int spacing = page_.RuleSpacing(f_.rules);
-    const int top = page_.GridTop(), bottom = top + f_.rules * spacing;
+    const int top = page_.GridTop(), bottom = page_.RuleY(f_.rules, f_.rules);
     const int right = page_.Width() - 1, gap = page_.Gap();
     p_.Line(0, top, right, top);
-    for (int k = 1; k <= f_.rules; ++k) p_.Line(0, top + k * spacing, right, top + k * spacing);
+    for (int k = 1; k <= f_.rules; ++k) p_.Line(0, page_.RuleY(k, f_.rules), right, page_.RuleY(k, f_.rules));
     p_.Line(0, top, 0, bottom);
     p_.Line(right, top, right, bottom);
     for (const auto& c : f_.columns) {
