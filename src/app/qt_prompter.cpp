@@ -20,18 +20,6 @@ QMessageBox::StandardButtons ButtonsOf(Buttons b) {
   return QMessageBox::Ok;
 }
 
-// What closing the box without choosing (Escape, the title bar) answers.
-Answer Dismissed(Buttons b) {
-  switch (b) {
-    case Buttons::Ok:
-      return Answer::Ok;
-    case Buttons::YesNo:
-      return Answer::No;
-    default:
-      return Answer::Cancel;
-  }
-}
-
 bool StartsWith(std::string_view s, std::string_view head) { return s.substr(0, head.size()) == head; }
 
 // "error" as a word of its own, in any case ("INI Read error", "ERROR - ..."), not "errors".
@@ -87,6 +75,6 @@ Answer QtPrompter::Run(std::string_view text, std::string_view title, Buttons bu
     case QMessageBox::No:
       return Answer::No;
     default:
-      return Dismissed(buttons);
+      return SafeAnswer(buttons);  // closed without choosing (Escape, the title bar)
   }
 }

@@ -8,14 +8,7 @@
 Answer ConsolePrompter::Ask(std::string_view text, std::string_view title, Buttons buttons) {
   err_ << Utf8FromWindows1252(title) << ": " << Utf8FromWindows1252(text) << '\n';
   ++messages;
-  switch (buttons) {
-    case Buttons::Ok:
-      return Answer::Ok;
-    case Buttons::YesNo:
-      return Answer::No;
-    default:
-      return Answer::Cancel;
-  }
+  return SafeAnswer(buttons);
 }
 
 DateTime SystemClock::Now() {

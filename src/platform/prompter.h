@@ -6,6 +6,19 @@
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
+// The answer that changes nothing: what a question closed without a choice answers, and what the
+// command line answers for the user.
+inline Answer SafeAnswer(Buttons b) {
+  switch (b) {
+    case Buttons::Ok:
+      return Answer::Ok;
+    case Buttons::YesNo:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
