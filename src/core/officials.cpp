@@ -34,7 +34,10 @@ std::string OfficialsSizeProblem(const std::string& path, std::size_t size) {
 }
 
 void ReadOfficials(Tournament& t, Platform& p, int division, OfficialsRecord& buffer) {
-  if (division < 0 || division >= kOfficialsAllDivisions) return;
+  if (division < 0 || division >= kOfficialsAllDivisions) {
+    buffer = OfficialsRecord{};  // no division, no officials
+    return;
+  }
   const std::string path = OfficialsPath(t);
   std::optional<std::string> bytes;
   try {

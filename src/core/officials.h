@@ -15,8 +15,9 @@ inline constexpr int kOfficialsAllDivisions = kOfficialsAllRecords;  // 0..85
 // The warning for an officials file whose size is not a whole number of records; empty when it is.
 std::string OfficialsSizeProblem(const std::string& path, std::size_t size);
 
-// Reads the record of `division` into `buffer`. Nothing happens when there is no file or it cannot
-// be read (the reason is shown); a file cut short is reported and its whole records are used.
+// Reads the record of `division` into `buffer`; a record the file does not hold is an empty one.
+// Nothing happens when there is no file or it cannot be read (the reason is shown); a file cut
+// short is reported and its whole records are used.
 void ReadOfficials(Tournament& t, Platform& p, int division, OfficialsRecord& buffer);
 // Writes `buffer` as the record of `division`, keeping every other record. A file cut short is
 // first kept aside under its damaged-copy name. Throws IoError.

@@ -55,9 +55,7 @@ std::string OfficialsPath(const Tournament& t) {
 std::string OfficialsSummaryPath(const Tournament& t) { return t.EventBase.str() + "_officials.txt"; }
 
 std::vector<OfficialsRecord> ParseOfficialsFile(std::string_view bytes) {
-  const std::size_t whole = bytes.size() / sizeof(OfficialsRecord);
-  std::vector<OfficialsRecord> records(std::clamp(whole, static_cast<std::size_t>(kOfficialsDivisions),
-                                                  static_cast<std::size_t>(kOfficialsAllRecords)));
+  std::vector<OfficialsRecord> records(static_cast<std::size_t>(kOfficialsAllRecords));
   for (std::size_t n = 0; n < records.size(); ++n) {
     std::size_t at = n * sizeof(OfficialsRecord);
     if (at + sizeof(OfficialsRecord) > bytes.size()) break;

@@ -46,9 +46,9 @@ static_assert(std::is_trivially_copyable_v<OfficialsRecord>);
 std::string OfficialsPath(const Tournament& t);
 std::string OfficialsSummaryPath(const Tournament& t);
 
-// The division records of an officials file, at least 60 and at most 86; records the file does not
-// hold are empty, and a
-// length byte above 20 reads as 20 characters.
+// A record for every division number 0..85, whatever the file holds: records the file does not
+// hold are empty (a new file has only 60), so any division can be looked up. A length byte above 20
+// reads as 20 characters.
 std::vector<OfficialsRecord> ParseOfficialsFile(std::string_view bytes);
 // The same from the file; nothing when there is none. Throws IoError when it cannot be read.
 std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, const std::string& path);

@@ -21,7 +21,6 @@ std::vector<OfficialsRecord> AllRecords(ReportContext& c) {
   } catch (const IoError& e) {
     c.p.prompt.Show(e.what());
   }
-  records.resize(kOfficialsAllRecords);
   return records;
 }
 

@@ -27,6 +27,9 @@ TEST_F(OfficialsRecords, PrepareCreatesSixtyEmptyRecordsAndWarnsForAnUnnamedEven
   EXPECT_EQ(Slurp(path()), std::string(60 * 3780, '\0'));
   EXPECT_TRUE(buffer.Slot(1, 1, 1).empty());
   EXPECT_TRUE(tp.prompter.shown.empty());
+  buffer.Slot(1, 1, 1) = "Left over";
+  ReadOfficials(t, tp, 60, buffer);  // an adapted division: no record in a new file, so an empty one
+  EXPECT_TRUE(buffer.Slot(1, 1, 1).empty());
 
   t.EventBase = dir.file("TALLIVAR");
   PrepareOfficials(t, tp, buffer);

@@ -115,3 +115,27 @@ TEST_F(OfficialsDialogs, CopyWarnsOfARoundTheEventHasNotAndOfAMissingFile) {
   EXPECT_EQ(buffer.Slot(1, 3, 1), "Kept");
   EXPECT_EQ(copy.sourceDivision, *FindDivision(copy.lbDivList.items[0]));
 }
+
+// A new event under adapted rules: the first dialog creates the 60-record file and is closed
+// without OK, so the adapted division has no record yet. Both dialogs then read it as empty.
+TEST_F(OfficialsDialogs, AnAdaptedDivisionWithoutARecordReadsAsEmpty) {
+  t.settings.RulesMode = kAdaptedRules;
+  t.CurDivision = *FindDivision("WV3");
+  t.CurRound = 1;
+  TfrmJumpOfc(t, p).FormShow();
+  ASSERT_EQ(tp.fs.ReadAll(dir.file("Cup.ofc"))->size(), 60u * sizeof(OfficialsRecord));
+
+  TfrmJumpOfc again(t, p);
+  again.buffer.Slot(1, 3, 1) = "Left over";
+  again.FormShow();
+  EXPECT_EQ(again.edJ1.text, "");
+  tp.dialogs.Expect<TfrmOfcCopy>([](TfrmOfcCopy& c) {
+    c.lbDivList.itemIndex = 0;  // MMP1, no record either
+    c.lbDivListClick();
+    c.btnSaveClick();
+  });
+  again.buffer.Slot(1, 3, 1) = "Before copy";
+  again.btnCopyClick();
+  EXPECT_EQ(again.edJ1.text, "");
+  EXPECT_TRUE(tp.prompter.shown.empty());
+}
