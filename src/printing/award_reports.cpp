@@ -36,7 +36,7 @@ std::string PlaceLine(const PlaceNames& names, std::size_t p) {
   for (std::size_t e = 0; e < 3; ++e) {
     const auto& here = names.event[e][p];
     line += here.empty() ? std::string(kNameColumn + 1, ' ')
-                         : PadRight(here.front().substr(0, kNameColumn), kNameColumn) + " ";
+                         : PadRight(here.front(), kNameColumn) + " ";  // a longer name pushes on, whole
   }
   return line + names.overall[p];
 }

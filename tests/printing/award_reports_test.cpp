@@ -58,6 +58,16 @@ TEST_F(OtherReports, AwardsSummaryWithTiesAndWithoutAdaptedDivisions) {
   EXPECT_EQ(doc.fontSize, 10);
 }
 
+TEST_F(OtherReports, AwardsSummaryPrintsALongNameWhole) {
+  TSkier& foss = Named(t, "FOSS");
+  foss.FirstName = "Emil-Kristoffer";
+  foss.Surname = "FOSSEKLEIVHAUG";  // 30 characters with the space; still sorts where FOSS did
+  const std::string name = "Emil-Kristoffer FOSSEKLEIVHAUG";
+  auto doc = Build("awards-summary");
+  ASSERT_GT(doc.lines.size(), 4u);
+  EXPECT_EQ(doc.lines[4], " 1  " + std::string(60, ' ') + name + " " + name);
+}
+
 TEST_F(OtherReports, InjurySummaryCountsRidesOfEveryRound) {
   Tournament lake;
   lake.RoundCount = 3;
