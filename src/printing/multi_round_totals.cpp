@@ -32,7 +32,9 @@ ReportDocument MultiRoundTotals(ReportContext& c) {
   Tournament& t = c.t;
   ReportDocument doc{"Multi-Round Totals", Orientation::Portrait, 9, {}, {}, {}};
   PageWriter w(doc);
-  w.SetRule(PageBreakRule::Passes, 60);
+  // The line that takes the counter past 60 starts the next page, so a page ends with the 60th
+  // line counted.
+  w.SetRule(PageBreakRule::Reaches, 60);
   const DateTime now = c.p.clock.Now();
   w.SetHeader([&](PageWriter& pw) {
     pw.HeaderLine("");
