@@ -279,3 +279,49 @@ TEST(TrickTyping, InsertAndDeleteMoveWholeRows) {
   EXPECT_EQ(p.rows[30].skis, "1");
   EXPECT_EQ(p.rows[30].code, "");
 }
+
+// Two different codes of one trick number: a repeat only inside the group (12, 22, 27, 28; a
+// declaration adds 5).
+TEST(TrickCredit, RepeatGroupRowByRow) {
+  for (bool declared : {false, true})
+    for (int n = 1; n <= 40; ++n) {
+      const bool group = n == 12 || n == 22 || n == 27 || n == 28 || (declared && n == 5);
+      Pass p;
+      p.declared = declared;
+      p.rows[1] = {"2", "B", "Y", 30, n, 0, 1};
+      p.rows[2] = {"2", "S", "Y", 20, n, 0, 1};
+      ApplyCreditRules(p.rows, 2, p.Rules());
+      EXPECT_EQ(p.Credit(2), group ? "REP" : "Y") << "trick " << n << (declared ? " declared" : "");
+    }
+}
+
+// Where a reverse may stand, by its rule digit: even right after its trick, odd one trick later
+// (tricks 5 and 12 anywhere after the first row); first in the pass never.
+TEST(TrickCredit, ReverseRuleDigitsRowByRow) {
+  struct Case {
+    int trickNumber;
+    int digit;
+    const char* first;
+    const char* rightAfter;
+    const char* oneBetween;
+  } cases[] = {
+      {3, 0, "OS", "Y", "OS"}, {3, 1, "OS", "OS", "Y"},  {3, 2, "OS", "Y", "OS"}, {3, 3, "OS", "OS", "Y"},
+      {3, 4, "OS", "Y", "OS"}, {3, 5, "OS", "OS", "Y"},  {5, 1, "OS", "Y", "Y"},  {12, 3, "OS", "Y", "Y"},
+      {5, 0, "OS", "Y", "OS"}, {12, 2, "OS", "Y", "OS"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("trick " + std::to_string(c.trickNumber) + " digit " + std::to_string(c.digit));
+    const TrickRow base{"2", "B", "Y", 30, c.trickNumber, 0, 1}, other{"2", "S", "Y", 20, 99, 0, 1};
+    const TrickRow reverse{"2", "RB", "Y", 30, c.trickNumber, c.digit, 1};
+    const std::vector<std::pair<std::vector<TrickRow>, const char*>> passes = {
+        {{reverse}, c.first}, {{base, reverse}, c.rightAfter}, {{base, other, reverse}, c.oneBetween}};
+    for (const auto& [rows, expected] : passes) {
+      Pass p;
+      for (std::size_t i = 0; i < rows.size(); ++i) p.rows[static_cast<int>(i) + 1] = rows[i];
+      const int r = static_cast<int>(rows.size());
+      ApplyCreditRules(p.rows, r, p.Rules());
+      EXPECT_EQ(p.Credit(r), expected) << "row " << r;
+      EXPECT_EQ(p.Points(r), std::string(expected) == "Y" ? 30 : 0) << "row " << r;
+    }
+  }
+}

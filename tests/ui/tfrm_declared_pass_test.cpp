@@ -65,6 +65,7 @@ TEST_F(DeclaredPassDialog, SavedDeclarationIsFoundByThePassDialog) {
   EXPECT_TRUE(tp.prompter.saw("You have unsaved data!"));
   d.btnSaveClick();
   EXPECT_FALSE(d.editor.unsavedRows);
+  EXPECT_TRUE(t.Unsaved);                 // only the trick file was written; the event still needs its save
   EXPECT_EQ(t.Working.TrickPass1[2], 0);  // a declaration is no score
   d.btnPassClick();
   EXPECT_EQ(d.edPassNo.text, "Pass 2");
