@@ -4,9 +4,12 @@ namespace {
 
 const char* CommandOf(OutputKind kind) {
   switch (kind) {
-    case OutputKind::Form: return "judging-sheet";
-    case OutputKind::Export: return "export";
-    case OutputKind::Report: break;
+    case OutputKind::Form:
+      return "judging-sheet";
+    case OutputKind::Export:
+      return "export";
+    case OutputKind::Report:
+      break;
   }
   return "report";
 }
@@ -32,7 +35,8 @@ void AddOutputArguments(CLI::App* command, OutputArguments& a, bool optionalName
   for (const auto& option : OutputOptions()) {
     if (IsSelectionOption(option.name)) continue;
     const auto entries = CatalogueOf(a.kind);
-    if (std::none_of(entries.begin(), entries.end(), [&](const ReportEntry* e) { return e->Takes(option.name); }))
+    if (std::none_of(entries.begin(), entries.end(),
+                     [&](const ReportEntry* e) { return e->Takes(option.name); }))
       continue;
     if (option.value.empty())
       command->add_flag("--" + option.name, a.flags[option.name], option.help);
@@ -51,19 +55,23 @@ const ReportEntry* ChosenOutput(const OutputArguments& a, std::string& problem) 
   else if (a.kind == OutputKind::Report)
     problem = "there is no report \"" + a.name + "\" (tallivar report --list names them)";
   else
-    problem = "there is no " + kind + " \"" + a.name + "\" (tallivar " + CommandOf(a.kind) + " --help names them)";
+    problem =
+        "there is no " + kind + " \"" + a.name + "\" (tallivar " + CommandOf(a.kind) + " --help names them)";
   return nullptr;
 }
 
 std::optional<std::string> OptionProblem(const OutputArguments& a, const ReportEntry& entry) {
   auto wrong = [&](const std::string& option) {
-    return "the " + std::string(OutputKindName(entry.kind)) + " \"" + entry.name + "\" takes no option --" + option +
-           " (tallivar " + CommandOf(entry.kind) + " " + entry.name + " --help)";
+    return "the " + std::string(OutputKindName(entry.kind)) + " \"" + entry.name + "\" takes no option --" +
+           option + " (tallivar " + CommandOf(entry.kind) + " " + entry.name + " --help)";
   };
   for (const auto& [key, value] : a.values)
     if (a.command->count("--" + key) > 0 && !entry.Takes(key)) return wrong(key);
   for (const auto& [key, on] : a.flags)
     if (on && !entry.Takes(key)) return wrong(key);
+  for (const auto& key : entry.needs)
+    if (a.command->count("--" + key) == 0)
+      return "the " + std::string(OutputKindName(entry.kind)) + " \"" + entry.name + "\" needs --" + key;
   return std::nullopt;
 }
 

@@ -18,8 +18,9 @@ namespace {
 
 // The toolkit's own options, which the window takes ("-platform offscreen", "-style fusion").
 constexpr std::array<std::string_view, 13> kToolkitOptions = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin",  "-qwindowgeometry", "-qwindowicon",
-    "-qwindowtitle", "-reverse", "-session", "-style", "-stylesheet", "-widgetcount", "-geometry"};
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin",  "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle",       "-reverse",       "-session", "-style",
+    "-stylesheet",  "-widgetcount",        "-geometry"};
 
 struct Commands {
   ReportCommand report;
@@ -65,7 +66,8 @@ std::string Suggestion(const CLI::App& app, const std::string& word) {
 std::optional<int> UnknownCommand(const CLI::App& app, Session& s, int argc, const char* const* argv) {
   if (argc < 2 || argv[1][0] == '-') return std::nullopt;
   const std::string word = argv[1];
-  const auto named = app.get_subcommands([&](const CLI::App* command) { return command->get_name() == word; });
+  const auto named =
+      app.get_subcommands([&](const CLI::App* command) { return command->get_name() == word; });
   if (!named.empty()) return std::nullopt;
   return UsageError(s, "there is no command \"" + word + "\"" + Suggestion(app, word));
 }
@@ -100,6 +102,10 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     return kExitOk;
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e, out, err);
+    if (app.get_subcommands().empty() && dynamic_cast<const CLI::RequiredError*>(&e))
+      return UsageError(session, app.remaining().empty()
+                                     ? "a command is needed (tallivar --help lists them)"
+                                     : "there is no option \"" + app.remaining().front() + "\"");
     return UsageError(session, e.what());
   }
   for (const CLI::App* command : app.get_subcommands())
@@ -109,7 +115,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   // The settings are read from the file the line names; one that cannot be read is a failure,
   // not the defaults.
   try {
-    if (!p.fs.ReadAll(commands.settings)) return Fail(session, "there is no settings file \"" + commands.settings + "\"");
+    if (!p.fs.ReadAll(commands.settings))
+      return Fail(session, "there is no settings file \"" + commands.settings + "\"");
   } catch (const std::exception& e) {
     return Fail(session, e.what());
   }

@@ -5,30 +5,41 @@
 
 namespace {
 
+constexpr std::size_t kColumn = 24;
+
 // "report NAME", "judging-sheet FORM", "export KIND" with what follows the name.
 std::string CommandOf(OutputKind kind) {
   switch (kind) {
-    case OutputKind::Form: return "judging-sheet";
-    case OutputKind::Export: return "export";
-    case OutputKind::Report: break;
+    case OutputKind::Form:
+      return "judging-sheet";
+    case OutputKind::Export:
+      return "export";
+    case OutputKind::Report:
+      break;
   }
   return "report";
 }
 
 std::string Tail(OutputKind kind) {
   switch (kind) {
-    case OutputKind::Form: return " EVENT.dat [options] --pdf FILE";
-    case OutputKind::Export: return " EVENT.dat FILE";
-    case OutputKind::Report: break;
+    case OutputKind::Form:
+      return " EVENT.dat [options] --pdf FILE";
+    case OutputKind::Export:
+      return " EVENT.dat FILE";
+    case OutputKind::Report:
+      break;
   }
   return " EVENT.dat [options] [-o FILE | --pdf FILE]";
 }
 
 std::string NameOfKind(OutputKind kind) {
   switch (kind) {
-    case OutputKind::Form: return "FORM";
-    case OutputKind::Export: return "KIND";
-    case OutputKind::Report: break;
+    case OutputKind::Form:
+      return "FORM";
+    case OutputKind::Export:
+      return "KIND";
+    case OutputKind::Report:
+      break;
   }
   return "NAME";
 }
@@ -37,17 +48,19 @@ void Row(std::ostream& out, const std::string& left, const std::string& right, s
   out << "  " << left << std::string(width > left.size() ? width - left.size() : 1, ' ') << right << '\n';
 }
 
-std::string OptionLeft(const OutputOption& o) { return "--" + o.name + (o.value.empty() ? "" : " " + o.value); }
+std::string OptionLeft(const OutputOption& o) {
+  return "--" + o.name + (o.value.empty() ? "" : " " + o.value);
+}
 
 // The lines every command that writes a file shares.
 void WriteTargetRows(std::ostream& out, OutputKind kind) {
   if (kind == OutputKind::Report) {
-    Row(out, "-o, --output FILE", "write the report's lines to FILE (default -, standard output)", 22);
-    Row(out, "--pdf FILE", "write the printed pages to the PDF file FILE instead", 22);
+    Row(out, "-o, --output FILE", "write the report's lines to FILE (default -, standard output)", kColumn);
+    Row(out, "--pdf FILE", "write the printed pages to the PDF file FILE instead", kColumn);
   } else if (kind == OutputKind::Form) {
-    Row(out, "--pdf FILE", "the PDF file to write (needed)", 22);
+    Row(out, "--pdf FILE", "the PDF file to write (needed)", kColumn);
   }
-  Row(out, "--settings FILE", "read the settings from FILE (default ./TALLIVAR.INI)", 22);
+  Row(out, "--settings FILE", "read the settings from FILE (default ./TALLIVAR.INI)", kColumn);
 }
 
 }  // namespace
@@ -57,7 +70,8 @@ std::string OutputList(OutputKind kind) {
   std::size_t width = 0;
   for (const auto* e : entries) width = std::max(width, e->name.size());
   std::ostringstream out;
-  for (const auto* e : entries) out << e->name << std::string(width + 2 - e->name.size(), ' ') << e->description << '\n';
+  for (const auto* e : entries)
+    out << e->name << std::string(width + 2 - e->name.size(), ' ') << e->description << '\n';
   return out.str();
 }
 
@@ -68,17 +82,17 @@ std::string OutputHelp(const ReportEntry& entry) {
   if (entry.kind == OutputKind::Export) {
     out << "Writes the file as the Results menu does, to FILE (- for standard output).\n";
   } else {
-    if (std::none_of(entry.options.begin(), entry.options.end(), [](const std::string& o) {
-          return IsSelectionOption(o);
-        }))
+    if (std::none_of(entry.options.begin(), entry.options.end(),
+                     [](const std::string& o) { return IsSelectionOption(o); }))
       out << "It is the same whatever the current division, event and round.\n\n";
     out << "Options:\n";
     for (const auto& option : OutputOptions()) {
       if (!entry.Takes(option.name)) continue;
       // A form is for its own event unless the line sets another (which it then refuses).
       const bool formEvent = entry.kind == OutputKind::Form && option.name == "event";
-      Row(out, OptionLeft(option), formEvent ? "the current event: S, T or J (default the form's own)" : option.help,
-          22);
+      const std::string help =
+          formEvent ? "the current event: S, T or J (default the form's own)" : option.help;
+      Row(out, OptionLeft(option), entry.Needs(option.name) ? help + " (needed)" : help, kColumn);
     }
     WriteTargetRows(out, entry.kind);
   }

@@ -24,6 +24,7 @@ std::string TextOf(const ReportDocument& doc) {
 std::optional<std::string> ArgumentProblem(const ReportCommand& a) {
   if (a.args.name.empty() || a.args.eventFile.empty()) return "a report name and an event file are needed";
   if (a.args.command->count("--output") > 0 && !a.pdf.empty()) return "--output and --pdf cannot go together";
+  if (a.pdf == kStandardOutput) return "a PDF file cannot go to standard output: name a file for --pdf";
   return SelectionProblem(a.args.selection);
 }
 

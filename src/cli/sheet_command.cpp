@@ -14,7 +14,10 @@ std::optional<int> RunSheetCommand(const SheetCommand& a, Session& s) {
   if (!a.args.command->parsed()) return std::nullopt;
   std::string problem;
   const ReportEntry* entry = ChosenOutput(a.args, problem);
-  if (entry) problem = OptionProblem(a.args, *entry).value_or(SelectionProblem(a.args.selection).value_or(""));
+  if (entry)
+    problem = OptionProblem(a.args, *entry).value_or(SelectionProblem(a.args.selection).value_or(""));
+  if (problem.empty() && a.pdf == kStandardOutput)
+    problem = "a PDF file cannot go to standard output: name a file for --pdf";
   if (!problem.empty()) return UsageError(s, problem);
   if (!s.drawn) return UsageError(s, "this program cannot write PDF files");
 

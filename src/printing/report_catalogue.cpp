@@ -24,6 +24,10 @@ bool ReportEntry::Takes(std::string_view option) const {
   return std::find(options.begin(), options.end(), option) != options.end();
 }
 
+bool ReportEntry::Needs(std::string_view option) const {
+  return std::find(needs.begin(), needs.end(), option) != needs.end();
+}
+
 namespace {
 
 using Menu = ReportMenu;
@@ -31,13 +35,25 @@ using Options = std::vector<std::string>;
 
 ReportEntry Report(std::string name, std::string description, ReportBuilder build, Options options = {},
                    Menu menu = Menu::None, std::string caption = {}) {
-  return {std::move(name), OutputKind::Report, std::move(description), build, -1, nullptr,
-          std::move(options), menu, std::move(caption)};
+  return {std::move(name),
+          OutputKind::Report,
+          std::move(description),
+          build,
+          -1,
+          nullptr,
+          std::move(options),
+          menu,
+          std::move(caption)};
+}
+
+ReportEntry Needing(ReportEntry entry, Options needs) {
+  entry.needs = std::move(needs);
+  return entry;
 }
 
 ReportEntry Form(std::string name, std::string description, JudgingForm form) {
-  return {std::move(name), OutputKind::Form, std::move(description), nullptr, static_cast<int>(form), nullptr,
-          {"division", "event", "blank"}};
+  return {std::move(name),        OutputKind::Form, std::move(description),        nullptr,
+          static_cast<int>(form), nullptr,          {"division", "event", "blank"}};
 }
 
 ReportEntry Export(std::string name, std::string description, ExportBuilder lines) {
@@ -53,7 +69,7 @@ const std::vector<OutputOption>& OutputOptions() {
       {"round", "N", "the current round, 1 to 4 (default 1)"},
       {"divisions", "LIST", "several divisions by their codes, comma-separated, such as \"M,W\""},
       {"all", "", "every division"},
-      {"day", "N", "the day of the tournament, 1 to 4"},
+      {"day", "N", "the day of the tournament, 1 to 4 (default 1)"},
       {"skier", "NAME", "the skier, by first name and surname, such as \"Lars AAS\""},
       {"skier-division", "CODE", "the skier's division, for a name entered in more than one"},
       {"blank", "", "the blank form instead of one filled in with the division's skiers"},
@@ -67,7 +83,9 @@ const OutputOption* FindOutputOption(std::string_view name) {
   return nullptr;
 }
 
-bool IsSelectionOption(std::string_view name) { return name == "division" || name == "event" || name == "round"; }
+bool IsSelectionOption(std::string_view name) {
+  return name == "division" || name == "event" || name == "round";
+}
 
 const std::vector<ReportEntry>& ReportCatalogue() {
   // clang-format off
@@ -93,10 +111,11 @@ const std::vector<ReportEntry>& ReportCatalogue() {
       // Other reports, in the order of the printing dialog's second list
       Report("awards-summary", "Awards placement summary: places 1 to 3 of every division", &AwardsSummary, {},
              Menu::Other, "Placement Summary"),
-      Report("rating-sheet", "One skier's results sheet for ratings", &RatingSheet, {"skier", "skier-division"},
-             Menu::Other, "Skier Rating Sheet"),
-      Report("record-data", "One skier's performance data for a record application, current event and round",
-             &RecordData, {"event", "round", "skier", "skier-division"}, Menu::Other, "Record Application Info"),
+      Needing(Report("rating-sheet", "One skier's results sheet for ratings", &RatingSheet,
+                     {"skier", "skier-division"}, Menu::Other, "Skier Rating Sheet"), {"skier"}),
+      Needing(Report("record-data", "One skier's performance data for a record application, current event and round",
+                     &RecordData, {"event", "round", "skier", "skier-division"}, Menu::Other,
+                     "Record Application Info"), {"skier"}),
       Report("officials-division", "The officials of the current division and round", &OfficialsDivisionReport,
              {"division", "round"}, Menu::Other, "Event Officials - Current Division"),
       Report("officials-summary", "Every official of the tournament with the events worked", &OfficialsSummaryReport,
@@ -167,9 +186,12 @@ const ReportEntry* FindReport(std::string_view name) {
 
 const char* OutputKindName(OutputKind kind) {
   switch (kind) {
-    case OutputKind::Form: return "judging form";
-    case OutputKind::Export: return "export file";
-    case OutputKind::Report: break;
+    case OutputKind::Form:
+      return "judging form";
+    case OutputKind::Export:
+      return "export file";
+    case OutputKind::Report:
+      break;
   }
   return "report";
 }

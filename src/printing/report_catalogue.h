@@ -53,15 +53,17 @@ struct OutputOption {
 struct ReportEntry {
   std::string name;  // "multi-round-totals"
   OutputKind kind = OutputKind::Report;
-  std::string description;  // one line, for the lists and the help
-  ReportBuilder build = nullptr;        // a report
-  int form = -1;                        // a drawn form: its JudgingForm
-  ExportBuilder exportLines = nullptr;  // an export file
+  std::string description;                // one line, for the lists and the help
+  ReportBuilder build = nullptr;          // a report
+  int form = -1;                          // a drawn form: its JudgingForm
+  ExportBuilder exportLines = nullptr;    // an export file
   std::vector<std::string> options = {};  // the options it reads, by name ("division", "day", "all")
   ReportMenu menu = ReportMenu::None;
-  std::string caption = {};  // its item in the printing dialog
+  std::string caption = {};             // its item in the printing dialog
+  std::vector<std::string> needs = {};  // the options it cannot do without ("skier")
 
   bool Takes(std::string_view option) const;
+  bool Needs(std::string_view option) const;
 };
 
 // Every option of the table, in the order the help shows them.

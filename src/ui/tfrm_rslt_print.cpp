@@ -9,8 +9,9 @@ namespace {
 
 const char* NameAt(ReportMenu menu, int item) {
   const auto reports = MenuReports(menu);
-  return item >= 0 && item < static_cast<int>(reports.size()) ? reports[static_cast<std::size_t>(item)]->name.c_str()
-                                                               : nullptr;
+  return item >= 0 && item < static_cast<int>(reports.size())
+             ? reports[static_cast<std::size_t>(item)]->name.c_str()
+             : nullptr;
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "cli/console_platform.h"
+#include "core/event_files.h"
 #include "core/file_io.h"
 #include "printing/report_catalogue.h"
 #include "support/saved_event.h"
-#include "core/event_files.h"
 #include "ui/tfrm_rslt_print.h"
 
 namespace {
@@ -109,7 +109,8 @@ TEST(WantsCommandLine, OnlyTheDesktopsOwnArgumentsStartTheWindow) {
       {{"tallivar", "-x"}, true},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(WantsCommandLine(static_cast<int>(c.args.size()), c.args.data()), c.commandLine) << c.args.back();
+    EXPECT_EQ(WantsCommandLine(static_cast<int>(c.args.size()), c.args.data()), c.commandLine)
+        << c.args.back();
 }
 
 TEST_F(CommandLine, UsageErrorsAndFailures) {
@@ -130,6 +131,9 @@ TEST_F(CommandLine, UsageErrorsAndFailures) {
       {{"report", "event-results", event, "-o", ""}, kExitUsage},
       {{"report", "event-results", event, "-o", "x.txt", "--pdf", "x.pdf"}, kExitUsage},
       {{"report", "schedule-day", event, "--all"}, kExitUsage},
+      {{"report", "rating-sheet", event}, kExitUsage},
+      {{"report", "event-results", event, "--pdf", "-"}, kExitUsage},
+      {{"--settings", "x.ini"}, kExitUsage},
       {{"judging-sheet", "official-results", event, "--pdf", "x.pdf"}, kExitUsage},
       // Reports that say why they have nothing to print.
       {{"report", "start-list", event, "--divisions", "QQ"}, kExitFailed},
@@ -184,7 +188,8 @@ TEST_F(CommandLine, JudgingSheetsAreDrawnIntoThePdf) {
   auto has = [](const std::vector<std::string>& v, const std::string& s) {
     return std::find(v.begin(), v.end(), s) != v.end();
   };
-  EXPECT_EQ(Run({"judging-sheet", "slalom-scoring", event, "--division", "M", "--pdf", dir.file("s.pdf")}), kExitOk)
+  EXPECT_EQ(Run({"judging-sheet", "slalom-scoring", event, "--division", "M", "--pdf", dir.file("s.pdf")}),
+            kExitOk)
       << err.str();
   ASSERT_EQ(drawnPdfs, std::vector<std::string>{dir.file("s.pdf")});
   EXPECT_TRUE(has(texts(), "SKIER NAME / PASS"));
@@ -212,8 +217,8 @@ TEST_F(CommandLine, TextGoesToTheNamedFileOrStandardOutput) {
   ASSERT_EQ(Run({"report", "official-results", event, "-o", dir.file("r.txt")}), kExitOk) << err.str();
   EXPECT_TRUE(out.str().empty());
   EXPECT_EQ(*tp.fs.ReadAll(dir.file("r.txt")), text);
-  for (std::vector<std::string> args : {std::vector<std::string>{"export", "csv", event},
-                                        std::vector<std::string>{"results-page", event}}) {
+  for (std::vector<std::string> args :
+       {std::vector<std::string>{"export", "csv", event}, std::vector<std::string>{"results-page", event}}) {
     args.push_back(dir.file("o.out"));
     ASSERT_EQ(Run(args), kExitOk) << err.str();
     args.back() = "-";
@@ -227,7 +232,8 @@ TEST_F(CommandLine, SettingsAreReadFromTheNamedFile) {
   ASSERT_EQ(Run({"report", "official-results", event}), kExitOk);
   EXPECT_NE(tp.prompter.texts().front().find("TALLIVAR.INI\" not found"), std::string::npos);
   const std::string settings = dir.file("club settings.ini");
-  WriteFileSafely(tp.fs, settings, *tp.fs.ReadAll(std::string(TALLIVAR_TEST_DATA) + "/../../data/TALLIVAR.INI"));
+  WriteFileSafely(tp.fs, settings,
+                  *tp.fs.ReadAll(std::string(TALLIVAR_TEST_DATA) + "/../../data/TALLIVAR.INI"));
   tp.prompter.shown.clear();
   ASSERT_EQ(Run({"--settings", settings, "report", "official-results", event}), kExitOk) << err.str();
   ASSERT_EQ(Run({"report", "official-results", event, "--settings", settings}), kExitOk) << err.str();
