@@ -1,7 +1,5 @@
 #include "cli/arguments.h"
 
-namespace {
-
 const char* CommandOf(OutputKind kind) {
   switch (kind) {
     case OutputKind::Form:
@@ -12,6 +10,13 @@ const char* CommandOf(OutputKind kind) {
       break;
   }
   return "report";
+}
+
+namespace {
+
+// "a report", "a judging form", "an export file".
+std::string WithArticle(OutputKind kind) {
+  return (kind == OutputKind::Export ? "an " : "a ") + std::string(OutputKindName(kind));
 }
 
 }  // namespace
@@ -50,8 +55,8 @@ const ReportEntry* ChosenOutput(const OutputArguments& a, std::string& problem) 
   if (entry && entry->kind == a.kind) return entry;
   const std::string kind = OutputKindName(a.kind);
   if (entry)
-    problem = "\"" + a.name + "\" is a " + OutputKindName(entry->kind) + ", not a " + kind + ": tallivar " +
-              CommandOf(entry->kind) + " " + a.name + " --help";
+    problem = "\"" + a.name + "\" is " + WithArticle(entry->kind) + ", not " + WithArticle(a.kind) +
+              ": tallivar " + CommandOf(entry->kind) + " " + a.name + " --help";
   else if (a.kind == OutputKind::Report)
     problem = "there is no report \"" + a.name + "\" (tallivar report --list names them)";
   else

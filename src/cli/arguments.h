@@ -18,6 +18,9 @@ struct OutputArguments {
   std::map<std::string, bool> flags;          // catalogue options that are flags
 };
 
+// The command that writes outputs of the kind: "report", "judging-sheet" or "export".
+const char* CommandOf(OutputKind kind);
+
 // Adds NAME and EVENT (both needed unless `optionalName`), the selection and the catalogue's
 // options of the kind to the command.
 void AddOutputArguments(CLI::App* command, OutputArguments& a, bool optionalName = false);

@@ -40,6 +40,19 @@ void AddCommands(CLI::App& app, Commands& c) {
   AddFileCommands(app, c.files);
 }
 
+// The help of a command without outputs of its own: what it does and its arguments.
+std::string PlainCommandHelp(const CLI::App& command) {
+  std::string usage = "Usage: tallivar " + command.get_name(), arguments;
+  for (const CLI::Option* option : command.get_options()) {
+    if (option->nonpositional()) continue;
+    const std::string name = option->get_name() == "EVENT" ? "EVENT.dat" : option->get_name();
+    usage += " " + name;
+    arguments += "  " + name + std::string(name.size() < 12 ? 12 - name.size() : 1, ' ') +
+                 option->get_description() + "\n";
+  }
+  return usage + "\n\n" + command.get_description() + ".\n\n" + arguments;
+}
+
 // The help the line asks for: of one output, of a command, or of the program.
 std::string HelpFor(const CLI::App& app, const Commands& c) {
   for (const OutputArguments* args : {&c.report.args, &c.sheet.args, &c.files.exportArgs}) {
@@ -49,7 +62,7 @@ std::string HelpFor(const CLI::App& app, const Commands& c) {
     return entry ? OutputHelp(*entry) : CommandHelp(args->kind);
   }
   for (const CLI::App* command : app.get_subcommands())
-    if (command->parsed()) return command->help();
+    if (command->parsed()) return PlainCommandHelp(*command);
   return ProgramHelp();
 }
 
@@ -63,13 +76,13 @@ std::string Suggestion(const CLI::App& app, const std::string& word) {
   return {};
 }
 
-std::optional<int> UnknownCommand(const CLI::App& app, Session& s, int argc, const char* const* argv) {
-  if (argc < 2 || argv[1][0] == '-') return std::nullopt;
-  const std::string word = argv[1];
-  const auto named =
-      app.get_subcommands([&](const CLI::App* command) { return command->get_name() == word; });
-  if (!named.empty()) return std::nullopt;
-  return UsageError(s, "there is no command \"" + word + "\"" + Suggestion(app, word));
+// What the line lacks when it names no command: a command, or the word it took for one.
+std::string MissingCommand(const CLI::App& app) {
+  const auto rest = app.remaining();
+  if (rest.empty()) return "a command is needed (tallivar --help lists them)";
+  const std::string& word = rest.front();
+  if (word.rfind('-', 0) == 0) return "there is no option \"" + word + "\"";
+  return "there is no command \"" + word + "\"" + Suggestion(app, word);
 }
 
 int Dispatch(const Commands& c, Session& s) {
@@ -94,7 +107,6 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   Commands commands;
   AddCommands(app, commands);
   Session session{out, err, p, pdf, drawn, {}};
-  if (auto status = UnknownCommand(app, session, argc, argv)) return *status;
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -102,10 +114,9 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     return kExitOk;
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e, out, err);
-    if (app.get_subcommands().empty() && dynamic_cast<const CLI::RequiredError*>(&e))
-      return UsageError(session, app.remaining().empty()
-                                     ? "a command is needed (tallivar --help lists them)"
-                                     : "there is no option \"" + app.remaining().front() + "\"");
+    const bool noCommand =
+        dynamic_cast<const CLI::RequiredError*>(&e) || dynamic_cast<const CLI::ExtrasError*>(&e);
+    if (noCommand && app.get_subcommands().empty()) return UsageError(session, MissingCommand(app));
     return UsageError(session, e.what());
   }
   for (const CLI::App* command : app.get_subcommands())

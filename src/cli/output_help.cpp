@@ -3,22 +3,11 @@
 #include <algorithm>
 #include <sstream>
 
+#include "cli/arguments.h"
+
 namespace {
 
 constexpr std::size_t kColumn = 24;
-
-// "report NAME", "judging-sheet FORM", "export KIND" with what follows the name.
-std::string CommandOf(OutputKind kind) {
-  switch (kind) {
-    case OutputKind::Form:
-      return "judging-sheet";
-    case OutputKind::Export:
-      return "export";
-    case OutputKind::Report:
-      break;
-  }
-  return "report";
-}
 
 std::string Tail(OutputKind kind) {
   switch (kind) {
