@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/report_pdf.h"
 #include "app/qt_platform.h"
+#include "app/report_pdf.h"
 #include "app/resources.h"
 #include "app/splash_screen.h"
 #include "app/startup.h"
@@ -27,8 +27,15 @@ bool StartupTimeOnly(int argc, char** argv) {
   return false;
 }
 
+// On the command line every message is the program's own: the toolkit's notes on its set-up
+// ("XDG_RUNTIME_DIR not set") are left out, and what goes wrong with a PDF is said by the program.
+void CommandLineMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "tallivar: " << message.toStdString() << '\n';
+}
+
 // The command line needs Qt only for a PDF: a display-less application is started for it.
 int CommandLineMain(int argc, char** argv) {
+  qInstallMessageHandler(CommandLineMessages);
   std::unique_ptr<QGuiApplication> gui;
   auto startGui = [&] {
     if (gui) return;

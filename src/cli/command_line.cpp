@@ -1,166 +1,140 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
-#include <map>
-#include <set>
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "cli/console_platform.h"
 #include "cli/file_commands.h"
-#include "core/divisions.h"
-#include "core/event_files.h"
+#include "cli/output_help.h"
+#include "cli/report_command.h"
+#include "cli/settings_redirect.h"
+#include "cli/sheet_command.h"
 #include "core/settings_file.h"
-#include "core/text.h"
 #include "core/version.h"
-#include "printing/report_catalogue.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: tallivar report NAME EVENT.dat [--division CODE] [--event S|T|J] [--round N] [--pdf FILE]\n"
-    "       tallivar report --list\n"
-    "       tallivar judging-sheet FORM EVENT.dat [--blank] [--division CODE] [--event S|T|J] --pdf FILE\n"
-    "       tallivar export txt|csv|ranking|scorebook EVENT.dat FILE\n"
-    "       tallivar results-page EVENT.dat FILE\n"
-    "       tallivar check EVENT.dat\n"
-    "       tallivar --help | --version\n";
+// The toolkit's own options, which the window takes ("-platform offscreen", "-style fusion").
+constexpr std::array<std::string_view, 13> kToolkitOptions = {
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin",  "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle",       "-reverse",       "-session", "-style",
+    "-stylesheet",  "-widgetcount",        "-geometry"};
 
-struct ReportArguments {
-  std::string name, eventFile, division, event, pdf;
-  int round = 0;
-  bool list = false;
-  // The report options of the catalogue, by name, and which of them were given.
-  std::map<std::string, std::string> values;
-  std::map<std::string, bool> flags;
+struct Commands {
+  ReportCommand report;
+  SheetCommand sheet;
+  FileCommands files;
+  std::string settings;
 };
 
-void AddReportCommand(CLI::App& app, ReportArguments& a) {
-  CLI::App* report =
-      app.add_subcommand("report", "Write a report of an event to standard output or a PDF file");
-  report->add_option("NAME", a.name, "The report; --list shows the names");
-  report->add_option("EVENT", a.eventFile, "The event file (.dat)");
-  report->add_option("--division", a.division, "The current division, by its code (default M)");
-  report->add_option("--event", a.event, "The current event: S, T or J (default S)")
-      ->check(CLI::IsMember({"S", "T", "J", "s", "t", "j"}));
-  report->add_option("--round", a.round, "The current round, 1 to 4 (default 1)")->check(CLI::Range(1, 4));
-  report->add_option("--pdf", a.pdf, "Write the printed pages to this PDF file instead");
-  report->add_flag("--list", a.list, "List the report names, one per line");
-  std::set<std::string> seen;
-  for (const auto& entry : ReportCatalogue()) {
-    for (const auto& o : entry.options)
-      if (seen.insert(o).second) report->add_option("--" + o, a.values[o], "Option of some reports");
-    for (const auto& f : entry.flags)
-      if (seen.insert(f).second) report->add_flag("--" + f, a.flags[f], "Option of some reports");
-  }
+void AddCommands(CLI::App& app, Commands& c) {
+  app.set_help_flag("-h,--help", "Show the help");
+  app.set_version_flag("--version", std::string("Tallivar ") + kProgramVersion);
+  app.add_option("--settings", c.settings, "Read the settings from this file");
+  app.require_subcommand(1);
+  app.fallthrough();
+  AddReportCommand(app, c.report);
+  AddSheetCommand(app, c.sheet);
+  AddFileCommands(app, c.files);
 }
 
-int UsageError(std::ostream& err, const std::string& message) {
-  err << "tallivar: " << message << '\n' << kUsage;
-  return kExitUsage;
+// The help of a command without outputs of its own: what it does and its arguments.
+std::string PlainCommandHelp(const CLI::App& command) {
+  std::string usage = "Usage: tallivar " + command.get_name(), arguments;
+  for (const CLI::Option* option : command.get_options()) {
+    if (option->nonpositional()) continue;
+    const std::string name = option->get_name() == "EVENT" ? "EVENT.dat" : option->get_name();
+    usage += " " + name;
+    arguments += "  " + name + std::string(name.size() < 12 ? 12 - name.size() : 1, ' ') +
+                 option->get_description() + "\n";
+  }
+  return usage + "\n\n" + command.get_description() + ".\n\n" + arguments;
 }
 
-bool Contains(const std::vector<std::string>& names, const std::string& name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
+// The help the line asks for: of one output, of a command, or of the program.
+std::string HelpFor(const CLI::App& app, const Commands& c) {
+  for (const OutputArguments* args : {&c.report.args, &c.sheet.args, &c.files.exportArgs}) {
+    if (!args->command->parsed()) continue;
+    std::string problem;
+    const ReportEntry* entry = args->name.empty() ? nullptr : ChosenOutput(*args, problem);
+    return entry ? OutputHelp(*entry) : CommandHelp(args->kind);
+  }
+  for (const CLI::App* command : app.get_subcommands())
+    if (command->parsed()) return PlainCommandHelp(*command);
+  return ProgramHelp();
 }
 
-// The options given on the line, checked against what the report understands.
-bool CollectOptions(const ReportArguments& a, const ReportEntry& entry, ReportOptions& options,
-                    std::string& wrong) {
-  for (const auto& [key, value] : a.values) {
-    if (value.empty()) continue;
-    if (!Contains(entry.options, key)) return wrong = "--" + key, false;
-    options.values[key] = value;
+// "repor" is "report" mistyped; a close command name is offered.
+std::string Suggestion(const CLI::App& app, const std::string& word) {
+  for (const CLI::App* command : app.get_subcommands({})) {
+    const std::string& name = command->get_name();
+    if (word.size() >= 3 && (name.rfind(word, 0) == 0 || word.rfind(name, 0) == 0))
+      return " (did you mean \"" + name + "\"?)";
   }
-  for (const auto& [key, on] : a.flags) {
-    if (!on) continue;
-    if (!Contains(entry.flags, key)) return wrong = "--" + key, false;
-    options.values[key] = "";
-  }
-  return true;
+  return {};
 }
 
-// The terminal reads UTF-8; the program's text is Windows-1252.
-void WriteLines(std::ostream& out, const ReportDocument& doc) {
-  for (const auto& line : doc.lines) out << Utf8FromWindows1252(line) << '\n';
+// What the line lacks when it names no command: a command, or the word it took for one.
+std::string MissingCommand(const CLI::App& app) {
+  const auto rest = app.remaining();
+  if (rest.empty()) return "a command is needed (tallivar --help lists them)";
+  const std::string& word = rest.front();
+  if (word.rfind('-', 0) == 0) return "there is no option \"" + word + "\"";
+  return "there is no command \"" + word + "\"" + Suggestion(app, word);
 }
 
-int RunReport(const ReportArguments& a, std::ostream& out, std::ostream& err, Platform& p,
-              const PdfWriter& pdf) {
-  if (a.list) {
-    for (const auto& entry : ReportCatalogue()) out << entry.name << '\n';
-    return kExitOk;
-  }
-  if (a.name.empty() || a.eventFile.empty())
-    return UsageError(err, "a report name and an event file are needed");
-  const ReportEntry* entry = FindReport(a.name);
-  if (!entry) return UsageError(err, "there is no report \"" + a.name + "\" (tallivar report --list)");
-  std::optional<int> division;
-  if (!a.division.empty() && !(division = FindDivision(a.division)))
-    return UsageError(err, "there is no division \"" + a.division + "\"");
-  ReportOptions options;
-  std::string wrong;
-  if (!CollectOptions(a, *entry, options, wrong))
-    return UsageError(err, "the report \"" + a.name + "\" takes no option " + wrong);
-  if (!a.pdf.empty() && !pdf) return UsageError(err, "this program cannot write PDF files");
-
-  Tournament t;
-  ReadSettings(t, p);
-  if (!OpenEvent(t, p, a.eventFile)) return kExitFailed;
-  if (division) t.CurDivision = *division;
-  if (!a.event.empty()) t.CurEvent = static_cast<char>(std::toupper(static_cast<unsigned char>(a.event[0])));
-  if (a.round > 0) t.CurRound = a.round;
-  try {
-    auto doc = BuildReport(a.name, t, p, options);
-    // A report that said why it has nothing to print (no valid division, no sheet for tricks)
-    // has failed, as the printing dialog sends no page for it.
-    if (!doc || doc->lines.empty()) return kExitFailed;
-    if (a.pdf.empty()) {
-      WriteLines(out, *doc);
-      out.flush();
-      return out ? kExitOk : kExitFailed;
-    }
-    std::string error = pdf(*doc, a.pdf);
-    if (!error.empty()) {
-      err << "tallivar: " << error << '\n';
-      return kExitFailed;
-    }
-  } catch (const std::exception& e) {
-    err << "tallivar: the report failed: " << e.what() << '\n';
-    return kExitFailed;
-  }
-  return kExitOk;
+int Dispatch(const Commands& c, Session& s) {
+  if (auto status = RunReportCommand(c.report, s)) return *status;
+  if (auto status = RunSheetCommand(c.sheet, s)) return *status;
+  if (auto status = RunFileCommand(c.files, s)) return *status;
+  return UsageError(s, "a command is needed");
 }
 
 }  // namespace
 
 bool WantsCommandLine(int argc, const char* const* argv) {
   if (argc < 2) return false;
-  const std::string first = argv[1];
-  return first == "report" || first == "export" || first == "results-page" || first == "check" ||
-         first == "judging-sheet" ||
-         first == "--help" || first == "-h" || first == "--version";
+  const std::string_view first = argv[1];
+  if (first == "--startup-time") return false;
+  return std::find(kToolkitOptions.begin(), kToolkitOptions.end(), first) == kToolkitOptions.end();
 }
 
 int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err, Platform& p,
                    const PdfWriter& pdf, const DrawnPdfWriter& drawn) {
-  CLI::App app("Tallivar: scoring for water-ski tournaments. Without arguments it opens its window.",
-               "tallivar");
-  app.set_version_flag("--version", std::string("Tallivar ") + kProgramVersion);
-  app.require_subcommand(1);
-  ReportArguments report;
-  AddReportCommand(app, report);
-  FileCommandArguments files;
-  AddFileCommands(app, files);
-  SheetCommandArguments sheet;
-  AddSheetCommand(app, sheet);
+  CLI::App app("Tallivar: scoring for water-ski tournaments", "tallivar");
+  Commands commands;
+  AddCommands(app, commands);
+  Session session{out, err, p, pdf, drawn, {}};
   try {
     app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << HelpFor(app, commands);
+    return kExitOk;
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e, out, err);
-    return UsageError(err, e.what());
+    const bool noCommand =
+        dynamic_cast<const CLI::RequiredError*>(&e) || dynamic_cast<const CLI::ExtrasError*>(&e);
+    if (noCommand && app.get_subcommands().empty()) return UsageError(session, MissingCommand(app));
+    return UsageError(session, e.what());
   }
-  if (auto status = RunFileCommand(files, out, err, p)) return *status;
-  if (auto status = RunSheetCommand(sheet, err, p, drawn)) return *status;
-  return RunReport(report, out, err, p, pdf);
+  for (const CLI::App* command : app.get_subcommands())
+    if (auto problem = EmptyValueProblem(command)) return UsageError(session, *problem);
+  if (commands.settings.empty()) return Dispatch(commands, session);
+
+  // The settings are read from the file the line names; one that cannot be read is a failure,
+  // not the defaults.
+  try {
+    if (!p.fs.ReadAll(commands.settings))
+      return Fail(session, "there is no settings file \"" + commands.settings + "\"");
+  } catch (const std::exception& e) {
+    return Fail(session, e.what());
+  }
+  SettingsRedirect files(p.fs, SettingsPath(Tournament{}), commands.settings);
+  Platform redirected{p.prompt, p.files, p.printer, p.clock, p.random, p.dialogs, p.help, files};
+  Session withSettings{out, err, redirected, pdf, drawn, commands.settings};
+  return Dispatch(commands, withSettings);
 }
 
 int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err,

@@ -3,10 +3,17 @@
 #include <chrono>
 #include <ctime>
 
+#include "cli/session.h"
 #include "core/text.h"
 
 Answer ConsolePrompter::Ask(std::string_view text, std::string_view title, Buttons buttons) {
-  err_ << Utf8FromWindows1252(title) << ": " << Utf8FromWindows1252(text) << '\n';
+  // Every line of the command line starts the same way; a title other than the program's name
+  // ("Warning") still says what kind of message it is.
+  const auto start = text.find_first_not_of(' ');
+  text.remove_prefix(start == std::string_view::npos ? text.size() : start);
+  err_ << kMessagePrefix;
+  if (!title.empty() && title != "Tallivar") err_ << Utf8FromWindows1252(title) << ": ";
+  err_ << Utf8FromWindows1252(text) << '\n';
   ++messages;
   return SafeAnswer(buttons);
 }

@@ -8,7 +8,8 @@
 #include "core/posix_file_system.h"
 #include "platform/platform.h"
 
-// Writes each message to the stream as "Title: text". A question is answered with its safe
+// Writes each message to the stream as "tallivar: Title: text", the title left out when it is
+// the program's name. A question is answered with its safe
 // answer: OK alone, otherwise Cancel or No, so nothing is overwritten or deleted unasked.
 class ConsolePrompter : public Prompter {
  public:

@@ -4,44 +4,20 @@
 #include <ctime>
 #include <filesystem>
 
-#include "cli/command_line.h"
-#include "core/errors.h"
-#include "core/event_files.h"
 #include "core/family_check.h"
 #include "core/file_io.h"
-#include "core/settings_file.h"
 #include "printing/results_page.h"
-#include "results/export_csv.h"
 #include "results/export_fields.h"
-#include "results/export_ranking.h"
-#include "results/export_scorebook.h"
-#include "results/export_text.h"
 
 namespace {
 
-// The same lines the menu's exports write, by the name the command line gives them.
-std::vector<std::string> ExportLines(const std::string& kind, const Tournament& t) {
-  if (kind == "txt") return OfficialResultsLines(t);
-  if (kind == "csv") return ResultsCsvLines(t);
-  if (kind == "ranking") return RankingLines(t);
-  return ScorebookLines(t);
-}
-
-bool Open(Tournament& t, Platform& p, const std::string& eventFile) {
-  ReadSettings(t, p);
-  return OpenEvent(t, p, eventFile);
-}
-
-int RunExport(const FileCommandArguments& a, std::ostream& err, Platform& p) {
+int RunExport(const FileCommands& a, Session& s) {
+  std::string problem;
+  const ReportEntry* entry = ChosenOutput(a.exportArgs, problem);
+  if (!entry) return UsageError(s, problem);
   Tournament t;
-  if (!Open(t, p, a.eventFile)) return kExitFailed;
-  try {
-    WriteFileSafely(p.fs, a.target, JoinCrLf(ExportLines(a.kind, t)));
-  } catch (const IoError& e) {
-    err << "tallivar: " << e.what() << '\n';
-    return kExitFailed;
-  }
-  return kExitOk;
+  if (!OpenSelected(s, t, a.exportArgs.eventFile, {})) return kExitFailed;
+  return WriteOutput(s, a.target, JoinCrLf(entry->exportLines(t)));
 }
 
 // The page's banner gives the time the event was last saved: the skier file's modification time.
@@ -55,20 +31,17 @@ DateTime SavedAt(const std::string& eventFile, Platform& p) {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
-int RunResultsPage(const FileCommandArguments& a, std::ostream& err, Platform& p) {
+int RunResultsPage(const FileCommands& a, Session& s) {
   Tournament t;
-  if (!Open(t, p, a.eventFile)) return kExitFailed;
-  try {
-    WriteFileSafely(p.fs, a.target, ResultsPageHtml(t, p, SavedAt(a.eventFile, p)));
-  } catch (const IoError& e) {
-    err << "tallivar: " << e.what() << '\n';
-    return kExitFailed;
-  }
-  return kExitOk;
+  if (!OpenSelected(s, t, a.eventFile, {})) return kExitFailed;
+  return WriteOutput(s, a.target, ResultsPageHtml(t, s.p, SavedAt(a.eventFile, s.p)));
 }
 
-int RunCheck(const FileCommandArguments& a, std::ostream& out, Platform& p) {
-  const auto checks = CheckEventFamily(p.fs, a.eventFile);
+int RunCheck(const FileCommands& a, Session& s) {
+  // A missing event is no damaged one: there is nothing to check.
+  if (!s.p.fs.Exists(a.eventFile)) return Fail(s, "there is no event file \"" + a.eventFile + "\"");
+  std::ostream& out = s.out;
+  const auto checks = CheckEventFamily(s.p.fs, a.eventFile);
   for (const FileCheck& c : checks) {
     if (!c.present && c.problems.empty()) {
       out << c.path << ": not there\n";
@@ -86,28 +59,25 @@ int RunCheck(const FileCommandArguments& a, std::ostream& out, Platform& p) {
 
 }  // namespace
 
-void AddFileCommands(CLI::App& app, FileCommandArguments& a) {
-  a.exportCommand =
+void AddFileCommands(CLI::App& app, FileCommands& a) {
+  CLI::App* exportCommand =
       app.add_subcommand("export", "Write a results export file, the same as the Results menu's");
-  a.exportCommand->add_option("KIND", a.kind, "txt, csv, ranking or scorebook")
-      ->required()
-      ->check(CLI::IsMember({"txt", "csv", "ranking", "scorebook"}));
-  a.exportCommand->add_option("EVENT", a.eventFile, "The event file (.dat)")->required();
-  a.exportCommand->add_option("FILE", a.target, "The file to write")->required();
+  a.exportArgs.kind = OutputKind::Export;
+  AddOutputArguments(exportCommand, a.exportArgs);
+  exportCommand->add_option("FILE", a.target, "The file to write; - for standard output")->required();
 
   a.pageCommand = app.add_subcommand("results-page", "Write the provisional results page (HTML) of an event");
   a.pageCommand->add_option("EVENT", a.eventFile, "The event file (.dat)")->required();
-  a.pageCommand->add_option("FILE", a.target, "The HTML file to write")->required();
+  a.pageCommand->add_option("FILE", a.target, "The HTML file to write; - for standard output")->required();
 
   a.checkCommand = app.add_subcommand(
       "check", "Check every file of an event's family and say what is wrong; exit status 1 when damaged");
   a.checkCommand->add_option("EVENT", a.eventFile, "The event file (.dat)")->required();
 }
 
-std::optional<int> RunFileCommand(const FileCommandArguments& a, std::ostream& out, std::ostream& err,
-                                  Platform& p) {
-  if (a.exportCommand && a.exportCommand->parsed()) return RunExport(a, err, p);
-  if (a.pageCommand && a.pageCommand->parsed()) return RunResultsPage(a, err, p);
-  if (a.checkCommand && a.checkCommand->parsed()) return RunCheck(a, out, p);
+std::optional<int> RunFileCommand(const FileCommands& a, Session& s) {
+  if (a.exportArgs.command->parsed()) return RunExport(a, s);
+  if (a.pageCommand->parsed()) return RunResultsPage(a, s);
+  if (a.checkCommand->parsed()) return RunCheck(a, s);
   return std::nullopt;
 }

@@ -1,20 +1,20 @@
 #pragma once
 // The commands that work on an event's files: `export`, `results-page` and `check`.
 #include <CLI/CLI.hpp>
-#include <ostream>
+#include <optional>
 #include <string>
 
-#include "platform/platform.h"
+#include "cli/arguments.h"
+#include "cli/session.h"
 
-struct FileCommandArguments {
-  std::string kind, eventFile, target;
-  CLI::App* exportCommand = nullptr;
+struct FileCommands {
+  OutputArguments exportArgs;  // the kind of export file and the event
+  std::string eventFile, target;
   CLI::App* pageCommand = nullptr;
   CLI::App* checkCommand = nullptr;
 };
 
-void AddFileCommands(CLI::App& app, FileCommandArguments& a);
+void AddFileCommands(CLI::App& app, FileCommands& a);
 
 // Runs the command the line chose; nullopt when it chose none of these.
-std::optional<int> RunFileCommand(const FileCommandArguments& a, std::ostream& out, std::ostream& err,
-                                  Platform& p);
+std::optional<int> RunFileCommand(const FileCommands& a, Session& s);

@@ -6,6 +6,7 @@
 #include "core/skier_ops.h"
 #include "core/text.h"
 #include "printing/pass_headings.h"
+#include "printing/report_catalogue.h"
 #include "printing/report_page.h"
 
 namespace {
@@ -335,17 +336,21 @@ std::vector<std::string> TrickSkierLines(const Tournament& t, const TSkier* s) {
 
 }  // namespace
 
+// The names are the report catalogue's, in the order of the enum.
 const std::vector<std::string>& JudgingFormNames() {
-  static const std::vector<std::string> names{"slalom-scoring", "slalom-recap", "jump-boat", "jump-master",
-                                              "trick"};
+  static const std::vector<std::string> names = [] {
+    const auto forms = CatalogueOf(OutputKind::Form);
+    std::vector<std::string> out(forms.size());
+    for (const ReportEntry* entry : forms) out.at(static_cast<std::size_t>(entry->form)) = entry->name;
+    return out;
+  }();
   return names;
 }
 
 std::optional<JudgingForm> FindJudgingForm(std::string_view name) {
-  const auto& names = JudgingFormNames();
-  for (std::size_t i = 0; i < names.size(); ++i)
-    if (names[i] == name) return static_cast<JudgingForm>(i);
-  return std::nullopt;
+  const ReportEntry* entry = FindOutput(name);
+  if (!entry || entry->kind != OutputKind::Form) return std::nullopt;
+  return static_cast<JudgingForm>(entry->form);
 }
 
 char JudgingFormEvent(JudgingForm form) {

@@ -1,7 +1,5 @@
 #include "ui/tfrm_rslt_print.h"
 
-#include <array>
-
 #include "help/help_topics.h"
 #include "printing/award_reports.h"
 #include "ui/tfrm_options.h"
@@ -9,29 +7,30 @@
 
 namespace {
 
-constexpr std::array<const char*, 8> kPrintReports = {
-    "single-round-results", "event-results",      "division-results", "event-round-results",
-    "round-results",        "multi-round-totals", "official-results", "event-summary"};
-
-constexpr std::array<const char*, 7> kOtherReports = {
-    "awards-summary",    "rating-sheet",       "record-data",   "officials-division",
-    "officials-summary", "officials-detailed", "injury-summary"};
+const char* NameAt(ReportMenu menu, int item) {
+  const auto reports = MenuReports(menu);
+  return item >= 0 && item < static_cast<int>(reports.size())
+             ? reports[static_cast<std::size_t>(item)]->name.c_str()
+             : nullptr;
+}
 
 }  // namespace
 
-const char* TfrmRsltPrint::PrintReportName(int item) {
-  return item >= 0 && item < static_cast<int>(kPrintReports.size())
-             ? kPrintReports[static_cast<std::size_t>(item)]
-             : nullptr;
+std::vector<std::string> TfrmRsltPrint::Captions(ReportMenu menu) {
+  std::vector<std::string> captions;
+  for (const ReportEntry* entry : MenuReports(menu)) captions.push_back(entry->caption);
+  return captions;
 }
 
-const char* TfrmRsltPrint::OtherReportName(int item) {
-  return item >= 0 && item < static_cast<int>(kOtherReports.size())
-             ? kOtherReports[static_cast<std::size_t>(item)]
-             : nullptr;
-}
+const char* TfrmRsltPrint::PrintReportName(int item) { return NameAt(ReportMenu::Results, item); }
 
-bool TfrmRsltPrint::OtherNeedsSkier(int item) { return item == 1 || item == 2; }
+const char* TfrmRsltPrint::OtherReportName(int item) { return NameAt(ReportMenu::Other, item); }
+
+// The skier sheets are printed for a skier picked first.
+bool TfrmRsltPrint::OtherNeedsSkier(int item) {
+  const ReportEntry* entry = FindReport(OtherReportName(item) ? OtherReportName(item) : "");
+  return entry && entry->Takes("skier");
+}
 
 TfrmRsltPrint::TfrmRsltPrint(Tournament& t, Platform& p)
     : DialogModel("Results Printing Options"), t_(t), p_(p) {

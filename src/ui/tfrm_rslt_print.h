@@ -1,9 +1,10 @@
 #pragma once
 // "Results Printing Options": the eight result reports of the current selection, and the other
-// reports (awards, injuries, officials, skier sheets) as far as the program has them.
+// reports (awards, injuries, officials, skier sheets), as the report catalogue lists them.
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/tournament.h"
 #include "platform/platform.h"
@@ -23,19 +24,10 @@ class TfrmRsltPrint : public DialogModel {
   void btnCurrOptClick();
   void btnHelpClick();
 
-  RadioGroup rgPrint{
-      {"Results for Current Division/Event/Round", "Results for the Current Division/Event/all Rounds",
-       "Results for the Current Division/all Event and Rnds", "Results for Current Round/Event/all Divisions",
-       "All Results for the Current Round", "Multi-Round Totals for all Skiers", "Complete Official Results",
-       "Event Summary Information"},
-      -1,
-      true};
+  // The two lists are the catalogue's reports of each list, by their captions.
+  RadioGroup rgPrint{Captions(ReportMenu::Results), -1, true};
   Button btnPrint{" Print Results"};
-  RadioGroup rgOther{{"Placement Summary", "Skier Rating Sheet", "Record Application Info",
-                      "Event Officials - Current Division", "Event Officials Summary",
-                      "Event Officials - Detailed", "Accident Report Summary"},
-                     -1,
-                     true};
+  RadioGroup rgOther{Captions(ReportMenu::Other), -1, true};
   Button btnOther{"Print Report"};
   Button btnCurrOpt{"Change Div/Event/Rnd"};
   Button btnHelp{"Help"};
@@ -44,6 +36,7 @@ class TfrmRsltPrint : public DialogModel {
   // when the user picked none. The skier sheets stay disabled while it is unset.
   std::function<std::optional<TSkier>()> pickSkier;
 
+  static std::vector<std::string> Captions(ReportMenu menu);
   // The report each item prints, by its catalogue name.
   static const char* PrintReportName(int item);
   static const char* OtherReportName(int item);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/console_platform.h"
+#include "core/event_files.h"
 #include "core/file_io.h"
 #include "printing/report_catalogue.h"
 #include "support/saved_event.h"
@@ -70,17 +71,46 @@ TEST_F(CommandLine, WritesTheSameLinesThePrintingDialogSends) {
 
 TEST_F(CommandLine, ListHelpAndVersion) {
   EXPECT_EQ(Run({"report", "--list"}), kExitOk);
-  auto names = OutLines();
-  ASSERT_EQ(names.size(), ReportCatalogue().size());
-  EXPECT_EQ(names.front(), "multi-round-totals");
-  EXPECT_NE(std::find(names.begin(), names.end(), "results-view"), names.end());
+  auto lines = OutLines();
+  const auto reports = CatalogueOf(OutputKind::Report);
+  ASSERT_EQ(lines.size(), reports.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    // The name, then the description in one column.
+    EXPECT_EQ(lines[i].rfind(reports[i]->name + "  ", 0), 0u) << lines[i];
+    EXPECT_EQ(lines[i].substr(lines[i].size() - reports[i]->description.size()), reports[i]->description);
+    EXPECT_EQ(lines[i].find(reports[i]->description), lines[0].find(reports[0]->description));
+  }
   EXPECT_EQ(Run({"--version"}), kExitOk);
   EXPECT_NE(out.str().find("2022.1.1"), std::string::npos);
   EXPECT_EQ(Run({"--help"}), kExitOk);
-  EXPECT_NE(out.str().find("report"), std::string::npos);
-  EXPECT_TRUE(WantsCommandLine(2, std::vector<const char*>{"tallivar", "report"}.data()));
-  EXPECT_FALSE(WantsCommandLine(1, std::vector<const char*>{"tallivar"}.data()));
-  EXPECT_FALSE(WantsCommandLine(2, std::vector<const char*>{"tallivar", "--startup-time"}.data()));
+  EXPECT_NE(out.str().find("report NAME EVENT.dat"), std::string::npos);
+  // Each output's help names the options it reads and no other.
+  EXPECT_EQ(Run({"report", "schedule-day", "--help"}), kExitOk);
+  EXPECT_NE(out.str().find("--day N"), std::string::npos);
+  EXPECT_EQ(out.str().find("--division"), std::string::npos);
+  EXPECT_EQ(Run({"judging-sheet", "trick", "--help"}), kExitOk);
+  EXPECT_NE(out.str().find("--blank"), std::string::npos);
+  EXPECT_EQ(Run({"export", "--help"}), kExitOk);
+  EXPECT_NE(out.str().find("scorebook"), std::string::npos);
+}
+
+TEST(WantsCommandLine, OnlyTheDesktopsOwnArgumentsStartTheWindow) {
+  const struct {
+    std::vector<const char*> args;
+    bool commandLine;
+  } cases[] = {
+      {{"tallivar"}, false},
+      {{"tallivar", "--startup-time"}, false},
+      {{"tallivar", "-platform", "offscreen"}, false},
+      {{"tallivar", "report"}, true},
+      {{"tallivar", "repor"}, true},
+      {{"tallivar", "spring.dat"}, true},
+      {{"tallivar", "--help"}, true},
+      {{"tallivar", "-x"}, true},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(WantsCommandLine(static_cast<int>(c.args.size()), c.args.data()), c.commandLine)
+        << c.args.back();
 }
 
 TEST_F(CommandLine, UsageErrorsAndFailures) {
@@ -96,6 +126,15 @@ TEST_F(CommandLine, UsageErrorsAndFailures) {
       {{"report", "event-results", "x.dat", "--division", "QQ"}, kExitUsage},
       {{"report", "event-results", "x.dat", "--bogus"}, kExitUsage},
       {{"nonsense"}, kExitUsage},
+      {{"report", "event-results", event, "--division", ""}, kExitUsage},
+      {{"report", "event-results", event, "--pdf", ""}, kExitUsage},
+      {{"report", "event-results", event, "-o", ""}, kExitUsage},
+      {{"report", "event-results", event, "-o", "x.txt", "--pdf", "x.pdf"}, kExitUsage},
+      {{"report", "schedule-day", event, "--all"}, kExitUsage},
+      {{"report", "rating-sheet", event}, kExitUsage},
+      {{"report", "event-results", event, "--pdf", "-"}, kExitUsage},
+      {{"--settings", "x.ini"}, kExitUsage},
+      {{"judging-sheet", "official-results", event, "--pdf", "x.pdf"}, kExitUsage},
       // Reports that say why they have nothing to print.
       {{"report", "start-list", event, "--divisions", "QQ"}, kExitFailed},
       {{"report", "record-data", event, "--skier", "Lars AAS", "--event", "T"}, kExitFailed},
@@ -122,7 +161,10 @@ TEST(ConsolePrompter, WritesToStandardErrorAndTakesTheSafeAnswer) {
   EXPECT_EQ(prompter.Ask("Delete?", "Warning!", Buttons::OkCancel), Answer::Cancel);
   EXPECT_EQ(prompter.Ask("Replace?", "Warning", Buttons::YesNo), Answer::No);
   EXPECT_EQ(prompter.Ask("Save now?", "Warning", Buttons::YesNoCancel), Answer::Cancel);
-  EXPECT_EQ(err.str(), "Tallivar: Saved.\nWarning!: Delete?\nWarning: Replace?\nWarning: Save now?\n");
+  EXPECT_EQ(prompter.Ask("  Tricks must be current event!", "Tallivar", Buttons::Ok), Answer::Ok);
+  EXPECT_EQ(err.str(),
+            "tallivar: Saved.\ntallivar: Warning!: Delete?\ntallivar: Warning: Replace?\n"
+            "tallivar: Warning: Save now?\ntallivar: Tricks must be current event!\n");
 }
 
 TEST_F(CommandLine, PdfGoesToTheWriterAndItsFailureIsReported) {
@@ -146,7 +188,8 @@ TEST_F(CommandLine, JudgingSheetsAreDrawnIntoThePdf) {
   auto has = [](const std::vector<std::string>& v, const std::string& s) {
     return std::find(v.begin(), v.end(), s) != v.end();
   };
-  EXPECT_EQ(Run({"judging-sheet", "slalom-scoring", event, "--division", "M", "--pdf", dir.file("s.pdf")}), kExitOk)
+  EXPECT_EQ(Run({"judging-sheet", "slalom-scoring", event, "--division", "M", "--pdf", dir.file("s.pdf")}),
+            kExitOk)
       << err.str();
   ASSERT_EQ(drawnPdfs, std::vector<std::string>{dir.file("s.pdf")});
   EXPECT_TRUE(has(texts(), "SKIER NAME / PASS"));
@@ -166,4 +209,33 @@ TEST_F(CommandLine, JudgingSheetsAreDrawnIntoThePdf) {
   pdfError = "the PDF file cannot be written";
   EXPECT_EQ(Run({"judging-sheet", "trick", event, "--blank", "--pdf", "/no/such/x.pdf"}), kExitFailed);
   EXPECT_NE(err.str().find("cannot be written"), std::string::npos);
+}
+
+TEST_F(CommandLine, TextGoesToTheNamedFileOrStandardOutput) {
+  ASSERT_EQ(Run({"report", "official-results", event}), kExitOk);
+  const std::string text = out.str();
+  ASSERT_EQ(Run({"report", "official-results", event, "-o", dir.file("r.txt")}), kExitOk) << err.str();
+  EXPECT_TRUE(out.str().empty());
+  EXPECT_EQ(*tp.fs.ReadAll(dir.file("r.txt")), text);
+  for (std::vector<std::string> args :
+       {std::vector<std::string>{"export", "csv", event}, std::vector<std::string>{"results-page", event}}) {
+    args.push_back(dir.file("o.out"));
+    ASSERT_EQ(Run(args), kExitOk) << err.str();
+    args.back() = "-";
+    ASSERT_EQ(Run(args), kExitOk) << err.str();
+    EXPECT_EQ(out.str(), *tp.fs.ReadAll(dir.file("o.out"))) << args[0];
+  }
+}
+
+TEST_F(CommandLine, SettingsAreReadFromTheNamedFile) {
+  // The working directory of the tests has no settings file: the default one is missing.
+  ASSERT_EQ(Run({"report", "official-results", event}), kExitOk);
+  EXPECT_NE(tp.prompter.texts().front().find("TALLIVAR.INI\" not found"), std::string::npos);
+  const std::string settings = dir.file("club settings.ini");
+  WriteFileSafely(tp.fs, settings,
+                  *tp.fs.ReadAll(std::string(TALLIVAR_TEST_DATA) + "/../../data/TALLIVAR.INI"));
+  tp.prompter.shown.clear();
+  ASSERT_EQ(Run({"--settings", settings, "report", "official-results", event}), kExitOk) << err.str();
+  ASSERT_EQ(Run({"report", "official-results", event, "--settings", settings}), kExitOk) << err.str();
+  EXPECT_TRUE(tp.prompter.shown.empty());
 }

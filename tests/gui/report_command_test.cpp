@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QProcess>
+#include <filesystem>
 
 #include "app/report_pdf.h"
 #include "core/file_io.h"
 #include "printing/report_catalogue.h"
+#include "results/export_text.h"
 #include "support/saved_event.h"
 #include "ui/tfrm_rslt_print.h"
 
@@ -18,14 +20,22 @@ struct ProgramRun {
   std::string out, err;
 };
 
+// Without a display, as on a server: a window that starts by mistake aborts at once instead of
+// waiting for a user.
 ProgramRun Tallivar(const QStringList& args, const std::string& folder) {
   QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+  process.setProcessEnvironment(environment);
   process.setWorkingDirectory(QString::fromStdString(folder));
   process.start(TALLIVAR_EXECUTABLE, args);
-  process.waitForFinished(30000);
-  return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-          process.readAllStandardError().toStdString()};
+  // A program that never ends (a window) or dies of a signal has no exit status to compare.
+  if (!process.waitForFinished(30000)) process.kill();
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
 }
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
 // The "Posted:" line carries the time of the run.
 std::vector<std::string> WithoutPostedTime(std::vector<std::string> lines) {
@@ -123,10 +133,62 @@ TEST(ReportPdf, JudgingSheetsAreDrawnPageByPage) {
   EXPECT_EQ(trick.status, 0) << trick.err;
   EXPECT_EQ(pages(dir.file("trick.pdf")), 2);
   // A form for another event than the current one writes no file.
-  ProgramRun wrong = Tallivar({"judging-sheet", "trick", QString::fromStdString(event), "--event", "J", "--pdf",
-                               QString::fromStdString(dir.file("none.pdf"))},
+  ProgramRun wrong = Tallivar({"judging-sheet", "trick", QString::fromStdString(event), "--event", "J",
+                               "--pdf", QString::fromStdString(dir.file("none.pdf"))},
                               dir.path());
   EXPECT_EQ(wrong.status, 1);
   EXPECT_NE(wrong.err.find("Tricks must be current event!"), std::string::npos);
   EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("none.pdf"))));
+}
+
+// The dispatch as the shell sees it: exit status and the first line the program writes.
+TEST(ReportCommand, ProgramDispatchesEveryLineOrSaysWhatIsWrong) {
+  TempDir dir;
+  TestPlatform tp;
+  const QString event = QString::fromStdString(SaveSampleEvent(dir, tp));
+  Tournament t;
+  ASSERT_TRUE(OpenEvent(t, tp, event.toStdString()));
+  const std::string txtExport = OfficialResultsLines(t).front() + "\r";  // CR LF lines
+  std::filesystem::copy_file(TALLIVAR_SOURCE_DIR "/data/TALLIVAR.INI", dir.file("TALLIVAR.INI"));
+  struct Case {
+    QStringList args;
+    int status;
+    std::string firstLine;  // the start of it: of standard output for status 0, of standard error otherwise
+  } cases[] = {
+      {{"repor", "official-results", event},
+       2,
+       "tallivar: there is no command \"repor\" (did you mean \"report\"?)"},
+      {{"nonsense"}, 2, "tallivar: there is no command \"nonsense\""},
+      {{"spring.dat"}, 2, "tallivar: there is no command \"spring.dat\""},
+      {{"--bogus"}, 2, "tallivar: there is no option \"--bogus\""},
+      {{"report", "event-results", event, "--division", ""}, 2, "tallivar: --division must not be empty"},
+      {{"export", "csv", event, ""}, 2, "tallivar: FILE must not be empty"},
+      {{"report", "slalom-scoring", event},
+       2,
+       "tallivar: \"slalom-scoring\" is a judging form, not a report: tallivar judging-sheet slalom-scoring "
+       "--help"},
+      {{"check", "missing.dat"}, 1, "tallivar: there is no event file \"missing.dat\""},
+      {{"report", "event-results", event, "--settings", "nowhere.ini"},
+       1,
+       "tallivar: there is no settings file \"nowhere.ini\""},
+      {{"export", "csv", event, "no/such/folder/x.csv"},
+       1,
+       "tallivar: Could not write \"no/such/folder/x.csv\": "},
+      {{"export", "txt", event, "-"}, 0, txtExport},
+      {{"report", "--list"}, 0, "single-round-results     Results of the current division, event and round"},
+      {{"--help"}, 0, "Tallivar scores water-ski tournaments. Without arguments it opens its window; with a"},
+      {{"report", "event-results", "--help"},
+       0,
+       "tallivar report event-results: Results of the current division and event over all rounds."},
+  };
+  for (const Case& c : cases) {
+    const ProgramRun run = Tallivar(c.args, dir.path());
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(FirstLine(c.status == 0 ? run.out : run.err).substr(0, c.firstLine.size()), c.firstLine);
+    // A failed write says why.
+    if (c.firstLine.find("Could not write") != std::string::npos) {
+      EXPECT_NE(run.err.find("No such file or directory"), std::string::npos);
+    }
+  }
 }

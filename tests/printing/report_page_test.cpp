@@ -120,8 +120,15 @@ TEST(ReportCatalogue, NamesAreUniqueAndBuildersPresent) {
   std::set<std::string> names;
   for (const auto& e : ReportCatalogue()) {
     EXPECT_TRUE(names.insert(e.name).second) << e.name;
-    EXPECT_NE(e.build, nullptr) << e.name;
+    // Each entry has what its kind is made from, a description, and a caption where a menu shows it.
+    EXPECT_EQ(e.build != nullptr, e.kind == OutputKind::Report) << e.name;
+    EXPECT_EQ(e.form >= 0, e.kind == OutputKind::Form) << e.name;
+    EXPECT_EQ(e.exportLines != nullptr, e.kind == OutputKind::Export) << e.name;
+    EXPECT_FALSE(e.description.empty()) << e.name;
+    EXPECT_EQ(e.caption.empty(), e.menu == ReportMenu::None) << e.name;
+    for (const auto& option : e.options) EXPECT_NE(FindOutputOption(option), nullptr) << e.name << " " << option;
   }
+  EXPECT_EQ(FindReport("trick"), nullptr) << "a form is no report";
   EXPECT_EQ(FindReport("no-such-report"), nullptr);
   TestPlatform tp;
   Tournament t;

@@ -1,0 +1,87 @@
+#include "cli/session.h"
+
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "cli/output_help.h"
+#include "core/divisions.h"
+#include "core/errors.h"
+#include "core/event_files.h"
+#include "core/file_io.h"
+#include "core/settings_file.h"
+
+int Fail(const Session& s, const std::string& message) {
+  s.err << kMessagePrefix << message << '\n';
+  return kExitFailed;
+}
+
+int UsageError(const Session& s, const std::string& message) {
+  s.err << kMessagePrefix << message << '\n' << UsageSynopsis();
+  return kExitUsage;
+}
+
+std::optional<std::string> SelectionProblem(const Selection& selection) {
+  if (selection.division.empty() || FindDivision(selection.division)) return std::nullopt;
+  return "there is no division \"" + selection.division + "\"";
+}
+
+bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const Selection& selection,
+                  char defaultEvent) {
+  ReadSettings(t, s.p);
+  if (!OpenEvent(t, s.p, eventFile)) return false;
+  if (!selection.division.empty()) t.CurDivision = *FindDivision(selection.division);
+  if (!selection.event.empty())
+    t.CurEvent = static_cast<char>(std::toupper(static_cast<unsigned char>(selection.event[0])));
+  else if (defaultEvent != 0)
+    t.CurEvent = defaultEvent;
+  if (selection.round > 0) t.CurRound = selection.round;
+  return true;
+}
+
+namespace {
+
+// Why a file cannot be created at `path`, as far as its folder tells: the PDF writer says only
+// that it failed.
+std::string FolderProblem(const std::string& path) {
+  std::string folder = FolderOf(path);
+  if (folder.empty()) folder = ".";
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
+  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return std::strerror(errno);
+  return {};
+}
+
+}  // namespace
+
+int WriteTo(Session& s, const std::string& target, const std::function<std::string()>& write, bool explain) {
+  const std::string error = write();
+  if (error.empty()) return kExitOk;
+  const std::string why = explain ? FolderProblem(target) : std::string();
+  return Fail(s, why.empty() ? error : error + ": " + why);
+}
+
+int WriteOutput(Session& s, const std::string& target, const std::string& bytes) {
+  if (target == kStandardOutput) {
+    s.out << bytes;
+    s.out.flush();
+    return s.out ? kExitOk : Fail(s, "cannot write to standard output");
+  }
+  return WriteTo(
+      s, target,
+      [&]() -> std::string {
+        try {
+          WriteFileSafely(s.p.fs, target, bytes);
+        } catch (const IoError& e) {
+          return e.what();
+        }
+        return {};
+      },
+      false);
+}
+
+int WritePdfOutput(Session& s, const std::string& target, const std::function<std::string()>& write) {
+  return WriteTo(s, target, write, true);
+}
