@@ -144,7 +144,7 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
     }
     const std::string aside = RecoveryAsideName(p_.fs, path, p_.clock.Now());
     RecoveryFile r;
-    std::string why = "it is not a regular file, so it was not read";
+    std::string why;
     // A FIFO or a device is never opened: reading it could wait for ever.
     bool sound = false;
     if (kind == FileKind::Regular) try {
@@ -155,9 +155,13 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
         why = e.what();
       }
     if (!sound) {
+      const std::string fault =
+          kind == FileKind::Regular
+              ? "is damaged: " + why
+              : std::string("is not a regular file (a FIFO, a device or a folder), so it was not read");
       if (!Aside(path, aside).empty())
-        p_.prompt.Show("The recovery file \"" + path + "\" is damaged: " + why + ".\nIt was set aside as \"" +
-                       aside + "\"; the event stays as it was saved.");
+        p_.prompt.Show("The recovery file \"" + path + "\" " + fault + ".\nIt was set aside as \"" + aside +
+                       "\"; the event stays as it was saved.");
       return Recovered::Nothing;
     }
     // The copy belongs to the event it records, whatever file it was found beside.

@@ -7,9 +7,8 @@
 #include <fstream>
 
 #include "core/errors.h"
-#include "support/temp_dir.h"
-
 #include "support/skier_builders.h"
+#include "support/temp_dir.h"
 #include "support/test_platform.h"
 
 namespace {

@@ -1,5 +1,7 @@
 // The copy of the unsaved work kept while the scorer types, and the question that offers it back.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -193,4 +195,18 @@ TEST_F(RecoveryTest, ACopyOfAnotherEventIsNeverRestoredAsThisOne) {
     EXPECT_EQ(Surnames(fresh), answer == Answer::Yes ? Surnames(pond) : Surnames(t));
     EXPECT_EQ(fs::exists(copy), answer == Answer::Yes);
   }
+}
+
+TEST_F(RecoveryTest, AFifoInPlaceOfTheCopyIsSetAsideWithoutBeingRead) {
+  ::alarm(20);  // a read that waits on the FIFO fails the test instead of hanging it
+  ASSERT_EQ(::mkfifo(copy.c_str(), 0644), 0);
+  Tournament fresh;
+  TForm1 again{fresh, tp.platform};
+  tp.files.Then(lake);
+  again.Open1Click();
+  ::alarm(0);
+  ASSERT_EQ(tp.prompter.shown.size(), 1U);
+  EXPECT_NE(tp.prompter.shown[0].text.find("is not a regular file"), std::string::npos);
+  EXPECT_FALSE(fresh.Unsaved);
+  EXPECT_FALSE(fs::exists(copy));
 }
