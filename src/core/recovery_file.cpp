@@ -200,9 +200,14 @@ std::string RecoveryAsideName(FileSystem& fs, const std::string& path, const Dat
   const std::string name = whole.filename().string();
   for (int n = 1; n <= kAsideTries; ++n) {
     const std::string suffix = stamp + (n == 1 ? std::string() : "-" + std::to_string(n));
-    // A name the file system cannot take would never be free: it is cut to fit instead.
-    const std::string aside =
-        (whole.parent_path() / (CutName(name, kNameMax - suffix.size()) + suffix)).string();
+    // A name the file system cannot take would never be free: it is cut to fit instead, keeping
+    // ".recovery" so the file still says what it is.
+    const std::string ext = whole.extension().string();
+    const std::string fitted =
+        ext.size() + suffix.size() < kNameMax
+            ? CutName(name.substr(0, name.size() - ext.size()), kNameMax - ext.size() - suffix.size()) + ext
+            : CutName(name, kNameMax - suffix.size());
+    const std::string aside = (whole.parent_path() / (fitted + suffix)).string();
     if (fs.Kind(aside) == FileKind::Missing) return aside;
   }
   throw IoError("No free name to set \"" + path + "\" aside under: " + std::to_string(kAsideTries) +

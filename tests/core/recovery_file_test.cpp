@@ -81,6 +81,7 @@ TEST(RecoveryAside, ANameTooLongIsCutToFitAndTheSearchForAFreeNameEnds) {
     EXPECT_LE(asideName.size(), 255U);
     EXPECT_EQ(fs::path(aside).parent_path(), fs::path(dir.path()));
     EXPECT_EQ(asideName.substr(0, 20), name.substr(0, 20));
+    EXPECT_NE(asideName.find(".recovery.2026-07-04_09-05-03"), std::string::npos) << asideName;
     SetRecoveryAside(tp.fs, copy, aside);
     EXPECT_TRUE(fs::exists(aside));
   }
