@@ -6,6 +6,7 @@
 
 #include "core/audit_log.h"
 #include "core/errors.h"
+#include "core/family_damage.h"
 #include "core/file_io.h"
 #include "core/officials_file.h"
 #include "core/schedule_file.h"
@@ -23,15 +24,6 @@ void WriteAuditLine(Tournament& t, Platform& p) {
     LogEntry(t, p, " - Event Files Saved");
   else
     AppendToFile(p.fs, log, "**Event Files Saved\r\n\r\n");
-}
-
-// A schedule that could not be read at open is kept aside before the save replaces it.
-void KeepDamagedSchedule(FileSystem& fs, const std::string& schPath) {
-  auto old = fs.ReadAll(schPath);
-  if (!old) return;
-  Schedule readable;
-  std::string why;
-  if (!ParseScheduleFile(*old, readable, why)) WriteFileIfChanged(fs, DamagedCopyPath(schPath), *old);
 }
 
 void WriteBackup(Platform& p, const std::optional<std::string>& oldSkierFile, const std::string& bak) {
@@ -98,7 +90,8 @@ std::string EventBaseOf(std::string_view eventFile) {
 std::string DamagedCopyPath(const std::string& path) { return path + ".damaged"; }
 
 std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base) {
-  return {eventFile, base + ".bak", base + ".ttl", base + ".sch", DamagedCopyPath(base + ".sch"),
+  return {eventFile, base + ".bak", DamagedCopyPath(base + ".bak"), base + ".ttl", DamagedCopyPath(base + ".ttl"),
+          base + ".sch", DamagedCopyPath(base + ".sch"),
           base + ".ofc", base + ".trk", DamagedCopyPath(base + ".trk"), base + "_officials.txt",
           base + "-jumptimes.txt", base + "-slalomtimes.txt",
           // the results exports
@@ -117,9 +110,9 @@ bool SaveEvent(Tournament& t, Platform& p) {
     // A skier file that is there but cannot be read stops the save before anything is touched:
     // taking it for a missing one would delete the backup, and the skier file on a failure.
     oldSkierFile = p.fs.ReadAll(datPath);
+    KeepDamagedFiles(p.fs, datPath);
     WriteBackup(p, oldSkierFile, base + ".bak");
     WriteFileIfChanged(p.fs, base + ".ttl", TournamentFileText(t));
-    KeepDamagedSchedule(p.fs, base + ".sch");
     WriteFileIfChanged(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
     WriteOfficialsSummary(t, p);
     WriteTimingFiles(t, p);
@@ -153,16 +146,10 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   if (!ParseSkierFile(*skierBytes, nodes, why)) return Refuse(p, path, why);
   skierBytes.reset();
 
-  // A damaged schedule costs the day tables only; the scorer is told, and the file is kept aside
-  // before the next save replaces it.
+  // A damaged schedule costs the day tables only.
   Schedule schedule;
   const std::string schPath = base + ".sch";
-  std::string scheduleNotice;
-  if (auto sch = p.fs.ReadAll(schPath))
-    if (!ParseScheduleFile(*sch, schedule, why))
-      scheduleNotice = "The schedule file \"" + schPath + "\" is damaged: " + why +
-                       ". The event opens with empty day tables; the damaged file is kept as \"" +
-                       DamagedCopyPath(schPath) + "\" when the event is next saved.";
+  if (auto sch = p.fs.ReadAll(schPath)) ParseScheduleFile(*sch, schedule, why);
 
   TournamentFileValues values = TournamentValuesOf(t);
   const std::string ttlPath = base + ".ttl";
@@ -173,6 +160,12 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
       if (!values.entryCounterRead) values.EntryCounter = HighestEntryNo(nodes);
       ttlRead = true;
     }
+
+  // The same look as the check command: the scorer hears of every damaged file, and the save keeps
+  // its bytes aside before replacing it.
+  const std::vector<FileCheck> checks = CheckEventFamily(p.fs, path);
+  if (IsDamaged(checks, schPath)) schedule = Schedule{};
+  const std::string damageNotice = DamagedFilesNotice(checks, path);
 
   // Everything is read: the open event takes the new state over.
   t.EventFile = path;
@@ -188,7 +181,7 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   RemoveLeftoverTempFiles(p, path, base);
   SelectDivisionEvent(t, p, t.CurDivision);
   t.Unsaved = false;
-  if (!scheduleNotice.empty()) p.prompt.Show(scheduleNotice);
+  if (!damageNotice.empty()) p.prompt.Show(damageNotice);
   return true;
 }
 

@@ -36,5 +36,6 @@ bool SaveEvent(Tournament& t, Platform& p);
 // as it was. A file of the family that is there but cannot be read is reported with its name and
 // the reason, and the open stops the same way. A missing tournament file shows the not-found
 // message and keeps the tournament settings; a missing schedule gives empty day tables, a damaged
-// one too, with a message naming it.
+// one too. Every other file of the family is looked at as the check command does, and one message
+// names each damaged file with what was found. What is not a regular file is never read.
 bool OpenEvent(Tournament& t, Platform& p, const std::string& path);

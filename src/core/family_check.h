@@ -3,6 +3,7 @@
 // every fault found is named with where it is (a record, a line), so a scorer can tell a damaged
 // file from a sound one before trusting it.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -19,3 +20,8 @@ struct FileCheck {
 std::vector<FileCheck> CheckEventFamily(FileSystem& fs, const std::string& eventFile);
 
 bool FamilyIsSound(const std::vector<FileCheck>& checks);
+
+// The problems the check finds in the bytes of one file; empty when they are sound.
+std::vector<std::string> SkierFileProblems(std::string_view bytes);
+std::vector<std::string> TournamentFileProblems(std::string_view bytes);
+std::vector<std::string> ScheduleFileProblems(std::string_view bytes);

@@ -104,17 +104,31 @@ bool PosixFileSystem::Exists(const std::string& path) {
   return !IsAbsence(errno);
 }
 
+FileKind PosixFileSystem::Kind(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (IsAbsence(errno)) return FileKind::Missing;
+    Fail("Cannot look at", path);
+  }
+  if (S_ISREG(st.st_mode)) return FileKind::Regular;
+  return S_ISDIR(st.st_mode) ? FileKind::Folder : FileKind::Other;
+}
+
 std::optional<std::string> PosixFileSystem::ReadAll(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking: opening a FIFO for reading would otherwise wait for a writer. What was opened is
+  // looked at before a single byte is read.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (IsAbsence(errno)) return std::nullopt;
     Fail("Cannot read", path);
   }
   std::string bytes;
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool folder = S_ISDIR(st.st_mode);
     ::close(fd);
-    throw IoError("Cannot read \"" + path + "\": it is a folder, not a file");
+    throw IoError("Cannot read \"" + path + "\": " +
+                  (folder ? "it is a folder, not a file" : "it is not a regular file (a FIFO or a device)"));
   }
   char buf[65536];
   for (;;) {

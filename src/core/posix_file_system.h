@@ -14,6 +14,7 @@ class PosixFileSystem : public FileSystem {
   void SyncFolder(const std::string& folder) override;
   void Remove(const std::string& path) override;
   bool Exists(const std::string& path) override;
+  FileKind Kind(const std::string& path) override;
   std::optional<std::string> ReadAll(const std::string& path) override;
   std::optional<std::int64_t> ModifiedTime(const std::string& path) override;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/errors.h"
 #include "core/event_files.h"
@@ -87,7 +88,30 @@ bool ParseTimeStamp(const std::string& text, DateTime& d) {
                      &d.second) == 6;
 }
 
+// The longest file name the usual file systems take, in bytes.
+constexpr std::size_t kNameMax = 255;
+constexpr int kAsideTries = 100;
+
+// At most `size` bytes of a file name, never cut inside a UTF-8 character.
+std::string CutName(const std::string& name, std::size_t size) {
+  if (name.size() <= size) return name;
+  std::size_t end = size;
+  while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+  return name.substr(0, end);
+}
+
 }  // namespace
+
+bool SameEventFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  if (a == b) return true;
+  std::error_code ec1, ec2;
+  if (fs::equivalent(a, b, ec1)) return true;
+  const fs::path ca = fs::weakly_canonical(a, ec1), cb = fs::weakly_canonical(b, ec2);
+  if (!ec1 && !ec2 && ca == cb) return true;
+  // An event whose folder was moved or renamed: its old path is gone and its file name is the same.
+  return !fs::exists(a, ec1) && fs::path(a).filename() == fs::path(b).filename();
+}
 
 std::string RecoveryPathOfEvent(const std::string& eventFile) { return EventBaseOf(eventFile) + ".recovery"; }
 
@@ -172,9 +196,22 @@ std::string RecoveryAsideName(FileSystem& fs, const std::string& path, const Dat
   char stamp[32];
   std::snprintf(stamp, sizeof stamp, ".%04d-%02d-%02d_%02d-%02d-%02d", now.year, now.month, now.day, now.hour,
                 now.minute, now.second);
-  std::string aside = path + stamp;
-  for (int n = 2; fs.Exists(aside); ++n) aside = path + stamp + "-" + std::to_string(n);
-  return aside;
+  const std::filesystem::path whole(path);
+  const std::string name = whole.filename().string();
+  for (int n = 1; n <= kAsideTries; ++n) {
+    const std::string suffix = stamp + (n == 1 ? std::string() : "-" + std::to_string(n));
+    // A name the file system cannot take would never be free: it is cut to fit instead, keeping
+    // ".recovery" so the file still says what it is.
+    const std::string ext = whole.extension().string();
+    const std::string fitted =
+        ext.size() + suffix.size() < kNameMax
+            ? CutName(name.substr(0, name.size() - ext.size()), kNameMax - ext.size() - suffix.size()) + ext
+            : CutName(name, kNameMax - suffix.size());
+    const std::string aside = (whole.parent_path() / (fitted + suffix)).string();
+    if (fs.Kind(aside) == FileKind::Missing) return aside;
+  }
+  throw IoError("No free name to set \"" + path + "\" aside under: " + std::to_string(kAsideTries) +
+                " dated names are taken");
 }
 
 void SetRecoveryAside(FileSystem& fs, const std::string& path, const std::string& aside) {

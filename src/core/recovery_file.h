@@ -37,8 +37,13 @@ std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& n
 // when it is damaged.
 bool ParseRecoveryFile(std::string_view bytes, RecoveryFile& out, std::string& why);
 
+// Whether two event file names name the same event: the same file, or the same file name where the
+// first no longer exists (its folder was moved).
+bool SameEventFile(const std::string& a, const std::string& b);
+
 // The dated name a recovery file is set aside under ("Lake.recovery.2026-07-04_09-05-03", with a
-// number added when that name is taken).
+// number added when that name is taken, and the file name cut when the whole would be too long for
+// the file system). Throws IoError when no free name is found among a bounded number of tries.
 std::string RecoveryAsideName(FileSystem& fs, const std::string& path, const DateTime& now);
 // Renames the file to `aside`. Throws IoError.
 void SetRecoveryAside(FileSystem& fs, const std::string& path, const std::string& aside);

@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+// What is at a path, told without opening it: a FIFO or a device must never be opened for reading,
+// as the read would wait for a writer that never comes.
+enum class FileKind { Missing, Regular, Folder, Other };
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -23,9 +27,13 @@ class FileSystem {
   // Whether something is at the path; a path that cannot be looked at counts as there, so that
   // reading it reports why.
   virtual bool Exists(const std::string& path) = 0;
+  // What is at the path (a symbolic link counts as what it points to); a path that cannot be looked
+  // at throws IoError.
+  virtual FileKind Kind(const std::string& path) = 0;
   // The whole file, or nothing when there is no file at the path. A file that is there but cannot
-  // be read (permissions, a folder, an I/O error) throws IoError naming it and the reason: it must
-  // never be taken for a missing one.
+  // be read (permissions, a folder, a FIFO or device, an I/O error) throws IoError naming it and
+  // the reason: it must never be taken for a missing one, and what is not a regular file is never
+  // read at all.
   virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
   // When the file was last written, in nanoseconds of the system clock; nothing when there is no
   // file at the path or it cannot be looked at.

@@ -7,6 +7,7 @@
 #include "core/event_files.h"
 #include "core/file_io.h"
 #include "core/recovery_file.h"
+#include "core/recovery_list.h"
 #include "core/skier_file.h"
 
 namespace {
@@ -46,6 +47,25 @@ std::string RecoveryKeeper::PathFor(bool named) const {
   return named ? RecoveryPathOfEvent(t_.EventFile.str()) : UntitledRecoveryPath(t_);
 }
 
+void RecoveryKeeper::List(const std::string& path) {
+  if (listed_ == path) return;
+  try {
+    ListRecoveryCopy(p_.fs, RecoveryListPath(t_), path);
+    listed_ = path;
+  } catch (const IoError&) {
+    // Tried again with the next copy; Open still finds the copy beside its event.
+  }
+}
+
+void RecoveryKeeper::Unlist(const std::string& path) {
+  if (listed_ == path) listed_.clear();
+  try {
+    UnlistRecoveryCopy(p_.fs, RecoveryListPath(t_), path);
+  } catch (const IoError&) {
+    // A line left behind names a copy that is gone or set aside, and is dropped at the next start.
+  }
+}
+
 void RecoveryKeeper::Checkpoint(bool named) {
   if (!t_.Unsaved || t_.Unsaved.changes() == copied_) return;
   // Marked as copied even when the write fails: the next completed change tries again, and the
@@ -64,15 +84,18 @@ void RecoveryKeeper::Checkpoint(bool named) {
                       "\nSave the event to keep your work. This message is not shown again until Tallivar "
                       "is started again.",
                   "Recovery file", Buttons::Ok);
+    return;
   }
+  List(path);
 }
 
 void RecoveryKeeper::RemoveQuietly(const std::string& path) {
   try {
-    if (p_.fs.Exists(path)) p_.fs.Remove(path);
+    if (p_.fs.Kind(path) == FileKind::Regular) p_.fs.Remove(path);
   } catch (const IoError&) {
     // A copy left behind is older than the saved event, so the next start sets it aside unasked.
   }
+  Unlist(path);
 }
 
 void RecoveryKeeper::Discard(bool named) {
@@ -83,13 +106,16 @@ void RecoveryKeeper::Discard(bool named) {
 }
 
 void RecoveryKeeper::Forget() {
+  // The copy of the work before stays on the list: it is still unsaved work.
   lastPath_.clear();
+  listed_.clear();
   copied_ = t_.Unsaved.changes();
 }
 
 std::string RecoveryKeeper::Aside(const std::string& path, const std::string& aside) {
   try {
     SetRecoveryAside(p_.fs, path, aside);
+    Unlist(path);
     return aside;
   } catch (const IoError& e) {
     p_.prompt.Show(std::string(e.what()) + "\nIt stays where it is and is offered again at the next start.");
@@ -98,39 +124,71 @@ std::string RecoveryKeeper::Aside(const std::string& path, const std::string& as
 }
 
 Recovered RecoveryKeeper::Offer(const std::string& path, const std::string& eventFile) {
+  return OfferCopy(path, &eventFile);
+}
+
+Recovered RecoveryKeeper::OfferListed() {
+  for (const std::string& path : ReadRecoveryList(p_.fs, RecoveryListPath(t_))) {
+    const Recovered what = OfferCopy(path, nullptr);
+    if (what != Recovered::Nothing) return what;
+  }
+  return Recovered::Nothing;
+}
+
+Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* expected) {
   try {
-    if (!p_.fs.Exists(path)) return Recovered::Nothing;
+    const FileKind kind = p_.fs.Kind(path);
+    if (kind == FileKind::Missing) {
+      Unlist(path);
+      return Recovered::Nothing;
+    }
     const std::string aside = RecoveryAsideName(p_.fs, path, p_.clock.Now());
     RecoveryFile r;
     std::string why;
+    // A FIFO or a device is never opened: reading it could wait for ever.
     bool sound = false;
-    try {
-      auto bytes = p_.fs.ReadAll(path);
-      if (!bytes) return Recovered::Nothing;
-      sound = ParseRecoveryFile(*bytes, r, why);
-    } catch (const IoError& e) {
-      why = e.what();
-    }
+    if (kind == FileKind::Regular) try {
+        auto bytes = p_.fs.ReadAll(path);
+        if (!bytes) return Recovered::Nothing;
+        sound = ParseRecoveryFile(*bytes, r, why);
+      } catch (const IoError& e) {
+        why = e.what();
+      }
     if (!sound) {
+      const std::string fault =
+          kind == FileKind::Regular
+              ? "is damaged: " + why
+              : std::string("is not a regular file (a FIFO, a device or a folder), so it was not read");
       if (!Aside(path, aside).empty())
-        p_.prompt.Show("The recovery file \"" + path + "\" is damaged: " + why + ".\nIt was set aside as \"" +
-                       aside + "\"; the event stays as it was saved.");
+        p_.prompt.Show("The recovery file \"" + path + "\" " + fault + ".\nIt was set aside as \"" + aside +
+                       "\"; the event stays as it was saved.");
       return Recovered::Nothing;
     }
+    // The copy belongs to the event it records, whatever file it was found beside.
+    const std::string recorded = r.named ? r.eventFile : std::string();
+    const bool foreign =
+        expected && !expected->empty() && (!r.named || !SameEventFile(r.eventFile, *expected));
+    const std::string eventFile = expected && !foreign ? *expected : recorded;
     // A copy older than the saved event holds nothing the save does not: it was left behind.
     auto savedAt = eventFile.empty() ? std::nullopt : SavedAt(p_.fs, eventFile);
     auto copiedAt = p_.fs.ModifiedTime(path);
     // Equal times are the file system's coarse clock, not an older copy: a save removes its copy.
     if (savedAt && copiedAt && *copiedAt < *savedAt) {
-      Aside(path, aside);
+      if (!Aside(path, aside).empty())
+        p_.prompt.Show("The recovery file \"" + path +
+                       "\" is older than the saved event and was set aside as \"" + aside + "\".");
       return Recovered::Nothing;
     }
     const std::string event = eventFile.empty() ? std::string("a new event that has no file name yet")
                                                 : "the event \"" + eventFile + "\"";
+    const std::string whose =
+        foreign ? "\n\nThis copy was found beside \"" + *expected +
+                      "\" but belongs to another event: restored, it becomes that event again, not this one."
+                : std::string();
     const std::string question = "Tallivar stopped without saving work on " + event +
                                  ". A copy of that work was written on " + RecoveryTimeText(r.written) +
                                  ".\n\nThe copy holds " + Plural(r.skiers, "skier") + " and " +
-                                 Plural(r.scores, "score") + ". " + SavedEventText(p_.fs, eventFile) +
+                                 Plural(r.scores, "score") + ". " + SavedEventText(p_.fs, eventFile) + whose +
                                  "\n\nRestore the unsaved work?\n\nYes: the event opens with the work of the "
                                  "copy, not yet saved; save it "
                                  "to keep it.\nNo: the copy is set aside as \"" +
@@ -139,13 +197,12 @@ Recovered RecoveryKeeper::Offer(const std::string& path, const std::string& even
       Aside(path, aside);
       return Recovered::Nothing;
     }
-    if (!eventFile.empty()) {
-      r.eventFile = eventFile;
-      r.named = true;
-    }
+    r.eventFile = eventFile;
+    r.named = !eventFile.empty();
     const bool named = r.named;
     RestoreRecovery(t_, p_, r);
     lastPath_ = path;
+    List(path);
     copied_ = t_.Unsaved.changes();  // the copy on disk is this work
     return named ? Recovered::NamedEvent : Recovered::NewEvent;
   } catch (const IoError& e) {

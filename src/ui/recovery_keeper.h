@@ -24,19 +24,30 @@ class RecoveryKeeper {
   // Another event was opened: the copy of the work before it stays where it is.
   void Forget();
   // Looks at the recovery file at `path`, against the saved event `eventFile` (empty for a new
-  // event). Damaged, or older than the saved event, it is set aside; newer, the scorer is asked
-  // whether to restore it or set it aside. Answers what was restored.
+  // event). Damaged, not a regular file, or older than the saved event, it is set aside with one
+  // line saying so; newer, the scorer is asked whether to restore it or set it aside. A copy that
+  // records another event is only ever restored as that event. Answers what was restored.
   Recovered Offer(const std::string& path, const std::string& eventFile);
+  // At start-up: offers the copies the settings folder lists, each against the event it records,
+  // until one is restored.
+  Recovered OfferListed();
 
  private:
   std::string PathFor(bool named) const;
   void RemoveQuietly(const std::string& path);
   // Sets the file aside and answers its new name, or empty with the reason shown.
   std::string Aside(const std::string& path, const std::string& aside);
+  // `expected` is the event the copy is looked at for; null to take the event the copy records.
+  Recovered OfferCopy(const std::string& path, const std::string* expected);
+  // The list of live copies follows what is on disk; a list that cannot be written costs only the
+  // offer at the next start, so it never interrupts the scorer.
+  void List(const std::string& path);
+  void Unlist(const std::string& path);
 
   Tournament& t_;
   Platform& p_;
   std::uint64_t copied_ = 0;  // the change count of the copy on disk
   std::string lastPath_;      // where the last copy of this work was written
+  std::string listed_;        // the copy of this work known to be on the list
   bool failureShown_ = false;
 };

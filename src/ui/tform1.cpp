@@ -74,8 +74,9 @@ void TForm1::Open1Click() {
 }
 
 void TForm1::OfferRecoveryAtStartup() {
-  Recovered what = Recovered::Nothing;
-  if (!t_.EventFile.empty())
+  // The event last worked on is found through the list of live copies, wherever it lies.
+  Recovered what = recovery_.OfferListed();
+  if (what == Recovered::Nothing && !t_.EventFile.empty())
     what = recovery_.Offer(RecoveryPathOfEvent(t_.EventFile.str()), t_.EventFile.str());
   // Once one copy is restored, any other waits for the next start.
   if (what == Recovered::Nothing) what = recovery_.Offer(UntitledRecoveryPath(t_), "");

@@ -1,8 +1,14 @@
 #include "core/recovery_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "core/errors.h"
 #include "support/skier_builders.h"
+#include "support/temp_dir.h"
 #include "support/test_platform.h"
 
 namespace {
@@ -58,4 +64,31 @@ TEST_F(RecoveryFileTest, DamageIsFoundWhereverItIs) {
     EXPECT_FALSE(ParseRecoveryFile(c.bytes, r, why));
     EXPECT_NE(why.find(c.why), std::string::npos) << why;
   }
+}
+
+TEST(RecoveryAside, ANameTooLongIsCutToFitAndTheSearchForAFreeNameEnds) {
+  ::alarm(20);  // a search that never ends fails the test instead of hanging it
+  namespace fs = std::filesystem;
+  TempDir dir;
+  TestPlatform tp;
+  std::string accented;
+  for (int i = 0; i < 118; ++i) accented += "\xc3\xa9";  // 236 bytes of two-byte characters
+  for (const std::string& name : {std::string(236, 'L'), std::string(246, 'L'), accented}) {
+    const std::string copy = dir.file(name + ".recovery");
+    std::ofstream(copy) << "work";
+    const std::string aside = RecoveryAsideName(tp.fs, copy, tp.clock.Now());
+    const std::string asideName = fs::path(aside).filename().string();
+    EXPECT_LE(asideName.size(), 255U);
+    EXPECT_EQ(fs::path(aside).parent_path(), fs::path(dir.path()));
+    EXPECT_EQ(asideName.substr(0, 20), name.substr(0, 20));
+    EXPECT_NE(asideName.find(".recovery.2026-07-04_09-05-03"), std::string::npos) << asideName;
+    SetRecoveryAside(tp.fs, copy, aside);
+    EXPECT_TRUE(fs::exists(aside));
+  }
+  struct EveryNameTaken : FaultyFileSystem {
+    FileKind Kind(const std::string&) override { return FileKind::Regular; }
+    bool Exists(const std::string&) override { return true; }
+  } full;
+  EXPECT_THROW(RecoveryAsideName(full, dir.file("Lake.recovery"), tp.clock.Now()), IoError);
+  ::alarm(0);
 }

@@ -121,12 +121,12 @@ TEST(RecoveryAfterKill, ScoresTypedBeforeTheKillAreOfferedBackAndRestored) {
   std::getline(std::ifstream(typedFile), typed);
   ASSERT_NE(typed.find("FIRST=44.5;"), std::string::npos) << typed;
 
-  // The next start: the settings file names Lake.dat as the last event.
+  // The next start: nothing names Lake.dat (the settings file has no last event); the copy is
+  // found all the same.
   Tournament t;
   TestPlatform tp;
   MainWindow window{t, tp.platform};
   t.SettingsDir = dir.path();
-  t.EventFile = lake;
   tp.prompter.Then(Answer::Yes);
   OfferRecoveredWork(window);
   ASSERT_EQ(tp.prompter.shown.size(), 1U);

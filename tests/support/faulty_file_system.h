@@ -44,6 +44,10 @@ class FaultyFileSystem : public PosixFileSystem {
     PosixFileSystem::Remove(p);
   }
   bool Exists(const std::string& p) override { return unreadable.count(p) > 0 || PosixFileSystem::Exists(p); }
+  FileKind Kind(const std::string& p) override {
+    const FileKind kind = PosixFileSystem::Kind(p);
+    return kind == FileKind::Missing && unreadable.count(p) ? FileKind::Regular : kind;
+  }
   std::optional<std::string> ReadAll(const std::string& p) override {
     if (unreadable.count(p)) throw IoError("Cannot read \"" + p + "\": Permission denied (injected)");
     return PosixFileSystem::ReadAll(p);

@@ -1,5 +1,7 @@
 // The copy of the unsaved work kept while the scorer types, and the question that offers it back.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -94,7 +96,7 @@ TEST_F(RecoveryTest, ACopyNotWantedOrDamagedOrOlderIsSetAsideNeverDeleted) {
       {"damaged", [this] { fs::resize_file(copy, 100); }, Answer::Ok, "is damaged"},
       {"older than the save",
        [this] { fs::last_write_time(copy, fs::last_write_time(lake) - std::chrono::hours(1)); }, Answer::Ok,
-       nullptr},
+       "is older than the saved event and was set aside as"},
   };
   for (auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -137,4 +139,74 @@ TEST_F(RecoveryTest, ANewEventIsCopiedToTheWorkingDirectoryAndRestoredWithoutANa
   tp.files.Then(dir.file("New.dat"));
   start.Save1Click();
   EXPECT_FALSE(fs::exists(dir.file("untitled.recovery")));
+}
+
+TEST_F(RecoveryTest, StartOffersTheCopyOfTheEventLastWorkedOnWithoutBeingToldWhere) {
+  Score(44);
+  Tournament later;
+  later.SettingsDir = dir.path();  // the settings file names no last event
+  TForm1 start{later, tp.platform};
+  tp.prompter.Then(Answer::Yes);
+  start.OfferRecoveryAtStartup();
+  ASSERT_EQ(tp.prompter.shown.size(), 1U);
+  EXPECT_NE(tp.prompter.shown[0].text.find("the event \"" + lake + "\""), std::string::npos);
+  EXPECT_EQ(std::next(later.skiers.nodes.begin())->SlalomScore[1], 44);
+  EXPECT_EQ(start.StatusBar1.panels[0], lake);
+
+  start.Save1Click();  // the work is saved: nothing is offered at the next start
+  EXPECT_FALSE(fs::exists(copy));
+  Tournament third;
+  third.SettingsDir = dir.path();
+  TForm1 again{third, tp.platform};
+  tp.prompter.clear();
+  again.OfferRecoveryAtStartup();
+  EXPECT_TRUE(tp.prompter.shown.empty());
+}
+
+TEST_F(RecoveryTest, ACopyOfAnotherEventIsNeverRestoredAsThisOne) {
+  const std::string pondFile = dir.file("Pond.dat");
+  Tournament pond;
+  pond.SettingsDir = dir.path();
+  TForm1 pondForm{pond, tp.platform};
+  AddSkier(pond, tp, "POND", "Pia", 16);
+  tp.files.Then(pondFile);
+  pondForm.Save1Click();
+  pond.skiers.first()->SlalomScore[1] = 12;
+  pond.Unsaved = true;
+  pondForm.Checkpoint();
+  for (Answer answer : {Answer::No, Answer::Yes}) {
+    SCOPED_TRACE(answer == Answer::Yes ? "restored" : "declined");
+    // Pond's unsaved work lies where Lake's copy would.
+    fs::copy_file(dir.file("Pond.recovery"), copy, fs::copy_options::overwrite_existing);
+    tp.prompter.clear();
+    tp.prompter.Then(answer);
+    Tournament fresh;
+    fresh.SettingsDir = dir.path();
+    TForm1 again{fresh, tp.platform};
+    tp.files.Then(lake);
+    again.Open1Click();
+    ASSERT_EQ(tp.prompter.shown.size(), 1U);
+    const std::string& q = tp.prompter.shown[0].text;
+    EXPECT_NE(q.find("work on the event \"" + pondFile + "\""), std::string::npos) << q;
+    EXPECT_NE(q.find("belongs to another event"), std::string::npos) << q;
+    const std::string event = answer == Answer::Yes ? pondFile : lake;
+    EXPECT_EQ(fresh.EventFile.str(), event);
+    EXPECT_EQ(again.StatusBar1.panels[0], event);
+    EXPECT_EQ(Surnames(fresh), answer == Answer::Yes ? Surnames(pond) : Surnames(t));
+    EXPECT_EQ(fs::exists(copy), answer == Answer::Yes);
+  }
+}
+
+TEST_F(RecoveryTest, AFifoInPlaceOfTheCopyIsSetAsideWithoutBeingRead) {
+  ::alarm(20);  // a read that waits on the FIFO fails the test instead of hanging it
+  ASSERT_EQ(::mkfifo(copy.c_str(), 0644), 0);
+  Tournament fresh;
+  TForm1 again{fresh, tp.platform};
+  tp.files.Then(lake);
+  again.Open1Click();
+  ::alarm(0);
+  ASSERT_EQ(tp.prompter.shown.size(), 1U);
+  EXPECT_NE(tp.prompter.shown[0].text.find("is not a regular file"), std::string::npos);
+  EXPECT_FALSE(fresh.Unsaved);
+  EXPECT_FALSE(fs::exists(copy));
 }
