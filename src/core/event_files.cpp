@@ -12,6 +12,7 @@
 #include "core/settings_file.h"
 #include "core/skier_file.h"
 #include "core/skier_ops.h"
+#include "core/tie_order_file.h"
 #include "core/timing_files.h"
 #include "core/tournament_file.h"
 
@@ -100,7 +101,8 @@ std::string DamagedCopyPath(const std::string& path) { return path + ".damaged";
 std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base) {
   return {eventFile, base + ".bak", base + ".ttl", base + ".sch", DamagedCopyPath(base + ".sch"),
           base + ".ofc", base + ".trk", DamagedCopyPath(base + ".trk"), base + "_officials.txt",
-          base + "-jumptimes.txt", base + "-slalomtimes.txt",
+          base + "-jumptimes.txt", base + "-slalomtimes.txt", TieOrderPath(base),
+          DamagedCopyPath(TieOrderPath(base)),
           // the results exports
           base + ".txt", base + ".csv", base + "_iwwf.txt", base + ".pdf"};
 }
@@ -111,6 +113,7 @@ bool SaveEvent(Tournament& t, Platform& p) {
   t.EventBase = EventBaseOf(t.EventFile);
   const std::string datPath = t.EventFile.str();
   const std::string base = t.EventBase.str();
+  DrawTiesOfCurrentRound(t, p);
   std::optional<std::string> oldSkierFile;
   bool skierFileTouched = false;
   try {
@@ -123,6 +126,7 @@ bool SaveEvent(Tournament& t, Platform& p) {
     WriteFileIfChanged(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
     WriteOfficialsSummary(t, p);
     WriteTimingFiles(t, p);
+    WriteTieOrderFile(p.fs, TieOrderPath(base), t.ties);
     skierFileTouched = true;
     WriteFileIfChanged(p.fs, datPath, SkierFileBytes(t.skiers));
   } catch (const IoError& e) {
@@ -174,21 +178,27 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
       ttlRead = true;
     }
 
+  std::string tieNotice;
+  TieOrders ties = ReadTieOrderFile(p.fs, TieOrderPath(base), tieNotice);
+
   // Everything is read: the open event takes the new state over.
   t.EventFile = path;
   t.EventBase = base;
   t.SkierCount = static_cast<int>(nodes.size()) - 2;
   t.skiers.nodes = std::move(nodes);
   t.schedule.days = schedule.days;
+  t.ties = std::move(ties);
   if (ttlRead) {
     ApplyTournamentValues(t, values);
     if (values.readStandards) ReadNops(t, p);
     if (values.readRecords) ReadRecords(t, p);
   }
   RemoveLeftoverTempFiles(p, path, base);
-  SelectDivisionEvent(t, p, t.CurDivision);
+  // A lot drawn while opening is new to the event: it stays unsaved, so it is kept like any change.
   t.Unsaved = false;
+  SelectDivisionEvent(t, p, t.CurDivision);
   if (!scheduleNotice.empty()) p.prompt.Show(scheduleNotice);
+  if (!tieNotice.empty()) p.prompt.Show(tieNotice);
   return true;
 }
 

@@ -36,5 +36,6 @@ bool SaveEvent(Tournament& t, Platform& p);
 // as it was. A file of the family that is there but cannot be read is reported with its name and
 // the reason, and the open stops the same way. A missing tournament file shows the not-found
 // message and keeps the tournament settings; a missing schedule gives empty day tables, a damaged
-// one too, with a message naming it.
+// one too, with a message naming it. A damaged tie order file leaves the tied finalists to be drawn
+// again, with a message naming it.
 bool OpenEvent(Tournament& t, Platform& p, const std::string& path);
