@@ -119,9 +119,10 @@ TEST_F(SeedDialogs, SavingTheFinalsDrawsTheTiesAgainFromTheCurrentRoundOn) {
   TfrmSeedFinals m(t, p);
   m.FormShow();
   m.btnSaveClick();
-  EXPECT_EQ(t.ties.orders[{16, 'S', 2}], drawn);  // round 2 was skied in its order
-  EXPECT_EQ(t.ties.orders[{17, 'S', 3}], drawn);
-  EXPECT_EQ(t.ties.orders[{16, 'S', 3}].size(), 2u);  // drawn again: only the finalists
+  auto drawnIn = [&](int division, int round) { return t.ties.orders[TieKey{division, 'S', round}]; };
+  EXPECT_EQ(drawnIn(16, 2), drawn);  // round 2 was skied in its order
+  EXPECT_EQ(drawnIn(17, 3), drawn);
+  EXPECT_EQ(drawnIn(16, 3).size(), 2u);  // drawn again: only the finalists
 }
 
 TEST_F(SeedDialogs, ReviewListsEveryDivisionSkierWithSeedsAndRamp) {
