@@ -263,6 +263,8 @@ QWidget* ModelDialog::BindCheckList(const FormItem& item, Binding& b) {
       for (const auto& text : items) {
         auto* it = new QListWidgetItem(text, w);
         it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        // Without a check state of its own an item shows no box to tick.
+        it->setCheckState(Qt::Unchecked);
       }
     }
     for (int i = 0; i < w->count(); ++i) {

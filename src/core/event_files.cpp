@@ -13,6 +13,7 @@
 #include "core/settings_file.h"
 #include "core/skier_file.h"
 #include "core/skier_ops.h"
+#include "core/tie_order_file.h"
 #include "core/timing_files.h"
 #include "core/tournament_file.h"
 
@@ -93,7 +94,8 @@ std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const
   return {eventFile, base + ".bak", DamagedCopyPath(base + ".bak"), base + ".ttl", DamagedCopyPath(base + ".ttl"),
           base + ".sch", DamagedCopyPath(base + ".sch"),
           base + ".ofc", base + ".trk", DamagedCopyPath(base + ".trk"), base + "_officials.txt",
-          base + "-jumptimes.txt", base + "-slalomtimes.txt",
+          base + "-jumptimes.txt", base + "-slalomtimes.txt", TieOrderPath(base),
+          DamagedCopyPath(TieOrderPath(base)),
           // the results exports
           base + ".txt", base + ".csv", base + "_iwwf.txt", base + ".pdf"};
 }
@@ -104,6 +106,7 @@ bool SaveEvent(Tournament& t, Platform& p) {
   t.EventBase = EventBaseOf(t.EventFile);
   const std::string datPath = t.EventFile.str();
   const std::string base = t.EventBase.str();
+  DrawTiesOfCurrentRound(t, p);
   std::optional<std::string> oldSkierFile;
   bool skierFileTouched = false;
   try {
@@ -116,6 +119,7 @@ bool SaveEvent(Tournament& t, Platform& p) {
     WriteFileIfChanged(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
     WriteOfficialsSummary(t, p);
     WriteTimingFiles(t, p);
+    WriteTieOrderFile(p.fs, TieOrderPath(base), t.ties);
     skierFileTouched = true;
     WriteFileIfChanged(p.fs, datPath, SkierFileBytes(t.skiers));
   } catch (const IoError& e) {
@@ -161,11 +165,13 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
       ttlRead = true;
     }
 
-  // The same look as the check command: the scorer hears of every damaged file, and the save keeps
-  // its bytes aside before replacing it.
+  // The same look as the check command: the scorer hears of every damaged file (the tie order
+  // file among them), and the save keeps its bytes aside before replacing it.
   const std::vector<FileCheck> checks = CheckEventFamily(p.fs, path);
   if (IsDamaged(checks, schPath)) schedule = Schedule{};
   const std::string damageNotice = DamagedFilesNotice(checks, path);
+  std::string tieNotice;  // already named by the notice above
+  TieOrders ties = ReadTieOrderFile(p.fs, TieOrderPath(base), tieNotice);
 
   // Everything is read: the open event takes the new state over.
   t.EventFile = path;
@@ -173,14 +179,16 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   t.SkierCount = static_cast<int>(nodes.size()) - 2;
   t.skiers.nodes = std::move(nodes);
   t.schedule.days = schedule.days;
+  t.ties = std::move(ties);
   if (ttlRead) {
     ApplyTournamentValues(t, values);
     if (values.readStandards) ReadNops(t, p);
     if (values.readRecords) ReadRecords(t, p);
   }
   RemoveLeftoverTempFiles(p, path, base);
-  SelectDivisionEvent(t, p, t.CurDivision);
+  // A lot drawn while opening is new to the event: it stays unsaved, so it is kept like any change.
   t.Unsaved = false;
+  SelectDivisionEvent(t, p, t.CurDivision);
   if (!damageNotice.empty()) p.prompt.Show(damageNotice);
   return true;
 }

@@ -37,5 +37,6 @@ bool SaveEvent(Tournament& t, Platform& p);
 // the reason, and the open stops the same way. A missing tournament file shows the not-found
 // message and keeps the tournament settings; a missing schedule gives empty day tables, a damaged
 // one too. Every other file of the family is looked at as the check command does, and one message
-// names each damaged file with what was found. What is not a regular file is never read.
+// names each damaged file with what was found (a damaged tie order file leaves the tied finalists to
+// be drawn again). What is not a regular file is never read.
 bool OpenEvent(Tournament& t, Platform& p, const std::string& path);

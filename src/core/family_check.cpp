@@ -10,6 +10,7 @@
 #include "core/schedule_file.h"
 #include "core/skier_file.h"
 #include "core/text.h"
+#include "core/tie_order_file.h"
 #include "core/trick_file_copy.h"
 
 namespace {
@@ -151,6 +152,12 @@ void CheckTrickPasses(std::string_view bytes, Problems& out) {
   }
 }
 
+void CheckTieOrder(std::string_view bytes, Problems& out) {
+  TieOrders ties;
+  std::string why;
+  if (!ParseTieOrderText(bytes, ties, why)) out.push_back(why);
+}
+
 FileCheck CheckOne(FileSystem& fs, const std::string& path, bool required,
                    void (*check)(std::string_view, Problems&)) {
   FileCheck result{path, false, required, {}};
@@ -188,6 +195,7 @@ std::vector<FileCheck> CheckEventFamily(FileSystem& fs, const std::string& event
       CheckOne(fs, base + ".sch", false, CheckSchedule),
       CheckOne(fs, base + ".ofc", false, CheckOfficials),
       CheckOne(fs, base + ".trk", false, CheckTrickPasses),
+      CheckOne(fs, TieOrderPath(base), false, CheckTieOrder),
   };
 }
 

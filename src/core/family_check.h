@@ -15,8 +15,8 @@ struct FileCheck {
   std::vector<std::string> problems;  // empty when the file is sound (or absent and optional)
 };
 
-// The skier file, its backup, the tournament, schedule, officials and trick pass files, in that
-// order. A file that cannot be read is one problem naming the reason.
+// The skier file, its backup, the tournament, schedule, officials, trick pass and tie order files,
+// in that order. A file that cannot be read is one problem naming the reason.
 std::vector<FileCheck> CheckEventFamily(FileSystem& fs, const std::string& eventFile);
 
 bool FamilyIsSound(const std::vector<FileCheck>& checks);

@@ -16,6 +16,7 @@ std::string Consequence(const std::string& path) {
   if (EndsWith(path, ".sch")) return "The event opens with empty day tables.";
   if (EndsWith(path, ".bak")) return "The backup of the skier file cannot be used to go back.";
   if (EndsWith(path, ".ofc")) return "It is reported again when the officials are used.";
+  if (EndsWith(path, ".ties")) return "Finalists tied in round 1 are drawn again.";
   return "It is reported again when the trick passes are used.";
 }
 

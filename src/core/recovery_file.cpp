@@ -11,6 +11,7 @@
 #include "core/settings_file.h"
 #include "core/skier_file.h"
 #include "core/skier_ops.h"
+#include "core/tie_order_file.h"
 #include "core/tournament_file.h"
 
 namespace {
@@ -66,6 +67,9 @@ class Reader {
     rest_.remove_prefix(static_cast<std::size_t>(size) + 1);
     return true;
   }
+  // Whether the next part is `name`: parts added later are optional, so copies written before
+  // them still read.
+  bool Next(std::string_view name) const { return rest_.starts_with(std::string(name) + " "); }
   std::string why;
 
  private:
@@ -145,6 +149,8 @@ std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& n
   AddSection(out, "tournament", ttl);
   AddSection(out, "schedule", sch);
   AddSection(out, "skiers-file", skierBytes);
+  // After the parts every copy has: an older program reads up to here and skips the rest.
+  AddSection(out, "tie-order", TieOrderText(t.ties));
   const std::string sum = Hex(CheckSum(out));
   out.append("check ").append(sum).append("\n");
   return out;
@@ -171,6 +177,11 @@ bool ParseRecoveryFile(std::string_view bytes, RecoveryFile& out, std::string& w
       !in.Section("tournament", r.tournamentText) || !in.Section("schedule", sch) ||
       !in.Section("skiers-file", skierBytes)) {
     why = in.why;
+    return false;
+  }
+  std::string ties;
+  if (in.Next("tie-order") && (!in.Section("tie-order", ties) || !ParseTieOrderText(ties, r.ties, why))) {
+    why = in.why.empty() ? "its tie order is damaged: " + why : in.why;
     return false;
   }
   if (!ParseTimeStamp(written, r.written)) {
@@ -231,6 +242,7 @@ void RestoreRecovery(Tournament& t, Platform& p, RecoveryFile& r) {
   t.SkierCount = r.skiers;
   t.skiers.nodes = std::move(r.nodes);
   t.schedule.days = r.schedule.days;
+  t.ties = std::move(r.ties);
   ApplyTournamentValues(t, values);
   if (values.readStandards) ReadNops(t, p);
   if (values.readRecords) ReadRecords(t, p);

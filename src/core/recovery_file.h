@@ -22,6 +22,7 @@ struct RecoveryFile {
   std::string tournamentText;
   Schedule schedule;
   std::list<TSkier> nodes;  // the skier list with its two ends
+  TieOrders ties;           // none in a copy written before tie orders were kept
 };
 
 // Beside the event: its base name + ".recovery".

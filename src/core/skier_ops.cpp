@@ -1,6 +1,7 @@
 #include "core/skier_ops.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,33 @@ double FirstRoundOrderValue(const TSkier& s, char event) {
   if (s.JumpRamp[1] > 0.25) v += 100;
   if (s.JumpRamp[1] > 0.27) v += 100;
   return v;
+}
+
+// The start order key outside a final: the seed; jump skiers on a lower ramp start first, each ramp
+// group in seed order.
+double StartKey(const Tournament& t, TSkier& s) {
+  double k = SeedOf(s, t.CurEvent);
+  if (t.CurEvent != 'J') return k;
+  if (s.JumpRamp[t.CurRound] > 0.25) k += 100;
+  if (s.JumpRamp[t.CurRound] > 0.27) k += 100;
+  return k;
+}
+
+// Ascending by key, equal keys keeping their list order.
+void SortAscending(Tournament& t, std::vector<double>& key) {
+  const int n = t.WorkCount;
+  for (int h = 1; h < n; ++h) {
+    bool swapped = false;
+    for (int i = 1; i <= n - h; ++i) {
+      auto a = static_cast<std::size_t>(i);
+      if (key[a] > key[a + 1]) {
+        std::swap(t.WorkAt(i), t.WorkAt(i + 1));
+        std::swap(key[a], key[a + 1]);
+        swapped = true;
+      }
+    }
+    if (!swapped) break;
+  }
 }
 
 }  // namespace
@@ -162,6 +190,7 @@ void DeleteAllSkiers(Tournament& t) {
     if (it != nodes.end()) nodes.erase(std::next(it), nodes.end());
   }
   t.SkierCount = 0;
+  t.ties = {};
   t.Unsaved = true;
 }
 
@@ -204,6 +233,8 @@ void ClearAllScores(Tournament& t) {
     s.OverallScore = 0;
     s.OverallPlace = 0;
   }
+  // The finalist flags are gone, and with them the finals the lots were drawn for.
+  t.ties = {};
   t.Unsaved = true;
 }
 
@@ -220,6 +251,29 @@ void SelectDivision(Tournament& t, Prompter& prompt, int division) {
   });
   if (full) ShowWorkListFull(t, prompt, division);
 }
+
+namespace {
+
+// Finalists with equal first-round results start in the order drawn for them once, so every list
+// of this final shows the same order; only a skier new to a tie is drawn, and that is a change to
+// keep.
+void OrderTiedFinalists(Tournament& t, Random& random, int division, const std::vector<double>& key) {
+  const TieKey which{division, t.CurEvent, t.CurRound};
+  std::vector<TieName>& drawn = t.ties.orders[which];
+  bool drew = false;
+  for (int i = 1; i <= t.WorkCount;) {
+    int last = i;
+    while (last < t.WorkCount && key[static_cast<std::size_t>(last + 1)] == key[static_cast<std::size_t>(i)])
+      ++last;
+    const auto size = static_cast<std::size_t>(last - i + 1);
+    if (size > 1) drew |= OrderTie(drawn, std::span<TSkier>(&t.WorkAt(i), size), random);
+    i = last + 1;
+  }
+  if (drawn.empty()) t.ties.orders.erase(which);
+  if (drew) t.Unsaved = true;
+}
+
+}  // namespace
 
 static bool FinalistIn(const TSkier& s, char event) {
   switch (event) {
@@ -245,61 +299,34 @@ void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int di
     t.WorkAt(++t.WorkCount) = s;
   });
   if (full) ShowWorkListFull(t, prompt, division);
-  const int n = t.WorkCount;
-
-  if (!finalOrder) {
-    // Jump: lower ramps start first, each ramp group in seed order.
-    auto rampLift = [&](const TSkier& s) {
-      double lift = 0;
-      if (s.JumpRamp[t.CurRound] > 0.25) lift += 100;
-      if (s.JumpRamp[t.CurRound] > 0.27) lift += 100;
-      return lift;
-    };
-    std::vector<double> key(static_cast<std::size_t>(n) + 1);
-    for (int i = 1; i <= n; ++i) {
-      TSkier& s = t.WorkAt(i);
-      key[static_cast<std::size_t>(i)] = SeedOf(s, ev) + (ev == 'J' ? rampLift(s) : 0.0);
-    }
-    for (int h = 1; h < n; ++h) {
-      bool swapped = false;
-      for (int i = 1; i <= n - h; ++i) {
-        auto a = static_cast<std::size_t>(i);
-        if (key[a] > key[a + 1]) {
-          std::swap(t.WorkAt(i), t.WorkAt(i + 1));
-          std::swap(key[a], key[a + 1]);
-          swapped = true;
-        }
-      }
-      if (!swapped) break;
-    }
-    return;
+  std::vector<double> key(static_cast<std::size_t>(t.WorkCount) + 1);
+  for (int i = 1; i <= t.WorkCount; ++i) {
+    TSkier& s = t.WorkAt(i);
+    key[static_cast<std::size_t>(i)] = finalOrder ? FirstRoundOrderValue(s, ev) : StartKey(t, s);
   }
-
-  // Final order: ascending by the first-round result, ties broken by lot on every pass.
-  std::vector<double> key(static_cast<std::size_t>(n) + 1);
-  for (int i = 1; i <= n; ++i) key[static_cast<std::size_t>(i)] = FirstRoundOrderValue(t.WorkAt(i), ev);
-  for (int h = 1; h < n; ++h) {
-    bool strict = false;
-    for (int i = 1; i <= n - h; ++i) {
-      auto a = static_cast<std::size_t>(i);
-      bool swap = false;
-      if (key[a] > key[a + 1]) {
-        swap = true;
-        strict = true;
-      } else if (key[a] == key[a + 1]) {
-        swap = random.Draw(2) == 1;
-      }
-      if (swap) {
-        std::swap(t.WorkAt(i), t.WorkAt(i + 1));
-        std::swap(key[a], key[a + 1]);
-      }
-    }
-    if (!strict) break;
-  }
+  SortAscending(t, key);
+  if (finalOrder) OrderTiedFinalists(t, random, division, key);
 }
 
 void SelectDivisionEvent(Tournament& t, Platform& p, int division) {
   SelectDivisionEvent(t, p.prompt, p.random, division);
+}
+
+void DrawTiesOfCurrentRound(Tournament& t, Platform& p) {
+  if (t.CurRound < 2 || t.settings.PlaceMode != 'L') return;
+  const char current = t.CurEvent;
+  for (char ev : {'S', 'T', 'J'}) {
+    t.CurEvent = ev;
+    std::vector<bool> hasFinalist(kDivisionCount, false);
+    t.skiers.ForEach([&](const TSkier& s) {
+      if (s.Division < kDivisionCount && EnteredIn(s, ev) && FinalistIn(s, ev))
+        hasFinalist[s.Division] = true;
+    });
+    for (int d = 0; d < kDivisionCount; ++d)
+      if (hasFinalist[static_cast<std::size_t>(d)]) SelectDivisionEvent(t, p, d);
+  }
+  t.CurEvent = current;
+  SelectDivisionEvent(t, p, t.CurDivision);
 }
 
 void WriteBack(Tournament& t, int index) {

@@ -36,6 +36,9 @@ class OneWorkListMessage {
 void SelectDivision(Tournament& t, Prompter& prompt, int division);
 void SelectDivisionEvent(Tournament& t, Platform& p, int division);
 void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int division);
+// Draws every tie of the current round's finals not drawn yet (each division and event), so what a
+// save keeps is the order every later list shows. Leaves the current division's work list.
+void DrawTiesOfCurrentRound(Tournament& t, Platform& p);
 void WriteBack(Tournament& t, int index);
 int CountEntered(const Tournament& t, int division, char event);
 double BestOverall(const Tournament& t, int division, char event);

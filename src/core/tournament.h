@@ -11,6 +11,7 @@
 #include "core/skier.h"
 #include "core/skier_list.h"
 #include "core/teams.h"
+#include "core/tie_order.h"
 #include "core/trick_table_entry.h"
 #include "core/tournament_info.h"
 
@@ -47,6 +48,8 @@ struct Tournament {
   int EntryCounter = 0;  // the counter EntryNo is taken from
   TeamTable teams;
   Schedule schedule;
+  // The lots drawn for finalists tied in round 1 (kept in the event's ".ties" file).
+  TieOrders ties;
 
   SkierList skiers;
   int SkierCount = 0;

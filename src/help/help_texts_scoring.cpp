@@ -12,6 +12,9 @@ const std::vector<HelpTopic>& ScoringHelpTopics() {
        "Previous-round and total-score seeding need round 2 or later. From round 2 on under\n"
        "First Round Placement only the finals selection may seed: tick the finalists of the\n"
        "division and press Save; they are then seeded by their previous-round score.\n"
+       "Under Last Round Placement finalists with equal round 1 scores start in an order drawn by\n"
+       "lot once and kept with the event, so every list and sheet of the final agrees. Save in the\n"
+       "finals selection draws that order again for the current division, event and round on.\n"
        "The All Divisions options leave the adapted divisions alone; seed those one at a time."},
       {kHelpStartLists, "Starting Lists",
        "Prints the start order of the current round for the chosen divisions and events, with the\n"

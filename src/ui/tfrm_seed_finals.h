@@ -18,6 +18,7 @@ class TfrmSeedFinals : public DialogModel {
   // A tick sets the current event's finalist flag; taking a tick away clears the skier's finalist
   // flags of all three events. Only the work-list copies change until "Save".
   void cblFinalsClickCheck();
+  // Keeps the ticks and draws the order of finalists tied in round 1 again.
   void btnSaveClick();
   void btnHelpClick();
 

@@ -273,6 +273,7 @@ TEST_F(ListTest, FinalOrderTakesFinalistsAndBreaksTiesByLot) {
   int aFirst = 0;
   const int runs = 2000;
   for (int i = 0; i < runs; ++i) {
+    t.ties = {};  // each run a new lot
     SelectDivisionEvent(t, p, 16);
     ASSERT_EQ(t.WorkCount, 3);
     EXPECT_EQ(t.WorkAt(1).Surname, "C");

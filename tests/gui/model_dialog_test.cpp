@@ -275,3 +275,30 @@ TEST(ModelDialogRefill, AHandlerMayReplaceTheItemsOfTheWidgetThatCalledIt) {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(view.WidgetFor(&model.group)->findChildren<QRadioButton*>().size(), 3);
 }
+
+namespace {
+
+class TickModel : public DialogModel {
+ public:
+  TickModel() : DialogModel("Ticks") {
+    finals.Add("A", false);
+    finals.Add("B", true);
+  }
+  void Describe(FormLayout& form) override { form.AddCheckList("", finals); }
+  CheckListBox finals;
+};
+
+}  // namespace
+
+TEST(ModelDialogChoices, EveryItemOfACheckListShowsABoxTickedOrNot) {
+  TickModel model;
+  ScriptedPrompter prompter;
+  ModelDialog view(model, prompter);
+  auto* list = dynamic_cast<QListWidget*>(view.WidgetFor(&model.finals));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->count(), 2);
+  // An item without a check state draws no box, so a scorer could not tick it.
+  EXPECT_EQ(list->item(0)->data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+  EXPECT_TRUE(list->item(0)->data(Qt::CheckStateRole).isValid());
+  EXPECT_EQ(list->item(1)->checkState(), Qt::Checked);
+}

@@ -107,6 +107,24 @@ TEST_F(SeedDialogs, FinalsSelectionTicksForTheEventAndUntickingClearsEveryEvent)
   EXPECT_EQ(Listed("ADDED").TrickSeed, 1000);  // previous-round seeding follows the selection
 }
 
+TEST_F(SeedDialogs, SavingTheFinalsDrawsTheTiesAgainFromTheCurrentRoundOn) {
+  t.settings.PlaceMode = 'L';
+  t.CurRound = 3;
+  AddSkier(t, p, "A", "x", 16, "S").SlalomFinalist = 1;
+  AddSkier(t, p, "B", "x", 16, "S").SlalomFinalist = 1;
+  const std::vector<TieName> drawn = {{"B", "x"}, {"GONE", "x"}, {"A", "x"}};
+  t.ties.orders[{16, 'S', 2}] = drawn;
+  t.ties.orders[{16, 'S', 3}] = drawn;
+  t.ties.orders[{17, 'S', 3}] = drawn;
+  TfrmSeedFinals m(t, p);
+  m.FormShow();
+  m.btnSaveClick();
+  auto drawnIn = [&](int division, int round) { return t.ties.orders[TieKey{division, 'S', round}]; };
+  EXPECT_EQ(drawnIn(16, 2), drawn);  // round 2 was skied in its order
+  EXPECT_EQ(drawnIn(17, 3), drawn);
+  EXPECT_EQ(drawnIn(16, 3).size(), 2u);  // drawn again: only the finalists
+}
+
 TEST_F(SeedDialogs, ReviewListsEveryDivisionSkierWithSeedsAndRamp) {
   TSkier& a = AddSkier(t, p, "ADAMS", "Ian", 16, "J");
   a.SlalomSeed = 18.5;
