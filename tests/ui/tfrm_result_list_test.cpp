@@ -6,6 +6,7 @@
 #include "core/divisions.h"
 #include "results/placement.h"
 #include "support/skier_builders.h"
+#include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "ui/result_dialogs.h"
 #include "ui/tfrm_options.h"
@@ -16,6 +17,7 @@ int Div(const char* code) { return *FindDivision(code); }
 
 class ResultList : public ::testing::Test {
  protected:
+  TempDir dir;
   TestPlatform tp;
   Platform& p = tp.platform;
   Tournament t;
@@ -25,6 +27,15 @@ class ResultList : public ::testing::Test {
     t.CurEvent = 'S';
     t.CurRound = 1;
     t.settings.PlaceMode = 'B';
+    t.EventBase = dir.file("Lake");
+  }
+  void ChooseDivision(TfrmResultList& m, int item) {
+    tp.dialogs.Expect<TfrmOptions>([item](TfrmOptions& o) {
+      o.lbDivList.itemIndex = item;
+      o.lbDivListClick();
+      o.btnSaveClick();
+    });
+    m.btnSettingsClick();
   }
   void Show(TfrmResultList& m) {
     m.ResetClose();
@@ -157,14 +168,30 @@ TEST_F(ResultList, ChangingTheSelectionRefreshesTheLists) {
   TfrmResultList m(t, p);
   Show(m);
   ASSERT_EQ(m.lbResult.items, std::vector<std::string>{"A ADAMS"});
-  tp.dialogs.Expect<TfrmOptions>([](TfrmOptions& o) {
-    o.lbDivList.itemIndex = 11;  // "W" in the national list
-    o.lbDivListClick();
-    o.btnSaveClick();
-  });
-  m.btnSettingsClick();
+  ChooseDivision(m, 11);  // "W" in the national list
   EXPECT_EQ(t.CurDivision, Div("W"));
   EXPECT_EQ(m.lbResult.items, std::vector<std::string>{"W WHITE"});
+}
+
+TEST_F(ResultList, ARefilledListKeepsAChoiceOnlyForTheSameSkier) {
+  for (const char* name : {"MONE", "MTWO"}) AddSkier(t, p, name, "A", Div("M"));
+  for (const char* name : {"WONE", "WTWO"}) AddSkier(t, p, name, "B", Div("W"));
+  TfrmResultList m(t, p);
+  Show(m);
+  m.lbResult.itemIndex = 1;  // MTWO
+  ChooseDivision(m, 11);     // W, whose second line is somebody else
+  EXPECT_EQ(m.lbResult.itemIndex, -1);
+  EXPECT_EQ(m.lbScores.itemIndex, -1);
+  m.btnEditClick();
+  EXPECT_TRUE(tp.prompter.saw("No Skier Selected!"));
+  // A higher ramp moves WONE behind WTWO in the jump running order; the choice goes with WONE.
+  t.CurEvent = 'J';
+  Show(m);
+  m.lbResult.itemIndex = 0;
+  tp.dialogs.Expect<DialogModel>([&](DialogModel&) { t.Working.JumpRamp[1] = 0.255; });
+  m.btnEditClick();
+  EXPECT_EQ(m.lbResult.current(), "B WONE");
+  EXPECT_EQ(m.lbScores.itemIndex, 1);
 }
 
 TEST_F(ResultList, ButtonsAndClosing) {
