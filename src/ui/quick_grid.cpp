@@ -146,8 +146,8 @@ void QuickGrid::KeyEntry(int key) {
 
 void QuickGrid::Recompute(bool writeBack) {
   // The grid's own event, whatever the current activity has become meanwhile; the current one
-  // comes back even when the recomputation stops on an error. It ends by filling the work list
-  // again with the skiers entered in the event, in running order.
+  // comes back even when the audit log cannot be written. The recomputation ends by filling the
+  // work list again with the skiers entered in the event, in running order.
   struct RestoreEvent {
     Tournament& t;
     char event;

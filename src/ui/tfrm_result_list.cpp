@@ -108,10 +108,13 @@ void TfrmResultList::btnEditClick() {
   }
   // A double click reaches here too, so the missing dialog is checked as well as the button.
   if (!HasResultDialog(t_.CurEvent)) return;
-  t_.Working = t_.WorkAt(k);
-  ShowResultDialog(t_, p_, t_.CurEvent);
+  const TSkier before = t_.WorkAt(k);
+  t_.Working = before;
+  const bool logged = ShowResultDialog(t_, p_, t_.CurEvent);
   t_.WorkAt(k) = t_.Working;
-  RecomputeAfterScore(t_, p_);
+  // The slalom and jump dialogs write their own audit line when they save; any other change that
+  // comes back (a trick result, a pass scored trick by trick) is logged with the store.
+  RecomputeAfterScore(t_, p_, logged ? ScoreLog::AlreadyWritten : ScoreLog::Changes);
   RefreshLists();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/skier_ops.h"
+#include "support/audit_entries.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -257,6 +258,36 @@ TEST_F(GridTest, TheCursorAndEveryValueStayWithTheSkierOfTheRow) {
   g.btnSaveClick();
   EXPECT_EQ(Node("BAKER").JumpDistance[1][1], 40);
   EXPECT_EQ(Node("ADAMS").JumpDistance[1][1], 0);
+}
+
+TEST_F(GridTest, EveryGridLogsEachResultItStores) {
+  struct Case {
+    char event;
+    std::function<std::unique_ptr<QuickGrid>()> open;
+    int column;
+    const char* keys;
+    const char* line;
+  };
+  const Case cases[] = {
+      {'S', [&] { return std::make_unique<TBasicSlalomForm>(t, p); }, TBasicSlalomForm::Total, "40",
+       "ADAMS,Al M Slalom Rnd1 Total 0 -> 40"},
+      {'T', [&] { return std::make_unique<TfrmBasicTrick>(t, p); }, TfrmBasicTrick::Pass1, "500",
+       "ADAMS,Al M Trick Rnd1 Pass 1 0 -> 500, Total 0 -> 500"},
+      {'J', [&] { return std::make_unique<TfrmBasicJump>(t, p); }, TfrmBasicJump::Jump1, "f",
+       "ADAMS,Al M Jump Rnd1 Jump 1 0 -> Fall"},
+  };
+  for (const Case& c : cases) {
+    t.EventBase = dir.file(std::string(1, c.event));
+    t.CurDivision = 16;
+    t.CurEvent = c.event;
+    AddSkier(t, p, "ADAMS", "Al", 16);
+    auto g = c.open();
+    g->FormShow();
+    Type(*g, 1, c.column, c.keys);
+    g->btnSaveClick();
+    g->btnSaveClick();  // nothing more to store, nothing more to log
+    EXPECT_EQ(AuditEntries(dir.file(std::string(1, c.event) + "log.log")), std::vector<std::string>{c.line});
+  }
 }
 
 TEST_F(GridTest, ValuesTypedBeforeChoosingAnotherSelectionAreNotDropped) {

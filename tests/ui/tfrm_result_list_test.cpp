@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/divisions.h"
 #include "results/placement.h"
+#include "support/audit_entries.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "ui/result_dialogs.h"
 #include "ui/tfrm_options.h"
+#include "ui/tfrm_slal_rslt.h"
 
 namespace {
 
@@ -192,6 +196,32 @@ TEST_F(ResultList, ARefilledListKeepsAChoiceOnlyForTheSameSkier) {
   m.btnEditClick();
   EXPECT_EQ(m.lbResult.current(), "B WONE");
   EXPECT_EQ(m.lbScores.itemIndex, 1);
+}
+
+TEST_F(ResultList, EveryStoredResultLeavesOneAuditLine) {
+  t.CurDivision = Div("W");
+  AddSkier(t, p, "LAKE", "Ann", Div("W"));
+  TfrmResultList m(t, p);
+  auto edit = [&](char event, std::function<void(DialogModel&)> act) {
+    t.CurEvent = event;
+    Show(m);
+    m.lbResult.itemIndex = 0;
+    tp.dialogs.Expect<DialogModel>(std::move(act));
+    m.btnEditClick();
+  };
+  edit('T', [&](DialogModel&) { t.Working.TrickPass1[1] = t.Working.TrickScore[1] = 1200; });
+  edit('T', [](DialogModel&) {});  // closed without a change
+  // The slalom dialog's OK writes its own line, and no second one.
+  edit('S', [](DialogModel& d) {
+    auto& slalom = dynamic_cast<TfrmSlalRslt&>(d);
+    slalom.edPass.text = "2";
+    slalom.edPassExit();
+    slalom.btnSaveClick();
+  });
+  const std::vector<std::string> log = AuditEntries(dir.file("Lakelog.log"));
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0], "LAKE,Ann W Trick Rnd1 Pass 1 0 -> 1200, Total 0 -> 1200");
+  EXPECT_EQ(log[1].rfind("LAKE,Ann W Rnd1 ", 0), 0u) << log[1];
 }
 
 TEST_F(ResultList, ButtonsAndClosing) {
