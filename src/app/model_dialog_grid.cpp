@@ -104,6 +104,10 @@ QWidget* ModelDialog::BindGrid(const FormItem& item, Binding& b) {
     if (InsideEditable(*grid, grid->col, grid->row) &&
         (w->currentRow() != grid->row || w->currentColumn() != grid->col))
       w->setCurrentCell(grid->row, grid->col);
+    if (grid->focus) {
+      w->setFocus(Qt::OtherFocusReason);
+      grid->focus = false;
+    }
   };
   b.collect = [w, grid] {
     if (!InsideEditable(*grid, w->currentColumn(), w->currentRow())) return;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/divisions.h"
+#include "core/skier_identity.h"
 #include "core/text.h"
 
 namespace {
@@ -332,9 +333,10 @@ void DrawTiesOfCurrentRound(Tournament& t, Platform& p) {
 void WriteBack(Tournament& t, int index) {
   if (index < 1 || index > t.WorkCount) return;
   const TSkier& w = t.WorkAt(index);
-  for (auto it = t.skiers.nodes.begin(); it != t.skiers.nodes.end(); ++it) {
-    if (it->Surname == w.Surname && it->FirstName == w.FirstName && it->Division == w.Division) {
-      *it = w;
+  const SkierIdentity who = IdentityOf(w);
+  for (TSkier& s : t.skiers.nodes) {
+    if (IsSkier(s, who)) {
+      s = w;
       return;
     }
   }

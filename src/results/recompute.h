@@ -3,9 +3,14 @@
 #include "core/tournament.h"
 #include "platform/platform.h"
 
-// Writes the work list back, computes the current event's points in every division, places the
-// current division in the current event, computes every overall score, places the current division
+// Whether the recomputation writes the audit lines of the results it stores, or the dialog that
+// changed them has written its own.
+enum class ScoreLog { Changes, AlreadyWritten };
+
+// Writes the work list back (with an audit line for each skier whose result of the current event
+// and round changes), computes the current event's points in every division, places the current
+// division in the current event, computes every overall score, places the current division
 // overall and fills the work list again for display.
-void RecomputeAfterScore(Tournament& t, Platform& p);
+void RecomputeAfterScore(Tournament& t, Platform& p, ScoreLog log = ScoreLog::Changes);
 // The same without the writing back, for a caller whose work list holds edits to be dropped.
 void RecomputeStandings(Tournament& t, Platform& p);

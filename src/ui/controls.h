@@ -74,6 +74,7 @@ struct StringGrid {
   std::vector<int> colWidths;  // in characters; empty = automatic
   std::vector<std::vector<std::string>> cells;  // cells[col][row]
   bool fixedPitch = true;
+  bool focus = false;  // the model asks for the focus here
   void Resize(int cols, int rows) {
     colCount = cols;
     rowCount = rows;

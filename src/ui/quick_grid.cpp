@@ -68,12 +68,31 @@ void QuickGrid::ShowRecord(int row, const TSkier& s) {
 
 void QuickGrid::FillRows() {
   for (int c = 0; c < grid.colCount; ++c) grid.Cell(c, 0) = titles_[static_cast<std::size_t>(c)];
+  rowSkiers_.clear();
   for (int r = 1; r <= kQuickGridRows; ++r) {
-    if (r <= t_.WorkCount)
+    if (r <= t_.WorkCount) {
       ShowRecord(r, t_.WorkAt(r));
-    else
+      rowSkiers_.push_back(IdentityOf(t_.WorkAt(r)));
+    } else {
       for (int c = 0; c < grid.colCount; ++c) grid.Cell(c, r).clear();
+    }
   }
+}
+
+std::optional<SkierIdentity> QuickGrid::RowSkier(int row) const {
+  if (row < 1 || row > static_cast<int>(rowSkiers_.size())) return std::nullopt;
+  return rowSkiers_[static_cast<std::size_t>(row - 1)];
+}
+
+int QuickGrid::WorkIndexOfRow(int row) const {
+  const std::optional<SkierIdentity> who = RowSkier(row);
+  return who ? WorkIndexOf(t_, *who) : 0;
+}
+
+int QuickGrid::RowOf(const SkierIdentity& who) const {
+  for (std::size_t i = 0; i < rowSkiers_.size(); ++i)
+    if (rowSkiers_[i] == who) return static_cast<int>(i) + 1;
+  return 0;
 }
 
 void QuickGrid::FillList() {
@@ -94,7 +113,7 @@ void QuickGrid::EnterCell() {
   cellRow_ = grid.row;
   cellCol_ = grid.col;
   buffer_.clear();
-  if (grid.row >= 1 && grid.row <= t_.WorkCount) t_.Working = t_.WorkAt(grid.row);
+  if (int k = WorkIndexOfRow(grid.row)) t_.Working = t_.WorkAt(k);
 }
 
 void QuickGrid::GridSelect() { EnterCell(); }
@@ -102,7 +121,8 @@ void QuickGrid::GridSelect() { EnterCell(); }
 void QuickGrid::KeyEntry(int key) {
   if (grid.row != cellRow_ || grid.col != cellCol_) EnterCell();
   const int row = grid.row, col = grid.col;
-  if (row < 1 || row > t_.WorkCount || row > kQuickGridRows) return;
+  const int k = WorkIndexOfRow(row);
+  if (k == 0) return;
   const bool special = SpecialKey(col, key);
   if (!special) {
     if (key == keys::Backspace) {
@@ -118,31 +138,41 @@ void QuickGrid::KeyEntry(int key) {
   if (!special) grid.Cell(col, row) = buffer_;
   // A key that changes no value (Backspace on an empty cell, the same speed again) leaves the
   // event saved.
-  if (SameRoundFields(t_.Working, t_.WorkAt(row), round())) return;
-  t_.WorkAt(row) = t_.Working;
+  if (SameRoundFields(t_.Working, t_.WorkAt(k), round())) return;
+  t_.WorkAt(k) = t_.Working;
   t_.Unsaved = true;
   gridChanged_ = true;
 }
 
 void QuickGrid::Recompute(bool writeBack) {
-  // The grid's own event, whatever the current activity has become meanwhile. The recomputation
-  // ends by filling the work list again with the skiers entered in the event, in running order, so
-  // every row shows the skier it showed before.
-  const char saved = t_.CurEvent;
+  // The grid's own event, whatever the current activity has become meanwhile; the current one
+  // comes back even when the audit log cannot be written. The recomputation ends by filling the
+  // work list again with the skiers entered in the event, in running order.
+  struct RestoreEvent {
+    Tournament& t;
+    char event;
+    ~RestoreEvent() { t.CurEvent = event; }
+  } restore{t_, t_.CurEvent};
   t_.CurEvent = event_;
   if (writeBack)
     RecomputeAfterScore(t_, p_);
   else
     RecomputeStandings(t_, p_);
-  t_.CurEvent = saved;
 }
 
 void QuickGrid::btnSaveClick() {
+  // The new running order may move skiers to other rows (a jumper on a higher ramp skis in a later
+  // group), so the cursor goes with the skier it was on rather than staying on its row number.
+  const std::optional<SkierIdentity> current = RowSkier(grid.row);
   gridChanged_ = false;
   Recompute(true);
   FillRows();
+  if (current) {
+    if (int row = RowOf(*current)) grid.row = row;
+  }
   // The edit record follows the refilled row, and the next key starts a new value.
   EnterCell();
+  grid.focus = true;
 }
 
 bool QuickGrid::FormCloseQuery() {
@@ -169,6 +199,9 @@ void QuickGrid::btnDetailClick() {
 }
 
 void QuickGrid::btnOptionsClick() {
+  // Choosing a division or event fills the work list again, and with it would go the values typed
+  // since the last OK; the scorer decides about them first.
+  if (gridChanged_ && !FormCloseQuery()) return;
   TfrmOptions options(t_, p_);
   p_.dialogs.ShowModal(options);
   if (t_.CurEvent != event_) {
@@ -176,6 +209,7 @@ void QuickGrid::btnOptionsClick() {
     return;
   }
   FillList();
+  grid.focus = true;
 }
 
 void QuickGrid::btnHelpClick() { p_.help.ShowTopic(kHelpTopic); }

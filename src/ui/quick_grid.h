@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/skier_identity.h"
 #include "core/tournament.h"
 #include "platform/platform.h"
 #include "ui/dialog_model.h"
@@ -58,9 +59,19 @@ class QuickGrid : public DialogModel {
  private:
   void FillRows();
   void EnterCell();
+  // The skier a row shows; none for a blank row.
+  std::optional<SkierIdentity> RowSkier(int row) const;
+  // The work-list index of the skier a row shows, 0 for a blank row or a skier the work list no
+  // longer holds.
+  int WorkIndexOfRow(int row) const;
+  // The row that shows the skier, 0 when none does.
+  int RowOf(const SkierIdentity& who) const;
   void Recompute(bool writeBack);
 
   std::vector<std::string> titles_;
+  // The skier each row shows (row n at index n - 1): values typed in a row are stored on that
+  // skier, wherever the running order has moved them in the work list.
+  std::vector<SkierIdentity> rowSkiers_;
   char event_;
   std::string buffer_;
   bool gridChanged_ = false;

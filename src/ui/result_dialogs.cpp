@@ -8,10 +8,14 @@ namespace {
 
 // Every result dialog is prepared from the edit record before it is shown.
 template <typename Dialog>
-void ShowPrepared(Tournament& t, Platform& p) {
+bool ShowPrepared(Tournament& t, Platform& p) {
   Dialog model(t, p);
   model.Prepare();
   p.dialogs.ShowModal(model);
+  if constexpr (requires { model.auditWritten(); })
+    return model.auditWritten();
+  else
+    return false;
 }
 
 }  // namespace
@@ -27,7 +31,7 @@ bool HasResultDialog(char event) {
   }
 }
 
-void ShowResultDialog(Tournament& t, Platform& p, char event) {
+bool ShowResultDialog(Tournament& t, Platform& p, char event) {
   switch (event) {
     case 'S':
       return ShowPrepared<TfrmSlalRslt>(t, p);
@@ -36,6 +40,6 @@ void ShowResultDialog(Tournament& t, Platform& p, char event) {
     case 'T':
       return ShowPrepared<TfrmTrickRslt>(t, p);
     default:
-      return;
+      return false;
   }
 }

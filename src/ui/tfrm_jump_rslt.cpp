@@ -174,6 +174,7 @@ void TfrmJumpRslt::btnSaveClick() {
   s.JumpClass[r] = ClassOfItem(ClassListBox.itemIndex);
   t_.Unsaved = true;
   LogEntry(t_, p_, AuditLine());
+  auditWritten_ = true;
   Close();
 }
 

@@ -33,6 +33,9 @@ class TfrmJumpRslt : public DialogModel {
   Button btnSave{"OK"};
   Button btnHelp{"Help"};
 
+  // Whether OK stored the result and wrote its audit line.
+  bool auditWritten() const { return auditWritten_; }
+
  private:
   TSkier& Record() { return t_.Working; }
   int Round() const;
@@ -45,4 +48,5 @@ class TfrmJumpRslt : public DialogModel {
 
   Tournament& t_;
   Platform& p_;
+  bool auditWritten_ = false;
 };

@@ -67,9 +67,12 @@ void TfrmResultList::Describe(FormLayout& form) {
 void TfrmResultList::FormShow() { RefreshLists(); }
 
 void TfrmResultList::RefreshLists() {
-  const int keep = lbResult.itemIndex;
+  // A line number means another skier once the work list is refilled (another division, a new
+  // running order), so the choice is carried over by who was chosen.
+  const std::optional<SkierIdentity> chosen = ChosenSkier();
   lbResult.Clear();
   lbScores.Clear();
+  lineSkiers_.clear();
   btnEdit.enabled = HasResultDialog(t_.CurEvent);
   SelectDivisionEvent(t_, p_, t_.CurDivision);
   if (t_.WorkCount == 0) {
@@ -78,10 +81,17 @@ void TfrmResultList::RefreshLists() {
   }
   const int round = (t_.CurRound >= 1 && t_.CurRound <= 4) ? t_.CurRound : 1;
   for (int k = 1; k <= t_.WorkCount; ++k) {
-    lbResult.items.push_back(ResultNameLine(t_.WorkAt(k)));
-    lbScores.items.push_back(ResultScoresLine(t_.WorkAt(k), t_.CurEvent, round));
+    const TSkier& s = t_.WorkAt(k);
+    if (chosen && IsSkier(s, *chosen)) lbResult.itemIndex = lbScores.itemIndex = k - 1;
+    lbResult.items.push_back(ResultNameLine(s));
+    lbScores.items.push_back(ResultScoresLine(s, t_.CurEvent, round));
+    lineSkiers_.push_back(IdentityOf(s));
   }
-  if (keep >= 0 && keep < t_.WorkCount) lbResult.itemIndex = lbScores.itemIndex = keep;
+}
+
+std::optional<SkierIdentity> TfrmResultList::ChosenSkier() const {
+  if (!lbResult.selected() || lbResult.itemIndex >= static_cast<int>(lineSkiers_.size())) return std::nullopt;
+  return lineSkiers_[static_cast<std::size_t>(lbResult.itemIndex)];
 }
 
 void TfrmResultList::lbResultClick() { lbScores.itemIndex = lbResult.itemIndex; }
@@ -89,18 +99,22 @@ void TfrmResultList::lbResultClick() { lbScores.itemIndex = lbResult.itemIndex; 
 void TfrmResultList::lbScoresClick() { lbResult.itemIndex = lbScores.itemIndex; }
 
 void TfrmResultList::btnEditClick() {
-  if (!lbResult.selected()) {
+  const std::optional<SkierIdentity> chosen = ChosenSkier();
+  // The skier is looked up by who the line shows: the work list may have been filled again since.
+  const int k = chosen ? WorkIndexOf(t_, *chosen) : 0;
+  if (k == 0) {
     p_.prompt.Show("No Skier Selected!");
     return;
   }
   // A double click reaches here too, so the missing dialog is checked as well as the button.
   if (!HasResultDialog(t_.CurEvent)) return;
-  const int k = lbResult.itemIndex + 1;
-  if (k > t_.WorkCount) return;
-  t_.Working = t_.WorkAt(k);
-  ShowResultDialog(t_, p_, t_.CurEvent);
+  const TSkier before = t_.WorkAt(k);
+  t_.Working = before;
+  const bool logged = ShowResultDialog(t_, p_, t_.CurEvent);
   t_.WorkAt(k) = t_.Working;
-  RecomputeAfterScore(t_, p_);
+  // The slalom and jump dialogs write their own audit line when they save; any other change that
+  // comes back (a trick result, a pass scored trick by trick) is logged with the store.
+  RecomputeAfterScore(t_, p_, logged ? ScoreLog::AlreadyWritten : ScoreLog::Changes);
   RefreshLists();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // "Results Input": the skiers of the current division and event with their current-round scores,
 // from which the scorer opens a skier's result dialog.
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "core/skier_identity.h"
 #include "core/tournament.h"
 #include "help/help_topics.h"
 #include "platform/platform.h"
@@ -19,7 +22,8 @@ class TfrmResultList : public DialogModel {
   void Describe(FormLayout& form) override;
   void FormShow() override;
 
-  // Fills the work list by event for the current division and rebuilds both lists.
+  // Fills the work list by event for the current division and rebuilds both lists. The skier who
+  // was chosen stays chosen when the new lines still show that skier; otherwise nothing is.
   void RefreshLists();
 
   void lbResultClick();
@@ -40,6 +44,11 @@ class TfrmResultList : public DialogModel {
   Button btnClose{"Close"};
 
  private:
+  // The skier of the selected line, if a line is selected.
+  std::optional<SkierIdentity> ChosenSkier() const;
+
+  // The skier each line shows, line for line.
+  std::vector<SkierIdentity> lineSkiers_;
   Tournament& t_;
   Platform& p_;
 };

@@ -226,6 +226,7 @@ void TfrmSlalRslt::btnSaveClick() {
   s.SlalomClass[r] = ClassOfItem(ClassListBox.itemIndex);
   t_.Unsaved = true;
   LogEntry(t_, p_, AuditLine());
+  auditWritten_ = true;
   Close();
 }
 

@@ -50,6 +50,9 @@ class TfrmSlalRslt : public DialogModel {
   Button btnSave{"OK"};
   Button btnHelp{"Help"};
 
+  // Whether OK stored the result and wrote its audit line.
+  bool auditWritten() const { return auditWritten_; }
+
  private:
   TSkier& Record() { return t_.Working; }
   int Round() const;
@@ -62,4 +65,5 @@ class TfrmSlalRslt : public DialogModel {
 
   Tournament& t_;
   Platform& p_;
+  bool auditWritten_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include "core/divisions.h"
 #include "support/skier_builders.h"
+#include "support/temp_dir.h"
 #include "support/test_platform.h"
 
 namespace {
@@ -13,6 +14,7 @@ int Div(const char* code) { return *FindDivision(code); }
 
 class Recompute : public ::testing::Test {
  protected:
+  TempDir dir;
   TestPlatform tp;
   Platform& p = tp.platform;
   Tournament t;
@@ -21,6 +23,7 @@ class Recompute : public ::testing::Test {
     t.settings.PlaceMode = 'B';
     t.settings.RulesMode = kZetlRules;
     t.CurRound = 1;
+    t.EventBase = dir.file("Lake");  // the audit lines of stored scores go beside the event
   }
   TSkier& Find(const std::string& surname) {
     for (auto& s : t.skiers.nodes)

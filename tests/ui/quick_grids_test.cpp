@@ -4,9 +4,13 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "core/skier_ops.h"
+#include "support/audit_entries.h"
 #include "support/skier_builders.h"
+#include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_result_list.h"
@@ -14,9 +18,17 @@
 namespace {
 
 struct GridTest : ::testing::Test {
+  TempDir dir;
   Tournament t;
   TestPlatform tp;
   Platform& p = tp.platform;
+
+  GridTest() { t.EventBase = dir.file("Lake"); }
+  TSkier& Node(const std::string& surname) {
+    for (auto& s : t.skiers.nodes)
+      if (s.Surname == surname) return s;
+    throw std::runtime_error("no skier " + surname);
+  }
 
   void Type(QuickGrid& g, int row, int col, const std::string& keys) {
     g.grid.row = row;
@@ -220,4 +232,76 @@ TEST_F(GridTest, EveryGridListsItsEntrantsAndKeepsThemInPlaceAfterSaving) {
     EXPECT_EQ(t.WorkAt(1).Surname, "BAKER") << c.event;
     EXPECT_EQ(g->grid.Cell(c.column, 1), c.keys) << c.event;
   }
+}
+
+TEST_F(GridTest, TheCursorAndEveryValueStayWithTheSkierOfTheRow) {
+  t.CurEvent = 'J';
+  t.CurDivision = 16;
+  SeedOf(AddSkier(t, p, "ADAMS", "Al", 16, "J"), 'J') = 10;
+  SeedOf(AddSkier(t, p, "BAKER", "Bo", 16, "J"), 'J') = 20;
+  TfrmBasicJump g(t, p);
+  g.FormShow();
+  // On the higher ramp ADAMS skis in the later group; the scorer goes on typing after OK.
+  Type(g, 1, TfrmBasicJump::Ramp, "0.255");
+  g.btnSaveClick();
+  ASSERT_EQ(g.grid.Cell(0, 2), "ADAMS");
+  EXPECT_EQ(g.grid.row, 2);
+  for (char k : std::string("0.27")) g.KeyEntry(k);
+  g.btnSaveClick();
+  EXPECT_DOUBLE_EQ(Node("ADAMS").JumpRamp[1], 0.27);
+  EXPECT_DOUBLE_EQ(Node("BAKER").JumpRamp[1], 0.235);
+  // The work list put in another order behind the grid: row 1 still shows BAKER, and is BAKER.
+  SeedOf(Node("ADAMS"), 'J') = -200;
+  SelectDivisionEvent(t, p, 16);
+  ASSERT_EQ(t.WorkAt(1).Surname, "ADAMS");
+  Type(g, 1, TfrmBasicJump::Jump1, "40");
+  g.btnSaveClick();
+  EXPECT_EQ(Node("BAKER").JumpDistance[1][1], 40);
+  EXPECT_EQ(Node("ADAMS").JumpDistance[1][1], 0);
+}
+
+TEST_F(GridTest, EveryGridLogsEachResultItStores) {
+  struct Case {
+    char event;
+    std::function<std::unique_ptr<QuickGrid>()> open;
+    int column;
+    const char* keys;
+    const char* line;
+  };
+  const Case cases[] = {
+      {'S', [&] { return std::make_unique<TBasicSlalomForm>(t, p); }, TBasicSlalomForm::Total, "40",
+       "ADAMS,Al M Slalom Rnd1 Total 0 -> 40"},
+      {'T', [&] { return std::make_unique<TfrmBasicTrick>(t, p); }, TfrmBasicTrick::Pass1, "500",
+       "ADAMS,Al M Trick Rnd1 Pass 1 0 -> 500, Total 0 -> 500"},
+      {'J', [&] { return std::make_unique<TfrmBasicJump>(t, p); }, TfrmBasicJump::Jump1, "f",
+       "ADAMS,Al M Jump Rnd1 Jump 1 0 -> Fall"},
+  };
+  for (const Case& c : cases) {
+    t.EventBase = dir.file(std::string(1, c.event));
+    t.CurDivision = 16;
+    t.CurEvent = c.event;
+    AddSkier(t, p, "ADAMS", "Al", 16);
+    auto g = c.open();
+    g->FormShow();
+    Type(*g, 1, c.column, c.keys);
+    g->btnSaveClick();
+    g->btnSaveClick();  // nothing more to store, nothing more to log
+    EXPECT_EQ(AuditEntries(dir.file(std::string(1, c.event) + "log.log")), std::vector<std::string>{c.line});
+  }
+}
+
+TEST_F(GridTest, ValuesTypedBeforeChoosingAnotherSelectionAreNotDropped) {
+  t.CurDivision = 54;
+  AddSkier(t, p, "A", "1", 54, "S");
+  TBasicSlalomForm g(t, p);
+  g.FormShow();
+  Type(g, 1, TBasicSlalomForm::Total, "12");
+  tp.prompter.Then(Answer::Cancel);
+  g.btnOptionsClick();  // stays in the grid, nothing asked of the options
+  tp.prompter.Then(Answer::Yes);
+  tp.dialogs.Expect<TfrmOptions>([this](TfrmOptions&) { t.CurRound = 2; });
+  g.btnOptionsClick();
+  EXPECT_TRUE(tp.dialogs.script.empty());
+  EXPECT_EQ(tp.prompter.shown.size(), 2u);
+  EXPECT_EQ(Node("A").SlalomScore[1], 12);
 }

@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/divisions.h"
 #include "results/placement.h"
+#include "support/audit_entries.h"
 #include "support/skier_builders.h"
+#include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "ui/result_dialogs.h"
 #include "ui/tfrm_options.h"
+#include "ui/tfrm_slal_rslt.h"
 
 namespace {
 
@@ -16,6 +21,7 @@ int Div(const char* code) { return *FindDivision(code); }
 
 class ResultList : public ::testing::Test {
  protected:
+  TempDir dir;
   TestPlatform tp;
   Platform& p = tp.platform;
   Tournament t;
@@ -25,6 +31,15 @@ class ResultList : public ::testing::Test {
     t.CurEvent = 'S';
     t.CurRound = 1;
     t.settings.PlaceMode = 'B';
+    t.EventBase = dir.file("Lake");
+  }
+  void ChooseDivision(TfrmResultList& m, int item) {
+    tp.dialogs.Expect<TfrmOptions>([item](TfrmOptions& o) {
+      o.lbDivList.itemIndex = item;
+      o.lbDivListClick();
+      o.btnSaveClick();
+    });
+    m.btnSettingsClick();
   }
   void Show(TfrmResultList& m) {
     m.ResetClose();
@@ -157,14 +172,56 @@ TEST_F(ResultList, ChangingTheSelectionRefreshesTheLists) {
   TfrmResultList m(t, p);
   Show(m);
   ASSERT_EQ(m.lbResult.items, std::vector<std::string>{"A ADAMS"});
-  tp.dialogs.Expect<TfrmOptions>([](TfrmOptions& o) {
-    o.lbDivList.itemIndex = 11;  // "W" in the national list
-    o.lbDivListClick();
-    o.btnSaveClick();
-  });
-  m.btnSettingsClick();
+  ChooseDivision(m, 11);  // "W" in the national list
   EXPECT_EQ(t.CurDivision, Div("W"));
   EXPECT_EQ(m.lbResult.items, std::vector<std::string>{"W WHITE"});
+}
+
+TEST_F(ResultList, ARefilledListKeepsAChoiceOnlyForTheSameSkier) {
+  for (const char* name : {"MONE", "MTWO"}) AddSkier(t, p, name, "A", Div("M"));
+  for (const char* name : {"WONE", "WTWO"}) AddSkier(t, p, name, "B", Div("W"));
+  TfrmResultList m(t, p);
+  Show(m);
+  m.lbResult.itemIndex = 1;  // MTWO
+  ChooseDivision(m, 11);     // W, whose second line is somebody else
+  EXPECT_EQ(m.lbResult.itemIndex, -1);
+  EXPECT_EQ(m.lbScores.itemIndex, -1);
+  m.btnEditClick();
+  EXPECT_TRUE(tp.prompter.saw("No Skier Selected!"));
+  // A higher ramp moves WONE behind WTWO in the jump running order; the choice goes with WONE.
+  t.CurEvent = 'J';
+  Show(m);
+  m.lbResult.itemIndex = 0;
+  tp.dialogs.Expect<DialogModel>([&](DialogModel&) { t.Working.JumpRamp[1] = 0.255; });
+  m.btnEditClick();
+  EXPECT_EQ(m.lbResult.current(), "B WONE");
+  EXPECT_EQ(m.lbScores.itemIndex, 1);
+}
+
+TEST_F(ResultList, EveryStoredResultLeavesOneAuditLine) {
+  t.CurDivision = Div("W");
+  AddSkier(t, p, "LAKE", "Ann", Div("W"));
+  TfrmResultList m(t, p);
+  auto edit = [&](char event, std::function<void(DialogModel&)> act) {
+    t.CurEvent = event;
+    Show(m);
+    m.lbResult.itemIndex = 0;
+    tp.dialogs.Expect<DialogModel>(std::move(act));
+    m.btnEditClick();
+  };
+  edit('T', [&](DialogModel&) { t.Working.TrickPass1[1] = t.Working.TrickScore[1] = 1200; });
+  edit('T', [](DialogModel&) {});  // closed without a change
+  // The slalom dialog's OK writes its own line, and no second one.
+  edit('S', [](DialogModel& d) {
+    auto& slalom = dynamic_cast<TfrmSlalRslt&>(d);
+    slalom.edPass.text = "2";
+    slalom.edPassExit();
+    slalom.btnSaveClick();
+  });
+  const std::vector<std::string> log = AuditEntries(dir.file("Lakelog.log"));
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0], "LAKE,Ann W Trick Rnd1 Pass 1 0 -> 1200, Total 0 -> 1200");
+  EXPECT_EQ(log[1].rfind("LAKE,Ann W Rnd1 ", 0), 0u) << log[1];
 }
 
 TEST_F(ResultList, ButtonsAndClosing) {
