@@ -16,4 +16,9 @@ class PosixFileSystem : public FileSystem {
   bool Exists(const std::string& path) override;
   std::optional<std::string> ReadAll(const std::string& path) override;
   std::optional<std::int64_t> ModifiedTime(const std::string& path) override;
+  std::optional<std::int64_t> Size(const std::string& path) override;
+  int OpenNew(const std::string& path) override;
+  void MakeFolder(const std::string& path) override;
+  std::vector<std::string> ListFolder(const std::string& path) override;
+  void RemoveFolder(const std::string& path) override;
 };
