@@ -25,7 +25,8 @@ std::vector<NamedBytes> FamilyAsSaved(FileSystem& fs, const std::string& eventFi
   const std::string base = EventBaseOf(eventFile);
   std::vector<NamedBytes> files;
   for (const std::string& path : {eventFile, base + ".ttl", base + ".sch", base + ".trk", base + ".ofc"})
-    if (auto bytes = fs.ReadAll(path)) files.emplace_back(std::filesystem::path(path).filename().string(), *bytes);
+    if (auto bytes = fs.ReadAll(path))
+      files.emplace_back(std::filesystem::path(path).filename().string(), *bytes);
   return files;
 }
 

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "core/audit_log.h"
-#include "core/event_backups.h"
 #include "core/errors.h"
+#include "core/event_backups.h"
 #include "core/file_io.h"
 #include "core/officials_file.h"
 #include "core/schedule_file.h"

@@ -95,8 +95,8 @@ LockHolder ThisProgram(const DateTime& now) {
 
 std::string LockFileText(const LockHolder& h) {
   return std::string(kFirstLine) + "\ncomputer=" + h.computer + "\nuser=" + h.user +
-         "\nprocess=" + std::to_string(h.process) + "\nboot=" + h.bootId + "\nsince=" + h.since + "\nkey=" + h.key +
-         "\n";
+         "\nprocess=" + std::to_string(h.process) + "\nboot=" + h.bootId + "\nsince=" + h.since +
+         "\nkey=" + h.key + "\n";
 }
 
 bool ParseLockFile(std::string_view text, LockHolder& out) {
@@ -128,7 +128,8 @@ bool HolderStopped(const LockHolder& holder, const LockHolder& self) {
 }
 
 std::string HolderText(const LockHolder& h) {
-  return h.user + " on the computer " + h.computer + " (process " + std::to_string(h.process) + ") since " + h.since;
+  return h.user + " on the computer " + h.computer + " (process " + std::to_string(h.process) + ") since " +
+         h.since;
 }
 
 LockAttempt TakeEventLock(FileSystem& fs, const std::string& lockPath, const LockHolder& self) {

@@ -18,7 +18,8 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 std::string OpenQuestion(const std::string& eventFile, const LockHolder& h) {
   return "The event \"" + eventFile + "\" is open in Tallivar already: " + HolderText(h) +
-         ".\n\nTwo copies of Tallivar saving one event overwrite each other's work, so only one may change it."
+         ".\n\nTwo copies of Tallivar saving one event overwrite each other's work, so only one may change "
+         "it."
          "\n\nOpen it read-only? You can look at it, print it and export its results, but not save over it."
          "\n\nIf that Tallivar is no longer running (its computer was switched off), delete \"" +
          EventLockPath(eventFile) + "\" and open the event again.";
@@ -53,8 +54,10 @@ Opening EventLockKeeper::Take(const std::string& eventFile) {
   try {
     a = TakeEventLock(p_.fs, EventLockPath(eventFile), Self());
   } catch (const IoError& e) {
-    p_.prompt.Show("The event \"" + eventFile + "\" could not be locked for this program alone, so it opens "
-                   "read-only.\n" + e.what());
+    p_.prompt.Show("The event \"" + eventFile +
+                   "\" could not be locked for this program alone, so it opens "
+                   "read-only.\n" +
+                   e.what());
     readOnlyHolder_ = {};
     return Opening::ReadOnly;
   }
@@ -158,7 +161,8 @@ bool EventLockKeeper::MaySave(const std::string& eventFile) {
   return p_.prompt.AskDestructive(
              "The files of the event \"" + eventFile +
                  "\" were changed on disk since Tallivar read them, by another program or another copy of "
-                 "Tallivar.\n\nSaving now replaces those changes with the event as it is here. Overwrite them?",
+                 "Tallivar.\n\nSaving now replaces those changes with the event as it is here. Overwrite "
+                 "them?",
              "Warning", Buttons::YesNo) == Answer::Yes;
 }
 

@@ -59,6 +59,7 @@ TEST(EventBackups, ABackupThatCannotBeWrittenIsAWarningNotAFailedSave) {
   EXPECT_TRUE(SaveEvent(t, tp));
   EXPECT_FALSE(t.Unsaved);
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
-  EXPECT_EQ(tp.prompter.shown[0].text.rfind("The event was saved, but its backup could not be written.\n", 0), 0u);
+  EXPECT_EQ(tp.prompter.shown[0].text.rfind("The event was saved, but its backup could not be written.\n", 0),
+            0u);
   EXPECT_TRUE(fs::exists(dir.file("Lake.dat")));
 }

@@ -36,7 +36,8 @@ TEST(EventLock, ALockWhoseProgramStoppedIsTakenOverOnlyWhereThatCanBeTold) {
     bool takenOver;
   } rows[] = {
       {"process ended", LockFileText({self.computer, "anna", EndedProcess(), self.bootId, "x", "k1"}), true},
-      {"computer restarted", LockFileText({self.computer, "anna", running.process, "old-boot", "x", "k2"}), true},
+      {"computer restarted", LockFileText({self.computer, "anna", running.process, "old-boot", "x", "k2"}),
+       true},
       {"program runs", LockFileText(running), false},
       {"another computer", LockFileText({"boathouse", "anna", EndedProcess(), "b", "x", "k3"}), false},
       {"damaged lock", "garbage", true},

@@ -95,7 +95,8 @@ TEST_F(TwoWindowsTest, DecliningReadOnlyOpensNothingAndAClosedEventCanBeTaken) {
   EXPECT_FALSE(b->form.ReadOnly());
   b->tp.files.Then(dir.file("Pond.dat"));
   b->form.SaveAs1Click();  // over an event A has open
-  EXPECT_EQ(b->tp.prompter.shown.back().text.rfind("The event was not saved: \"" + dir.file("Pond.dat"), 0), 0u);
+  EXPECT_EQ(b->tp.prompter.shown.back().text.rfind("The event was not saved: \"" + dir.file("Pond.dat"), 0),
+            0u);
 }
 
 TEST_F(TwoWindowsTest, AFamilyChangedOnDiskIsOverwrittenOnlyWhenTheScorerSaysSo) {
@@ -112,8 +113,9 @@ TEST_F(TwoWindowsTest, AFamilyChangedOnDiskIsOverwrittenOnlyWhenTheScorerSaysSo)
   a->form.Save1Click();
   ASSERT_EQ(a->tp.prompter.shown.size(), 1u);
   EXPECT_TRUE(a->tp.prompter.shown[0].destructive);
-  EXPECT_EQ(a->tp.prompter.shown[0].text.rfind("The files of the event \"" + lake + "\" were changed on disk", 0),
-            0u);
+  EXPECT_EQ(
+      a->tp.prompter.shown[0].text.rfind("The files of the event \"" + lake + "\" were changed on disk", 0),
+      0u);
   EXPECT_EQ(Saved(), theirs);
   EXPECT_TRUE(a->t.Unsaved);
   a->tp.prompter.Then(Answer::Yes);
