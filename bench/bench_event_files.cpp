@@ -63,6 +63,23 @@ void BM_SaveEvent299AllFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveEvent299AllFiles)->Unit(benchmark::kMillisecond);
 
+// A save a minute after the last: a new backup set is written and the oldest of ten removed.
+void BM_SaveEvent299WithBackup(benchmark::State& state) {
+  TempDir dir;
+  TestPlatform tp;
+  Tournament t;
+  Fill299(t);
+  t.EventFile = dir.file("Bench.dat");
+  double score = 0;
+  for (auto _ : state) {
+    t.skiers.first()->SlalomScore[2] = ++score;
+    t.Unsaved = true;
+    if (++tp.clock.now.minute == 60) tp.clock.now.minute = 0, ++tp.clock.now.hour;
+    if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
+  }
+}
+BENCHMARK(BM_SaveEvent299WithBackup)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_OpenEvent299(benchmark::State& state) {
   TempDir dir;
   TestPlatform tp;

@@ -6,6 +6,7 @@
 
 #include "core/audit_log.h"
 #include "core/errors.h"
+#include "core/event_backups.h"
 #include "core/family_damage.h"
 #include "core/file_io.h"
 #include "core/officials_file.h"
@@ -135,6 +136,11 @@ bool SaveEvent(Tournament& t, Platform& p) {
     WriteAuditLine(t, p);
   } catch (const IoError& e) {
     p.prompt.Show(std::string("The event was saved, but the audit log could not be written.\n") + e.what());
+  }
+  try {
+    WriteBackupSet(p.fs, datPath, p.clock.Now());
+  } catch (const IoError& e) {
+    p.prompt.Show(std::string("The event was saved, but its backup could not be written.\n") + e.what());
   }
   return true;
 }

@@ -28,7 +28,8 @@ std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const
 // the reason already shown, when a step failed, and false without a message when the event has no
 // file name yet; `Unsaved` then stays as it was. A skier file that cannot be read stops the save
 // before anything is written. Once the skier file is written the save stands: a log line that
-// cannot be appended is a warning naming the log.
+// cannot be appended is a warning naming the log, and so is a backup set that cannot be written
+// (the saved family is kept in "<base>.backups/", the last ten versions).
 bool SaveEvent(Tournament& t, Platform& p);
 
 // Reads the family of `path` into a fresh state and takes it over only when the skier file is

@@ -49,6 +49,52 @@ bool CopyFileSafely(FileSystem& fs, const std::string& from, const std::string& 
   return true;
 }
 
+namespace {
+
+void WriteFilesInto(FileSystem& fs, const std::string& folder, const std::vector<NamedBytes>& files) {
+  for (const auto& [name, bytes] : files) {
+    int h = fs.OpenForWrite(folder + "/" + name);
+    try {
+      fs.Write(h, bytes);
+      fs.Sync(h);
+    } catch (const IoError&) {
+      try {
+        fs.Close(h);
+      } catch (const IoError&) {
+      }
+      throw;
+    }
+    fs.Close(h);
+  }
+}
+
+}  // namespace
+
+void RemoveFolderAndFiles(FileSystem& fs, const std::string& folder) {
+  for (const std::string& name : fs.ListFolder(folder)) fs.Remove(folder + "/" + name);
+  fs.RemoveFolder(folder);
+}
+
+void WriteFolderSafely(FileSystem& fs, const std::string& folder, const std::vector<NamedBytes>& files) {
+  const std::string temp = TempNameFor(folder);
+  try {
+    RemoveFolderAndFiles(fs, temp);  // left by a write that was cut off
+    fs.MakeFolder(temp);
+    WriteFilesInto(fs, temp, files);
+    fs.SyncFolder(temp);
+    // A folder is renamed only over an empty one: the older folder of that name goes first.
+    RemoveFolderAndFiles(fs, folder);
+    fs.Rename(temp, folder);
+    fs.SyncFolder(FolderOf(folder));
+  } catch (const IoError& e) {
+    try {
+      RemoveFolderAndFiles(fs, temp);
+    } catch (const IoError&) {
+    }
+    throw IoError("Could not write \"" + folder + "\": " + e.what());
+  }
+}
+
 void AppendToFile(FileSystem& fs, const std::string& path, std::string_view bytes) {
   int h = -1;
   try {

@@ -1,5 +1,6 @@
 #include "core/posix_file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -151,4 +152,46 @@ std::optional<std::int64_t> PosixFileSystem::ModifiedTime(const std::string& pat
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
   return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+std::optional<std::int64_t> PosixFileSystem::Size(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return static_cast<std::int64_t>(st.st_size);
+}
+
+int PosixFileSystem::OpenNew(const std::string& path) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (errno == EEXIST) return -1;
+    Fail("Cannot create", path);
+  }
+  return fd;
+}
+
+void PosixFileSystem::MakeFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0755) == 0) return;
+  struct stat st {};
+  if (errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return;
+  if (errno == EEXIST) errno = ENOTDIR;
+  Fail("Cannot create the folder", path);
+}
+
+std::vector<std::string> PosixFileSystem::ListFolder(const std::string& path) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(path.c_str());
+  if (dir == nullptr) {
+    if (IsAbsence(errno)) return names;
+    Fail("Cannot list the folder", path);
+  }
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  ::closedir(dir);
+  return names;
+}
+
+void PosixFileSystem::RemoveFolder(const std::string& path) {
+  if (::rmdir(path.c_str()) != 0 && errno != ENOENT) Fail("Cannot delete the folder", path);
 }

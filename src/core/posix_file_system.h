@@ -17,4 +17,9 @@ class PosixFileSystem : public FileSystem {
   FileKind Kind(const std::string& path) override;
   std::optional<std::string> ReadAll(const std::string& path) override;
   std::optional<std::int64_t> ModifiedTime(const std::string& path) override;
+  std::optional<std::int64_t> Size(const std::string& path) override;
+  int OpenNew(const std::string& path) override;
+  void MakeFolder(const std::string& path) override;
+  std::vector<std::string> ListFolder(const std::string& path) override;
+  void RemoveFolder(const std::string& path) override;
 };

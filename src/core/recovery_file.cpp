@@ -119,6 +119,12 @@ bool SameEventFile(const std::string& a, const std::string& b) {
 
 std::string RecoveryPathOfEvent(const std::string& eventFile) { return EventBaseOf(eventFile) + ".recovery"; }
 
+std::string EventOfRecoveryCopy(const std::string& copyPath) {
+  constexpr std::string_view kEnd = ".recovery";
+  const bool ends = copyPath.size() >= kEnd.size() && copyPath.compare(copyPath.size() - kEnd.size(), kEnd.size(), kEnd) == 0;
+  return (ends ? copyPath.substr(0, copyPath.size() - kEnd.size()) : copyPath) + ".dat";
+}
+
 std::string UntitledRecoveryPath(const Tournament& t) {
   return (t.SettingsDir.empty() ? std::string(".") : t.SettingsDir) + "/untitled.recovery";
 }

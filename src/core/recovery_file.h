@@ -27,6 +27,8 @@ struct RecoveryFile {
 
 // Beside the event: its base name + ".recovery".
 std::string RecoveryPathOfEvent(const std::string& eventFile);
+// The event file a copy beside an event belongs to by its name (the one whose lock guards it).
+std::string EventOfRecoveryCopy(const std::string& copyPath);
 // For a new event without a name: "untitled.recovery" in the working directory.
 std::string UntitledRecoveryPath(const Tournament& t);
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What is at a path, told without opening it: a FIFO or a device must never be opened for reading,
 // as the read would wait for a writer that never comes.
@@ -38,4 +39,15 @@ class FileSystem {
   // When the file was last written, in nanoseconds of the system clock; nothing when there is no
   // file at the path or it cannot be looked at.
   virtual std::optional<std::int64_t> ModifiedTime(const std::string& path) = 0;
+  // The size in bytes, or nothing when there is no file at the path or it cannot be looked at.
+  virtual std::optional<std::int64_t> Size(const std::string& path) = 0;
+  // Creates a file that must not exist yet, in one step no other program can come between (a lock
+  // file); answers -1 when something is at the path already.
+  virtual int OpenNew(const std::string& path) = 0;
+  // Creates a folder; no error when it is there already.
+  virtual void MakeFolder(const std::string& path) = 0;
+  // The names in a folder, "." and ".." left out; none when there is no folder at the path.
+  virtual std::vector<std::string> ListFolder(const std::string& path) = 0;
+  // Removes an empty folder; no error when it is missing.
+  virtual void RemoveFolder(const std::string& path) = 0;
 };

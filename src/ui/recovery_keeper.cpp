@@ -127,8 +127,9 @@ Recovered RecoveryKeeper::Offer(const std::string& path, const std::string& even
   return OfferCopy(path, &eventFile);
 }
 
-Recovered RecoveryKeeper::OfferListed() {
+Recovered RecoveryKeeper::OfferListed(const std::function<bool(const std::string& copyPath)>& inUse) {
   for (const std::string& path : ReadRecoveryList(p_.fs, RecoveryListPath(t_))) {
+    if (inUse(path)) continue;
     const Recovered what = OfferCopy(path, nullptr);
     if (what != Recovered::Nothing) return what;
   }

@@ -4,6 +4,7 @@
 // or exit removes it; at start-up and at Open a recovery file newer than the saved event is offered
 // back in one question.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/tournament.h"
@@ -29,8 +30,9 @@ class RecoveryKeeper {
   // records another event is only ever restored as that event. Answers what was restored.
   Recovered Offer(const std::string& path, const std::string& eventFile);
   // At start-up: offers the copies the settings folder lists, each against the event it records,
-  // until one is restored.
-  Recovered OfferListed();
+  // until one is restored. A copy for which `inUse` answers true is the live work of another
+  // running program and is passed over (and stays listed).
+  Recovered OfferListed(const std::function<bool(const std::string& copyPath)>& inUse);
 
  private:
   std::string PathFor(bool named) const;

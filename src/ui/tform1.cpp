@@ -40,12 +40,13 @@ std::string RulesPanelText(int rulesMode) {
   }
 }
 
-TForm1::TForm1(Tournament& t, Platform& p) : t_(t), p_(p), recovery_(t, p) {
+TForm1::TForm1(Tournament& t, Platform& p) : t_(t), p_(p), recovery_(t, p), lock_(p) {
   StatusBar1.panels = {kUntitled, t.StatusSelection, "ZETL Rules"};
 }
 
 std::string TForm1::Caption() const {
-  return "Tallivar - " + std::filesystem::path(StatusBar1.panels[0]).filename().string();
+  return "Tallivar - " + std::filesystem::path(StatusBar1.panels[0]).filename().string() +
+         (lock_.readOnly() ? " (read-only)" : "");
 }
 
 void TForm1::RefreshStatus() { StatusBar1.panels[1] = t_.StatusSelection; }
@@ -65,19 +66,30 @@ void TForm1::New1Click() {
 void TForm1::Open1Click() {
   auto path = p_.files.Open(kOpenDialog);
   if (!path) return;
+  const Opening how = lock_.Take(*path);
+  if (how == Opening::Cancelled) return;
   // A failed open has been reported and leaves the open event as it was.
-  if (!OpenEvent(t_, p_, *path)) return;
+  if (!OpenEvent(t_, p_, *path)) {
+    lock_.OpenFailed(*path);
+    return;
+  }
+  lock_.Opened(*path, how);
   recovery_.Forget();
   StatusBar1.panels[0] = t_.EventFile.str();
-  TookRecovered(recovery_.Offer(RecoveryPathOfEvent(*path), *path));
+  // The copy beside an event someone else has open is their unsaved work, not ours to restore.
+  if (how == Opening::Editable) TookRecovered(recovery_.Offer(RecoveryPathOfEvent(*path), *path));
   SetRulesPanel();
 }
 
 void TForm1::OfferRecoveryAtStartup() {
-  // The event last worked on is found through the list of live copies, wherever it lies.
-  Recovered what = recovery_.OfferListed();
-  if (what == Recovered::Nothing && !t_.EventFile.empty())
+  // A copy beside an event another running Tallivar has open is that program's live work. The
+  // event last worked on is found through the list of live copies, wherever it lies.
+  Recovered what = recovery_.OfferListed([this](const std::string& copyPath) {
+    return lock_.HeldByAnother(EventOfRecoveryCopy(copyPath));
+  });
+  if (what == Recovered::Nothing && !t_.EventFile.empty() && !lock_.HeldByAnother(t_.EventFile.str()))
     what = recovery_.Offer(RecoveryPathOfEvent(t_.EventFile.str()), t_.EventFile.str());
+  if (what == Recovered::NamedEvent) lock_.Restored(t_.EventFile.str());
   // Once one copy is restored, any other waits for the next start.
   if (what == Recovered::Nothing) what = recovery_.Offer(UntitledRecoveryPath(t_), "");
   TookRecovered(what);
@@ -89,8 +101,18 @@ void TForm1::TookRecovered(Recovered what) {
   if (what == Recovered::NewEvent) StatusBar1.panels[0] = kUntitled;
 }
 
+void TForm1::DiscardRecovery() {
+  if (!lock_.readOnly()) recovery_.Discard(HasName());
+}
+
 bool TForm1::SaveClean() {
-  if (!SaveEvent(t_, p_)) return false;
+  const std::string target = t_.EventFile.str();
+  if (!lock_.MaySave(target)) return false;
+  if (!SaveEvent(t_, p_)) {
+    lock_.SaveFailed(target);
+    return false;
+  }
+  lock_.Saved(target);
   recovery_.Discard(true);
   if (hooks.writeResultsPage) hooks.writeResultsPage();
   return true;
@@ -122,7 +144,7 @@ void TForm1::Preferences1Click() { Call(hooks.showPreferences); }
 
 void TForm1::Exit1Click() {
   if (!t_.Unsaved) {
-    recovery_.Discard(HasName());
+    DiscardRecovery();
     exitRequested_ = true;
     return;
   }
@@ -146,7 +168,7 @@ void TForm1::Exit1Click() {
 bool TForm1::FormClose() {
   if (exitRequested_) return true;
   if (!t_.Unsaved) {
-    recovery_.Discard(HasName());
+    DiscardRecovery();
     return true;
   }
   if (p_.prompt.Ask("You have unsaved data! Save now?", "Warning", Buttons::YesNo) != Answer::Yes)

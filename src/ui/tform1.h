@@ -8,6 +8,7 @@
 #include "core/tournament.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/event_lock_keeper.h"
 #include "ui/recovery_keeper.h"
 
 struct MenuCommand {
@@ -72,7 +73,12 @@ class TForm1 {
   void SettingsRead() { SetRulesPanel(); }
   // After every handler and command the program runs: a change that completed is copied to the
   // recovery file.
-  void Checkpoint() { recovery_.Checkpoint(HasName()); }
+  // The copy of an event open read-only would be another program's copy: none is written.
+  void Checkpoint() {
+    if (!lock_.readOnly()) recovery_.Checkpoint(HasName());
+  }
+  // Whether the open event is someone else's and may only be looked at.
+  bool ReadOnly() const { return lock_.readOnly(); }
   // At start-up: offers back the unsaved work of the last event or of a new event.
   void OfferRecoveryAtStartup();
 
@@ -118,6 +124,8 @@ class TForm1 {
   // beside the event (a page that cannot be written is only a warning, never a failed save).
   bool SaveClean();
   void TookRecovered(Recovered what);
+  // Nothing is left unsaved: the copy of the work goes, unless it is another program's.
+  void DiscardRecovery();
   void SetRulesPanel();
   // Saves under EventFile and writes both exports under EventBase.
   bool SaveWithExports();
@@ -133,4 +141,5 @@ class TForm1 {
   Platform& p_;
   bool exitRequested_ = false;
   RecoveryKeeper recovery_;
+  EventLockKeeper lock_;
 };

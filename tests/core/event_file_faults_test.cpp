@@ -115,8 +115,8 @@ TEST(EventFileFaults, ALogThatCannotBeWrittenIsAWarningAndTheSaveStands) {
   TempDir cleanDir;
   TestPlatform cleanTp;
   Tournament clean;
-  const int steps = SaveOneMore(0, cleanTp, cleanDir, clean);
-  // The log line takes the last four steps of a save: open, write, flush, close.
+  // The log line takes four steps (open, write, flush, close) before the backup set.
+  const int steps = SaveOneMore(0, cleanTp, cleanDir, clean) - BackupSetSteps(3, true);
   for (int fromEnd = 0; fromEnd < 4; ++fromEnd) {
     SCOPED_TRACE(fromEnd);
     TempDir dir;

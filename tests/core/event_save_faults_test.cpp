@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <map>
 
 #include "core/event_files.h"
@@ -38,6 +39,7 @@ struct Outcome {
   bool unsaved;
   int steps;
   std::vector<std::string> shown;
+  bool leftover;  // a temporary backup folder
 };
 
 Outcome SaveSecondVersion(int failAt) {
@@ -62,6 +64,7 @@ Outcome SaveSecondVersion(int failAt) {
   o.steps = tp.fs.steps;
   o.after = Snapshot(dir);
   o.shown = tp.prompter.texts();
+  o.leftover = std::filesystem::exists(dir.file("Cup.backups/2026-07-04_09-30-03.tmp~"));
   return o;
 }
 
@@ -74,12 +77,22 @@ TEST(EventSaveFaults, EveryFailedStepLeavesThePreviousSkierFileAndWholeFiles) {
   EXPECT_NE(clean.after.at("Cup.dat"), clean.before.at("Cup.dat"));
   EXPECT_EQ(clean.after.at("Cup.bak"), clean.before.at("Cup.dat"));
 
-  // The last four steps append the log line, after the skier file is written: the save stands.
+  // After the skier file is written the save stands: the log line takes four steps, then the new
+  // backup set of the skier, tournament, schedule and officials files.
   const int logSteps = 4;
+  const int backupSteps = BackupSetSteps(4, false);
   for (int n = 1; n <= clean.steps; ++n) {
     SCOPED_TRACE("failing step " + std::to_string(n));
     const Outcome o = SaveSecondVersion(n);
-    if (n > clean.steps - logSteps) {
+    if (n > clean.steps - backupSteps) {
+      EXPECT_TRUE(o.saved);
+      EXPECT_FALSE(o.unsaved);
+      ASSERT_EQ(o.shown.size(), 1u);
+      EXPECT_EQ(o.shown[0].rfind("The event was saved, but its backup could not be written.\n", 0), 0u);
+      EXPECT_FALSE(o.leftover) << "a half-written backup set";
+      continue;
+    }
+    if (n > clean.steps - backupSteps - logSteps) {
       EXPECT_TRUE(o.saved);
       EXPECT_FALSE(o.unsaved);
       ASSERT_EQ(o.shown.size(), 1u);

@@ -22,6 +22,13 @@ inline void Spit(const std::string& path, const std::string& bytes) {
   out << bytes;
 }
 
+// The steps of the backup set a save writes after its log line when the family changed: the set's
+// files (four steps each) in a temporary folder renamed into place, and one more step per file
+// when it replaces the set saved in the same second.
+inline int BackupSetSteps(int files, bool replacesSameSecond) {
+  return 7 + 4 * files + (replacesSameSecond ? files : 0);
+}
+
 // Three skiers with scores, times and entries, teams, tournament information and a schedule.
 inline void FillEvent(Tournament& t, Platform& p) {
   t.info.EventName = "Lake Cup";

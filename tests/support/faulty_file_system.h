@@ -1,7 +1,8 @@
 #pragma once
 // The real file system, except that the n-th step (counting from 1) throws IoError. Steps are every
-// open, write, flush, close, rename, folder flush and delete. Reads are not steps; a path listed in
-// `unreadable` is there but cannot be read, as a file without read permission would be.
+// open, write, flush, close, rename, folder flush, delete and making or deleting a folder. Reads are
+// not steps; a path listed in `unreadable` is there but cannot be read, as a file without read
+// permission would be.
 #include <set>
 #include <string>
 
@@ -42,6 +43,15 @@ class FaultyFileSystem : public PosixFileSystem {
   void Remove(const std::string& p) override {
     Step("delete");
     PosixFileSystem::Remove(p);
+  }
+  int OpenNew(const std::string& p) override { return Step("open"), PosixFileSystem::OpenNew(p); }
+  void MakeFolder(const std::string& p) override {
+    Step("make folder");
+    PosixFileSystem::MakeFolder(p);
+  }
+  void RemoveFolder(const std::string& p) override {
+    Step("delete folder");
+    PosixFileSystem::RemoveFolder(p);
   }
   bool Exists(const std::string& p) override { return unreadable.count(p) > 0 || PosixFileSystem::Exists(p); }
   FileKind Kind(const std::string& p) override {

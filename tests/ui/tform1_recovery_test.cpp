@@ -8,6 +8,7 @@
 #include "core/event_files.h"
 #include "core/file_io.h"
 #include "core/recovery_file.h"
+#include "support/crashed_lock.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -67,6 +68,7 @@ TEST_F(RecoveryTest, AFailedCopyIsReportedOnceAndLeavesTheSavedEventAlone) {
 
 TEST_F(RecoveryTest, OpenOffersANewerCopyAndRestoresItUnsaved) {
   Score(44);
+  LeaveCrashedLock(lake);
   Tournament fresh;
   fresh.SettingsDir = dir.path();
   TForm1 again{fresh, tp.platform};
@@ -102,6 +104,7 @@ TEST_F(RecoveryTest, ACopyNotWantedOrDamagedOrOlderIsSetAsideNeverDeleted) {
     SCOPED_TRACE(c.name);
     tp.prompter.clear();
     Score(30);
+    LeaveCrashedLock(lake);
     c.prepare();
     if (c.answer != Answer::Ok) tp.prompter.Then(c.answer);
     Tournament fresh;
