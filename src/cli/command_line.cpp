@@ -8,6 +8,7 @@
 #include "cli/file_commands.h"
 #include "core/divisions.h"
 #include "core/event_files.h"
+#include "core/output_target.h"
 #include "core/settings_file.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -105,6 +106,10 @@ int RunReport(const ReportArguments& a, std::ostream& out, std::ostream& err, Pl
   Tournament t;
   ReadSettings(t, p);
   if (!OpenEvent(t, p, a.eventFile)) return kExitFailed;
+  if (auto refusal = a.pdf.empty() ? std::nullopt : RefusedOutputTarget(p.fs, ProtectedFiles(t), a.pdf)) {
+    err << "tallivar: " << *refusal << '\n';
+    return kExitFailed;
+  }
   if (division) t.CurDivision = *division;
   if (!a.event.empty()) t.CurEvent = static_cast<char>(std::toupper(static_cast<unsigned char>(a.event[0])));
   if (a.round > 0) t.CurRound = a.round;

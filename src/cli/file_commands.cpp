@@ -8,7 +8,7 @@
 #include "core/errors.h"
 #include "core/event_files.h"
 #include "core/family_check.h"
-#include "core/file_io.h"
+#include "core/output_target.h"
 #include "core/settings_file.h"
 #include "printing/results_page.h"
 #include "results/export_csv.h"
@@ -36,7 +36,7 @@ int RunExport(const FileCommandArguments& a, std::ostream& err, Platform& p) {
   Tournament t;
   if (!Open(t, p, a.eventFile)) return kExitFailed;
   try {
-    WriteFileSafely(p.fs, a.target, JoinCrLf(ExportLines(a.kind, t)));
+    WriteOutputFile(p.fs, t, a.target, JoinCrLf(ExportLines(a.kind, t)));
   } catch (const IoError& e) {
     err << "tallivar: " << e.what() << '\n';
     return kExitFailed;
@@ -59,7 +59,7 @@ int RunResultsPage(const FileCommandArguments& a, std::ostream& err, Platform& p
   Tournament t;
   if (!Open(t, p, a.eventFile)) return kExitFailed;
   try {
-    WriteFileSafely(p.fs, a.target, ResultsPageHtml(t, p, SavedAt(a.eventFile, p)));
+    WriteOutputFile(p.fs, t, a.target, ResultsPageHtml(t, p, SavedAt(a.eventFile, p)));
   } catch (const IoError& e) {
     err << "tallivar: " << e.what() << '\n';
     return kExitFailed;

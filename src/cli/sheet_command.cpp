@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "core/divisions.h"
 #include "core/event_files.h"
+#include "core/output_target.h"
 #include "core/settings_file.h"
 #include "printing/judging_sheets.h"
 
@@ -40,6 +41,10 @@ std::optional<int> RunSheetCommand(const SheetCommandArguments& a, std::ostream&
   Tournament t;
   ReadSettings(t, p);
   if (!OpenEvent(t, p, a.eventFile)) return kExitFailed;
+  if (auto refusal = RefusedOutputTarget(p.fs, ProtectedFiles(t), a.pdf)) {
+    err << "tallivar: " << *refusal << '\n';
+    return kExitFailed;
+  }
   if (division) t.CurDivision = *division;
   t.CurEvent = a.event.empty() ? JudgingFormEvent(form)
                                : static_cast<char>(std::toupper(static_cast<unsigned char>(a.event[0])));

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <filesystem>
 
 #include "core/errors.h"
 
@@ -137,4 +139,47 @@ std::optional<std::int64_t> PosixFileSystem::ModifiedTime(const std::string& pat
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
   return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+FileKind PosixFileSystem::KindOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return FileKind::Missing;
+  if (S_ISREG(st.st_mode)) return FileKind::Plain;
+  if (S_ISDIR(st.st_mode)) return FileKind::Folder;
+  if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)) return FileKind::Stream;
+  return FileKind::Other;  // a block device or a socket: never written
+}
+
+std::string PosixFileSystem::FollowLinks(const std::string& path) {
+  std::string current = path;
+  // As many links as the system itself follows before it gives up on a loop.
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+    if (n < 0) Fail("Cannot follow the link", current);
+    target.resize(static_cast<std::size_t>(n));
+    const std::filesystem::path link(target);
+    current = link.is_absolute() ? target : (std::filesystem::path(current).parent_path() / link).string();
+  }
+  errno = ELOOP;
+  Fail("Cannot follow the link", path);
+}
+
+int PosixFileSystem::OpenStream(const std::string& path) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENXIO) throw IoError("Cannot write to \"" + path + "\": no program is reading from it");
+    Fail("Cannot open", path);
+  }
+  // Open without waiting for a reader, then write as any stream is written: waiting while it is full.
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    int err = errno;
+    ::close(fd);
+    errno = err;
+    Fail("Cannot open", path);
+  }
+  return fd;
 }

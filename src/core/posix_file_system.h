@@ -16,4 +16,7 @@ class PosixFileSystem : public FileSystem {
   bool Exists(const std::string& path) override;
   std::optional<std::string> ReadAll(const std::string& path) override;
   std::optional<std::int64_t> ModifiedTime(const std::string& path) override;
+  FileKind KindOf(const std::string& path) override;
+  std::string FollowLinks(const std::string& path) override;
+  int OpenStream(const std::string& path) override;
 };

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+// What a path names once its symbolic links are followed.
+enum class FileKind { Missing, Plain, Folder, Stream, Other };  // Stream: a FIFO or character device
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -30,4 +33,13 @@ class FileSystem {
   // When the file was last written, in nanoseconds of the system clock; nothing when there is no
   // file at the path or it cannot be looked at.
   virtual std::optional<std::int64_t> ModifiedTime(const std::string& path) = 0;
+  // What is at the path, links followed; a path that cannot be looked at counts as missing, so that
+  // writing it reports why.
+  virtual FileKind KindOf(const std::string& path) = 0;
+  // The path with every symbolic link at its end followed: the file that writing the path changes.
+  // The file itself need not exist (a link may point to a file not yet written).
+  virtual std::string FollowLinks(const std::string& path) = 0;
+  // Opens an existing FIFO or character device for writing, without creating or truncating it. A
+  // FIFO that no program reads fails at once instead of waiting for a reader.
+  virtual int OpenStream(const std::string& path) = 0;
 };
