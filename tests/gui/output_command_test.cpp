@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <filesystem>
 
-#include "../core/event_test_files.h"
+#include "core/event_test_files.h"
 #include "core/pdf_check.h"
 #include "core/tournament.h"
 #include "support/saved_event.h"
@@ -60,7 +60,8 @@ TEST_F(OutputCommands, NoOutputReplacesAFileOfTheEventOrTheSettings) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("an output never replaces it"), std::string::npos) << run.err;
   }
-  for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(Slurp(dir.file(kept[i])), before[i]) << kept[i];
+  for (std::size_t i = 0; i < before.size(); ++i)
+    EXPECT_TRUE(Slurp(dir.file(kept[i])) == before[i]) << kept[i];
   EXPECT_TRUE(fsys::is_symlink(dir.file("link.csv")));
 }
 
