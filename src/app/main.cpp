@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QPointer>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "app/splash_screen.h"
 #include "app/startup.h"
 #include "cli/command_line.h"
+#include "core/output_target.h"
 #include "ui/program_dialogs.h"
 
 namespace {
@@ -57,6 +59,9 @@ int CommandLineMain(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // An output written to a FIFO whose reader went away is a failed write with a message, never the
+  // end of the program and of the scorer's unsaved work.
+  std::signal(SIGPIPE, SIG_IGN);
   if (WantsCommandLine(argc, argv)) return CommandLineMain(argc, argv);
   QElapsedTimer clock;
   clock.start();
@@ -75,6 +80,7 @@ int main(int argc, char** argv) {
   // SettingsDir stays ".": the settings file lives in the working directory.
   MainWindow window(tournament, desktop.platform);
   desktop.SetParent(&window);
+  desktop.printer.protectedFiles = [&tournament] { return ProtectedFiles(tournament); };
   WireProgramDialogs(window.form(), tournament, desktop.platform);
   desktop.dialogs.afterHandler = [&window] { window.form().Checkpoint(); };
   ReadStartupSettings(tournament, desktop.platform, window);

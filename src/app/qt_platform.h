@@ -10,6 +10,10 @@
 #include "platform/platform.h"
 
 struct QtPlatform {
+  QtPlatform() { printer.fs = &fs; }
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
+
   QtPrompter prompter;
   QtFileDialogs files;
   QtPrinter printer;

@@ -1,5 +1,7 @@
 #include "app/qt_printer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMessageBox>
@@ -8,8 +10,12 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QTemporaryFile>
 
 #include "app/text_codec.h"
+#include "core/errors.h"
+#include "core/pdf_check.h"
+#include "core/posix_file_system.h"
 
 QFont PrinterFont(std::string_view name, int pointSize, bool bold) {
   QString family = ToQt(name);
@@ -55,15 +61,21 @@ bool QtPrinter::BeginDoc(std::string_view title) {
 void QtPrinter::EndDoc() {
   if (!inDocument_) return;
   inDocument_ = false;
+  lastError.clear();
   if (preview_) {
+    // The preview paints its pages with the file name empty; a name is there only once the user
+    // chose to write the pages to a PDF file.
+    if (printer_.outputFormat() == QPrinter::PdfFormat) printer_.setOutputFileName({});
     QPrintPreviewDialog dialog(&printer_, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [this](QPrinter*) {
+      if (PrintsToPdfFile()) return WritePdfSafely();
       QPainter painter(&printer_);
       Render(painter);
     });
     dialog.exec();
     return;
   }
+  if (PrintsToPdfFile()) return WritePdfSafely();
   QPainter painter;
   if (!painter.begin(&printer_)) return;
   Render(painter);
@@ -114,6 +126,51 @@ void QtPrinter::Render(QPainter& painter) {
         break;
     }
   }
+}
+
+bool QtPrinter::PrintsToPdfFile() const {
+  return printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty();
+}
+
+void QtPrinter::WritePdfSafely() {
+  const QString chosen = printer_.outputFileName();
+  const std::string target = QFile::encodeName(chosen).toStdString();
+  lastError = PaintPdf(target);
+  printer_.setOutputFileName(chosen);  // the next print dialog offers the same file
+  printer_.setOutputFormat(QPrinter::PdfFormat);
+  if (!lastError.empty() && pdfFile.isEmpty())
+    QMessageBox::warning(parent, "Print",
+                         "The PDF file was not written.\n" + QString::fromLocal8Bit(lastError.c_str()));
+}
+
+std::string QtPrinter::PaintPdf(const std::string& target) {
+  PosixFileSystem machine;
+  FileSystem& files = fs ? *fs : machine;
+  const std::vector<ProtectedFile> kept = protectedFiles ? protectedFiles() : std::vector<ProtectedFile>{};
+  if (auto refusal = RefusedOutputTarget(files, kept, target)) return *refusal;
+  // The scratch file lies in the temporary folder, so that nothing half-written ever stands beside
+  // the user's file and a full disk there is reported by the write that knows why.
+  QTemporaryFile scratch(QDir::tempPath() + "/tallivar-XXXXXX.pdf");
+  if (!scratch.open())
+    return "Could not write \"" + target + "\": no temporary file: " + scratch.errorString().toStdString();
+  scratch.close();
+  printer_.setOutputFileName(scratch.fileName());
+  QPainter painter;
+  if (!painter.begin(&printer_)) return "Could not write \"" + target + "\": the PDF could not be started";
+  Render(painter);
+  painter.end();
+  QFile painted(scratch.fileName());
+  const QByteArray bytes = painted.open(QIODevice::ReadOnly) ? painted.readAll() : QByteArray();
+  if (!PdfIsComplete(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+    return "Could not write \"" + target + "\": the temporary file \"" +
+           QFile::encodeName(scratch.fileName()).toStdString() + "\" came out incomplete (is its disk full?)";
+  try {
+    WriteOutputFile(files, kept, target,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  } catch (const IoError& e) {
+    return e.what();
+  }
+  return {};
 }
 
 void QtPrinter::SetOrientation(Orientation o) {

@@ -6,8 +6,12 @@
 #include <QPrinter>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <string>
 #include <vector>
 
+#include "core/output_target.h"
+#include "platform/file_system.h"
 #include "platform/printer.h"
 
 class QPainter;
@@ -42,6 +46,12 @@ class QtPrinter : public Printer {
   QString pdfFile;
   // Pages painted by the last EndDoc.
   int pagesPrinted = 0;
+  // Where PDF files are written (the machine's file system when unset), and the files a PDF may
+  // never replace (the open event's and the settings file).
+  FileSystem* fs = nullptr;
+  std::function<std::vector<ProtectedFile>()> protectedFiles;
+  // Why the last PDF file was not written; empty when it was. The desktop also shows it.
+  std::string lastError;
 
  private:
   struct Op {
@@ -51,6 +61,11 @@ class QtPrinter : public Printer {
     QFont font;
   };
   void Render(QPainter& painter);
+  bool PrintsToPdfFile() const;
+  // A PDF file is painted to a scratch file, checked whole, and only then replaces the file the
+  // user chose, through the same safe write as the event files: Qt says nothing of a full disk.
+  void WritePdfSafely();
+  std::string PaintPdf(const std::string& target);
 
   QPrinter printer_;
   std::vector<Op> ops_;

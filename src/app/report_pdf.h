@@ -7,8 +7,8 @@
 
 #include "printing/report_page.h"
 
-// Needs a running QGuiApplication (the offscreen platform will do). Answers an error message, or
-// empty when the file was written.
+// Needs a running QGuiApplication (the offscreen platform will do). The file is replaced only by a
+// whole PDF, as the event files are; answers why it was not, or empty when the file was written.
 std::string WriteReportPdf(const ReportDocument& doc, const std::string& path);
 
 // A drawn document (the judging forms) written to a PDF file: `print` draws on the printer and

@@ -17,7 +17,7 @@ int RunExport(const FileCommands& a, Session& s) {
   if (!entry) return UsageError(s, problem);
   Tournament t;
   if (!OpenSelected(s, t, a.exportArgs.eventFile, {})) return kExitFailed;
-  return WriteOutput(s, a.target, JoinCrLf(entry->exportLines(t)));
+  return WriteOutput(s, t, a.target, JoinCrLf(entry->exportLines(t)));
 }
 
 // The page's banner gives the time the event was last saved: the skier file's modification time.
@@ -34,7 +34,7 @@ DateTime SavedAt(const std::string& eventFile, Platform& p) {
 int RunResultsPage(const FileCommands& a, Session& s) {
   Tournament t;
   if (!OpenSelected(s, t, a.eventFile, {})) return kExitFailed;
-  return WriteOutput(s, a.target, ResultsPageHtml(t, s.p, SavedAt(a.eventFile, s.p)));
+  return WriteOutput(s, t, a.target, ResultsPageHtml(t, s.p, SavedAt(a.eventFile, s.p)));
 }
 
 int RunCheck(const FileCommands& a, Session& s) {

@@ -52,8 +52,8 @@ std::optional<int> RunReportCommand(const ReportCommand& a, Session& s) {
     // A report that said why it has nothing to print (no valid division, no sheet for tricks)
     // has failed, as the printing dialog sends no page for it.
     if (!doc || doc->lines.empty()) return kExitFailed;
-    if (a.pdf.empty()) return WriteOutput(s, a.output, TextOf(*doc));
-    return WritePdfOutput(s, a.pdf, [&] { return s.pdf(*doc, a.pdf); });
+    if (a.pdf.empty()) return WriteOutput(s, t, a.output, TextOf(*doc));
+    return WritePdfOutput(s, t, a.pdf, [&] { return s.pdf(*doc, a.pdf); });
   } catch (const std::exception& e) {
     return Fail(s, std::string("the report failed: ") + e.what());
   }

@@ -12,6 +12,7 @@
 #include "core/errors.h"
 #include "core/event_files.h"
 #include "core/file_io.h"
+#include "core/output_target.h"
 #include "core/settings_file.h"
 
 int Fail(const Session& s, const std::string& message) {
@@ -63,7 +64,19 @@ int WriteTo(Session& s, const std::string& target, const std::function<std::stri
   return Fail(s, why.empty() ? error : error + ": " + why);
 }
 
-int WriteOutput(Session& s, const std::string& target, const std::string& bytes) {
+namespace {
+
+// The event's own files and the settings file, wherever --settings found it.
+std::vector<ProtectedFile> ProtectedOf(const Session& s, const Tournament& t) {
+  std::vector<ProtectedFile> files = ProtectedFiles(t);
+  if (!s.settingsFile.empty())
+    files.push_back({s.settingsFile, "the settings file \"" + s.settingsFile + "\""});
+  return files;
+}
+
+}  // namespace
+
+int WriteOutput(Session& s, const Tournament& t, const std::string& target, const std::string& bytes) {
   if (target == kStandardOutput) {
     s.out << bytes;
     s.out.flush();
@@ -73,7 +86,7 @@ int WriteOutput(Session& s, const std::string& target, const std::string& bytes)
       s, target,
       [&]() -> std::string {
         try {
-          WriteFileSafely(s.p.fs, target, bytes);
+          WriteOutputFile(s.p.fs, ProtectedOf(s, t), target, bytes);
         } catch (const IoError& e) {
           return e.what();
         }
@@ -82,6 +95,8 @@ int WriteOutput(Session& s, const std::string& target, const std::string& bytes)
       false);
 }
 
-int WritePdfOutput(Session& s, const std::string& target, const std::function<std::string()>& write) {
+int WritePdfOutput(Session& s, const Tournament& t, const std::string& target,
+                   const std::function<std::string()>& write) {
+  if (auto refusal = RefusedOutputTarget(s.p.fs, ProtectedOf(s, t), target)) return Fail(s, *refusal);
   return WriteTo(s, target, write, true);
 }

@@ -61,8 +61,10 @@ bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const
 // success; `explain` adds what the file's folder tells when the writer cannot say why.
 int WriteTo(Session& s, const std::string& target, const std::function<std::string()>& write, bool explain);
 
-// Every output goes through these. A text output "-" is standard output, as the terminal reads
-// it: the bytes unchanged. Answers the exit status; a failure names the file and the reason.
-int WriteOutput(Session& s, const std::string& target, const std::string& bytes);
+// Every output goes through these, and never over a file the open event `t` is read from or the
+// settings file. A text output "-" is standard output, as the terminal reads it: the bytes
+// unchanged. Answers the exit status; a failure names the file and the reason.
+int WriteOutput(Session& s, const Tournament& t, const std::string& target, const std::string& bytes);
 // A PDF file written by `write` (which answers an error message, empty on success).
-int WritePdfOutput(Session& s, const std::string& target, const std::function<std::string()>& write);
+int WritePdfOutput(Session& s, const Tournament& t, const std::string& target,
+                   const std::function<std::string()>& write);

@@ -26,7 +26,7 @@ std::optional<int> RunSheetCommand(const SheetCommand& a, Session& s) {
   Tournament t;
   if (!OpenSelected(s, t, a.args.eventFile, a.args.selection, JudgingFormEvent(form))) return kExitFailed;
   bool printed = false;
-  const int status = WritePdfOutput(s, a.pdf, [&] {
+  const int status = WritePdfOutput(s, t, a.pdf, [&] {
     return s.drawn(a.pdf, [&](Printer& printer) {
       printed = blank ? PrintBlankForm(printer, t, form) : PrintSeededForm(printer, t, s.p, form);
       return printed;

@@ -73,7 +73,10 @@ bool Refuse(Platform& p, const std::string& path, const std::string& why) {
 }  // namespace
 
 void WriteFileIfChanged(FileSystem& fs, const std::string& path, const std::string& bytes) {
-  auto old = fs.ReadAll(path);
+  // Only a plain file is read: reading a FIFO would wait for a writer for ever, and the write
+  // below says why such a file is not replaced.
+  std::optional<std::string> old;
+  if (fs.Kind(path) == FileKind::Regular) old = fs.ReadAll(path);
   if (old && *old == bytes) return;
   WriteFileSafely(fs, path, bytes);
 }
@@ -91,14 +94,22 @@ std::string EventBaseOf(std::string_view eventFile) {
 
 std::string DamagedCopyPath(const std::string& path) { return path + ".damaged"; }
 
+std::vector<std::string> EventDataFiles(const std::string& eventFile, const std::string& base) {
+  std::vector<std::string> files{eventFile,     base + ".bak", base + ".ttl",     base + ".sch",
+                                 base + ".ofc", base + ".trk", TieOrderPath(base)};
+  // The damaged bytes kept aside before a save replaced them.
+  for (const std::string kept : {base + ".bak", base + ".ttl", base + ".sch", base + ".trk", TieOrderPath(base)})
+    files.push_back(DamagedCopyPath(kept));
+  return files;
+}
+
 std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base) {
-  return {eventFile, base + ".bak", DamagedCopyPath(base + ".bak"), base + ".ttl", DamagedCopyPath(base + ".ttl"),
-          base + ".sch", DamagedCopyPath(base + ".sch"),
-          base + ".ofc", base + ".trk", DamagedCopyPath(base + ".trk"), base + "_officials.txt",
-          base + "-jumptimes.txt", base + "-slalomtimes.txt", TieOrderPath(base),
-          DamagedCopyPath(TieOrderPath(base)),
-          // the results exports
-          base + ".txt", base + ".csv", base + "_iwwf.txt", base + ".pdf"};
+  std::vector<std::string> files = EventDataFiles(eventFile, base);
+  // The outputs made from the event: officials summary, timing files and the results exports.
+  for (const char* output :
+       {"_officials.txt", "-jumptimes.txt", "-slalomtimes.txt", ".txt", ".csv", "_iwwf.txt", ".pdf"})
+    files.push_back(base + output);
+  return files;
 }
 
 bool SaveEvent(Tournament& t, Platform& p) {

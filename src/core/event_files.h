@@ -20,7 +20,12 @@ std::string DamagedCopyPath(const std::string& path);
 // write skipped is a flush to disk the user does not wait for. Throws IoError.
 void WriteFileIfChanged(FileSystem& fs, const std::string& path, const std::string& bytes);
 
-// Every file of the family that is written by replacing it, for the event base and event file.
+// The files of the family that hold what the scorer typed or kept: skier file, backup, tournament
+// file, schedule, officials, trick passes and the damaged copies kept aside. Outputs never replace them.
+std::vector<std::string> EventDataFiles(const std::string& eventFile, const std::string& base);
+
+// Every file of the family that is written by replacing it, for the event base and event file: the
+// data files and the outputs made from them.
 std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base);
 
 // Writes the whole family. Every file is replaced safely, and the skier file is replaced last but

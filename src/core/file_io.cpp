@@ -11,32 +11,55 @@ std::string FolderOf(const std::string& path) {
   return folder.empty() ? "." : folder;
 }
 
+namespace {
+
+// The plain file that writing `path` replaces: a symbolic link stays a link and the file it points to
+// is replaced. Anything else but a plain file is left as it is: renaming a file over a FIFO or a
+// device (as root, over /dev/null) would put an ordinary file in its place.
+std::string PlainFileBehind(FileSystem& fs, const std::string& path) {
+  switch (fs.Kind(path)) {
+    case FileKind::Missing:
+    case FileKind::Regular:
+      return fs.FollowLinks(path);
+    case FileKind::Folder:
+      throw IoError("it is a folder");
+    default:
+      throw IoError("it is not a plain file (a FIFO or device is never replaced by a file)");
+  }
+}
+
+void CloseQuietly(FileSystem& fs, int h) {
+  try {
+    fs.Close(h);
+  } catch (const IoError&) {
+  }
+}
+
+}  // namespace
+
 void WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes) {
-  const std::string temp = TempNameFor(path);
+  std::string target, temp;
   int h = -1;
   try {
-    h = fs.OpenReplacement(temp, path);
+    target = PlainFileBehind(fs, path);
+    temp = TempNameFor(target);
+    h = fs.OpenReplacement(temp, target);
     fs.Write(h, bytes);
     fs.Sync(h);
     int closing = h;
     h = -1;
     fs.Close(closing);
-    fs.Rename(temp, path);
+    fs.Rename(temp, target);
   } catch (const IoError& e) {
-    if (h >= 0) {
-      try {
-        fs.Close(h);
-      } catch (const IoError&) {
-      }
-    }
+    if (h >= 0) CloseQuietly(fs, h);
     try {
-      fs.Remove(temp);
+      if (!temp.empty()) fs.Remove(temp);
     } catch (const IoError&) {
     }
     throw IoError("Could not write \"" + path + "\": " + e.what());
   }
   try {
-    fs.SyncFolder(FolderOf(path));
+    fs.SyncFolder(FolderOf(target));
   } catch (const IoError& e) {
     throw IoError("Could not write \"" + path + "\": " + e.what());
   }
@@ -58,10 +81,7 @@ void WriteFilesInto(FileSystem& fs, const std::string& folder, const std::vector
       fs.Write(h, bytes);
       fs.Sync(h);
     } catch (const IoError&) {
-      try {
-        fs.Close(h);
-      } catch (const IoError&) {
-      }
+      CloseQuietly(fs, h);
       throw;
     }
     fs.Close(h);
@@ -95,6 +115,20 @@ void WriteFolderSafely(FileSystem& fs, const std::string& folder, const std::vec
   }
 }
 
+void WriteToStream(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  int h = -1;
+  try {
+    h = fs.OpenStream(path);
+    fs.Write(h, bytes);
+    int closing = h;
+    h = -1;
+    fs.Close(closing);
+  } catch (const IoError& e) {
+    if (h >= 0) CloseQuietly(fs, h);
+    throw IoError("Could not write \"" + path + "\": " + e.what());
+  }
+}
+
 void AppendToFile(FileSystem& fs, const std::string& path, std::string_view bytes) {
   int h = -1;
   try {
@@ -105,12 +139,7 @@ void AppendToFile(FileSystem& fs, const std::string& path, std::string_view byte
     h = -1;
     fs.Close(closing);
   } catch (const IoError& e) {
-    if (h >= 0) {
-      try {
-        fs.Close(h);
-      } catch (const IoError&) {
-      }
-    }
+    if (h >= 0) CloseQuietly(fs, h);
     throw IoError("Could not write \"" + path + "\": " + e.what());
   }
 }

@@ -3,6 +3,8 @@
 // over the old one and the folder flushed, so at every instant either the old or the new complete
 // file exists. The new file keeps the permissions of the one it replaces, and the temporary file of
 // a failed write is removed. Every failure throws IoError naming the file and the reason.
+// A symbolic link stays a link: the file it points to is replaced. A folder, FIFO or device is never
+// replaced by a file: writing one throws.
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,6 +15,8 @@
 std::string TempNameFor(const std::string& path);
 std::string FolderOf(const std::string& path);
 void WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes);
+// Writes the bytes to an existing FIFO or character device as they come, without a temporary file.
+void WriteToStream(FileSystem& fs, const std::string& path, std::string_view bytes);
 // Copies `from` to `to` the same safe way; nothing when `from` does not exist (a file that cannot be
 // read throws). Answers whether it copied.
 bool CopyFileSafely(FileSystem& fs, const std::string& from, const std::string& to);

@@ -7,6 +7,7 @@
 
 #include "core/errors.h"
 #include "core/event_files.h"
+#include "core/output_target.h"
 #include "core/text.h"
 
 namespace {
@@ -106,5 +107,5 @@ void WriteOfficialsSummary(Tournament& t, Platform& p) {
   if (!records) return;
   std::string text;
   for (const auto& l : OfficialsSummaryLines(t, p.prompt, *records)) text += l + "\r\n";
-  WriteFileIfChanged(p.fs, OfficialsSummaryPath(t), text);
+  WriteOutputFileIfChanged(p.fs, t, OfficialsSummaryPath(t), text);
 }

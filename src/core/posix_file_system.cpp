@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <filesystem>
 
 #include "core/errors.h"
 
@@ -112,7 +114,9 @@ FileKind PosixFileSystem::Kind(const std::string& path) {
     Fail("Cannot look at", path);
   }
   if (S_ISREG(st.st_mode)) return FileKind::Regular;
-  return S_ISDIR(st.st_mode) ? FileKind::Folder : FileKind::Other;
+  if (S_ISDIR(st.st_mode)) return FileKind::Folder;
+  if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)) return FileKind::Stream;
+  return FileKind::Other;  // a block device or a socket: never read, never written
 }
 
 std::optional<std::string> PosixFileSystem::ReadAll(const std::string& path) {
@@ -194,4 +198,38 @@ std::vector<std::string> PosixFileSystem::ListFolder(const std::string& path) {
 
 void PosixFileSystem::RemoveFolder(const std::string& path) {
   if (::rmdir(path.c_str()) != 0 && errno != ENOENT) Fail("Cannot delete the folder", path);
+}
+
+std::string PosixFileSystem::FollowLinks(const std::string& path) {
+  std::string current = path;
+  // As many links as the system itself follows before it gives up on a loop.
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+    if (n < 0) Fail("Cannot follow the link", current);
+    target.resize(static_cast<std::size_t>(n));
+    const std::filesystem::path link(target);
+    current = link.is_absolute() ? target : (std::filesystem::path(current).parent_path() / link).string();
+  }
+  errno = ELOOP;
+  Fail("Cannot follow the link", path);
+}
+
+int PosixFileSystem::OpenStream(const std::string& path) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENXIO) throw IoError("Cannot write to \"" + path + "\": no program is reading from it");
+    Fail("Cannot open", path);
+  }
+  // Open without waiting for a reader, then write as any stream is written: waiting while it is full.
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    int err = errno;
+    ::close(fd);
+    errno = err;
+    Fail("Cannot open", path);
+  }
+  return fd;
 }

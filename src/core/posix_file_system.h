@@ -22,4 +22,6 @@ class PosixFileSystem : public FileSystem {
   void MakeFolder(const std::string& path) override;
   std::vector<std::string> ListFolder(const std::string& path) override;
   void RemoveFolder(const std::string& path) override;
+  std::string FollowLinks(const std::string& path) override;
+  int OpenStream(const std::string& path) override;
 };

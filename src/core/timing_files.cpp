@@ -3,6 +3,7 @@
 #include "core/divisions.h"
 #include "core/errors.h"
 #include "core/event_files.h"
+#include "core/output_target.h"
 #include "core/skier_ops.h"
 #include "core/text.h"
 
@@ -66,8 +67,8 @@ std::string JumpTimingText(const Tournament& t) {
 void WriteTimingFiles(Tournament& t, Platform& p) {
   const std::string base = t.EventBase.str();
   try {
-    WriteFileIfChanged(p.fs, base + "-jumptimes.txt", JumpTimingText(t));
-    WriteFileIfChanged(p.fs, base + "-slalomtimes.txt", SlalomTimingText(t));
+    WriteOutputFileIfChanged(p.fs, t, base + "-jumptimes.txt", JumpTimingText(t));
+    WriteOutputFileIfChanged(p.fs, t, base + "-slalomtimes.txt", SlalomTimingText(t));
   } catch (const IoError&) {
     SelectDivisionEvent(t, p, t.CurDivision);
     throw;

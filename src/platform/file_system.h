@@ -7,9 +7,10 @@
 #include <string_view>
 #include <vector>
 
-// What is at a path, told without opening it: a FIFO or a device must never be opened for reading,
-// as the read would wait for a writer that never comes.
-enum class FileKind { Missing, Regular, Folder, Other };
+// What is at a path once its symbolic links are followed, told without opening it: a FIFO or a
+// device must never be opened for reading, as the read would wait for a writer that never comes,
+// and never replaced by a plain file when written. Stream: a FIFO or a character device.
+enum class FileKind { Missing, Regular, Folder, Stream, Other };
 
 class FileSystem {
  public:
@@ -50,4 +51,10 @@ class FileSystem {
   virtual std::vector<std::string> ListFolder(const std::string& path) = 0;
   // Removes an empty folder; no error when it is missing.
   virtual void RemoveFolder(const std::string& path) = 0;
+  // The path with every symbolic link at its end followed: the file that writing the path changes.
+  // The file itself need not exist (a link may point to a file not yet written).
+  virtual std::string FollowLinks(const std::string& path) = 0;
+  // Opens an existing FIFO or character device for writing, without creating or truncating it. A
+  // FIFO that no program reads fails at once instead of waiting for a reader.
+  virtual int OpenStream(const std::string& path) = 0;
 };

@@ -5,7 +5,7 @@
 
 #include "core/divisions.h"
 #include "core/errors.h"
-#include "core/file_io.h"
+#include "core/output_target.h"
 #include "core/skier_ops.h"
 #include "core/text.h"
 #include "results/export_fields.h"
@@ -36,6 +36,7 @@ td.overall{font-weight:bold}
 
 constexpr const char* kEvents = "STJ";
 
+// Every text of the page, whatever its source, reaches the page through here.
 std::string Text(std::string_view windows1252) { return HtmlEscape(Utf8FromWindows1252(windows1252)); }
 
 std::string Number(double value, int decimals) { return Trim(Fixed(value, 0, decimals)); }
@@ -166,7 +167,21 @@ void AppendRunningOrder(std::string& out, Tournament& t, Platform& p, int divisi
 std::string HtmlEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const auto byte = static_cast<unsigned char>(c);
+    // Control characters (a tab or line break typed into a name, bytes of a damaged file) have no
+    // place in a page; each becomes a space. U+0080..U+009F are C2 80..C2 9F in UTF-8.
+    if (byte < 0x20 || byte == 0x7F) {
+      out += ' ';
+      continue;
+    }
+    if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      out += ' ';
+      ++i;
+      continue;
+    }
     switch (c) {
       case '&':
         out += "&amp;";
@@ -204,12 +219,13 @@ std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt)
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />\n<title>" +
       name + " - provisional results</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<header>\n";
   out += "<h1>" + name + "</h1>\n";
-  const std::string from = DateText(t.info.StartDate.view()), to = DateText(t.info.EndDate.view());
+  const std::string from = Text(DateText(t.info.StartDate.view())),
+                    to = Text(DateText(t.info.EndDate.view()));
   if (!from.empty())
     out += "<p class=\"dates\">" + from + (to.empty() || to == from ? "" : " to " + to) + "</p>\n";
   out += "<p class=\"banner\">PROVISIONAL RESULTS<span>Last saved " + Stamp(savedAt) + "</span></p>\n";
-  out += "<p class=\"rules\">Scored under " + RulesName(t.RulesMode()) + ", placement by " +
-         PlacementName(t.PlaceMode()) + ".</p>\n</header>\n";
+  out += "<p class=\"rules\">Scored under " + Text(RulesName(t.RulesMode())) + ", placement by " +
+         Text(PlacementName(t.PlaceMode())) + ".</p>\n</header>\n";
 
   for (int d = 0; d < kNoDivision; ++d) {
     if (!IsCatalogueDivision(d)) continue;
@@ -233,7 +249,7 @@ std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt)
 
 bool WriteResultsPage(Tournament& t, Platform& p, const std::string& path) {
   try {
-    WriteFileSafely(p.fs, path, ResultsPageHtml(t, p, p.clock.Now()));
+    WriteOutputFile(p.fs, t, path, ResultsPageHtml(t, p, p.clock.Now()));
     return true;
   } catch (const IoError& e) {
     p.prompt.Show("The results page " + path + " could not be written.\n" + e.what());

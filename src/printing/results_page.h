@@ -22,5 +22,6 @@ bool WriteResultsPage(Tournament& t, Platform& p, const std::string& path);
 // The same to ResultsPagePath(t); nothing (and true) for an unnamed event.
 bool WriteResultsPageBesideEvent(Tournament& t, Platform& p);
 
-// Text made safe inside HTML elements and attribute values.
+// UTF-8 text made safe inside HTML elements and attribute values; every control character
+// (U+0000..U+001F, U+007F..U+009F) becomes a space.
 std::string HtmlEscape(std::string_view text);

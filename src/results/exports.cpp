@@ -5,7 +5,7 @@
 
 #include "core/divisions.h"
 #include "core/errors.h"
-#include "core/file_io.h"
+#include "core/output_target.h"
 #include "results/export_csv.h"
 #include "results/export_fields.h"
 #include "results/export_ranking.h"
@@ -58,7 +58,7 @@ void ShowWriteFailure(Platform& p, const IoError& e) {
 void RunTextExport(Tournament& t, Platform& p) {
   if (t.TxtExportFile.empty()) return;
   try {
-    WriteFileSafely(p.fs, t.TxtExportFile.str(), JoinCrLf(OfficialResultsLines(t)));
+    WriteOutputFile(p.fs, t, t.TxtExportFile.str(), JoinCrLf(OfficialResultsLines(t)));
   } catch (const IoError& e) {
     ShowWriteFailure(p, e);
   }
@@ -66,7 +66,8 @@ void RunTextExport(Tournament& t, Platform& p) {
 
 void RunCsvExport(Tournament& t, Platform& p) {
   try {
-    for (const Target& target : Targets(t)) WriteFileSafely(p.fs, target.path, JoinCrLf(LinesOf(t, target.kind)));
+    for (const Target& target : Targets(t))
+      WriteOutputFile(p.fs, t, target.path, JoinCrLf(LinesOf(t, target.kind)));
   } catch (const IoError& e) {
     ShowWriteFailure(p, e);
   }

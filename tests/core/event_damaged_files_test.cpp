@@ -91,7 +91,7 @@ TEST_F(DamagedFamily, AFifoInPlaceOfAFileIsRefusedAtOnceNeverRead) {
     const auto kept = Slurp(path);
     std::remove(path.c_str());
     ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
-    EXPECT_EQ(tp.fs.Kind(path), FileKind::Other);
+    EXPECT_EQ(tp.fs.Kind(path), FileKind::Stream);
 
     bool named = false;
     for (const FileCheck& f : CheckEventFamily(tp.fs, lake))

@@ -109,3 +109,27 @@ TEST(ResultsPage, AFailedWriteIsAWarningNamingTheFile) {
   ASSERT_FALSE(tp.prompter.shown.empty());
   EXPECT_NE(tp.prompter.shown.back().text.find(dir.file("lake-results.html")), std::string::npos);
 }
+
+TEST(ResultsPage, NoDateOrNameCanBreakThePage) {
+  TestPlatform tp;
+  Tournament t;
+  sample::BuildResultsTournament(t, tp);
+  t.info.StartDate = "<!--0000";
+  t.info.EndDate = "</p><b>";
+  t.skiers.ForEach([](TSkier& s) {
+    s.Surname = "NAME\x01\tWITH\x7F";
+    s.Team = "\x1B[31m\x81";
+  });
+  const std::string page = ResultsPageHtml(t, tp, DateTime{2026, 6, 14, 15, 42, 7});
+  EXPECT_EQ(MarkupFault(page), "");
+  EXPECT_NE(page.find("PROVISIONAL RESULTS"), std::string::npos);
+  EXPECT_NE(page.find("&lt;!---00-00"), std::string::npos);
+  for (std::size_t i = 0; i < page.size(); ++i) {
+    const auto c = static_cast<unsigned char>(page[i]);
+    EXPECT_TRUE(c >= 0x20 || c == '\n') << "control character " << int(c) << " at " << i;
+    EXPECT_NE(c, 0x7F);
+    if (c == 0xC2 && i + 1 < page.size()) {
+      EXPECT_GE(static_cast<unsigned char>(page[i + 1]), 0xA0) << "C1 control at " << i;
+    }
+  }
+}

@@ -20,6 +20,7 @@ class FaultyFileSystem : public PosixFileSystem {
     return Step("open"), PosixFileSystem::OpenReplacement(temp, target);
   }
   int OpenForAppend(const std::string& p) override { return Step("open"), PosixFileSystem::OpenForAppend(p); }
+  int OpenStream(const std::string& p) override { return Step("open"), PosixFileSystem::OpenStream(p); }
   void Write(int h, std::string_view b) override {
     Step("write");
     PosixFileSystem::Write(h, b);
