@@ -9,7 +9,6 @@
 #include "cli/file_commands.h"
 #include "cli/output_help.h"
 #include "cli/report_command.h"
-#include "cli/settings_redirect.h"
 #include "cli/sheet_command.h"
 #include "core/settings_file.h"
 #include "core/version.h"
@@ -131,9 +130,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   } catch (const std::exception& e) {
     return Fail(session, e.what());
   }
-  SettingsRedirect files(p.fs, SettingsPath(Tournament{}), commands.settings);
-  Platform redirected{p.prompt, p.files, p.printer, p.clock, p.random, p.dialogs, p.help, files};
-  Session withSettings{out, err, redirected, pdf, drawn, commands.settings};
+  Session withSettings{out, err, p, pdf, drawn, commands.settings};
   return Dispatch(commands, withSettings);
 }
 

@@ -32,6 +32,7 @@ std::optional<std::string> SelectionProblem(const Selection& selection) {
 
 bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const Selection& selection,
                   char defaultEvent) {
+  t.SettingsFile = s.settingsFile;
   ReadSettings(t, s.p);
   if (!OpenEvent(t, s.p, eventFile)) return false;
   if (!selection.division.empty()) t.CurDivision = *FindDivision(selection.division);
@@ -64,18 +65,6 @@ int WriteTo(Session& s, const std::string& target, const std::function<std::stri
   return Fail(s, why.empty() ? error : error + ": " + why);
 }
 
-namespace {
-
-// The event's own files and the settings file, wherever --settings found it.
-std::vector<ProtectedFile> ProtectedOf(const Session& s, const Tournament& t) {
-  std::vector<ProtectedFile> files = ProtectedFiles(t);
-  if (!s.settingsFile.empty())
-    files.push_back({s.settingsFile, "the settings file \"" + s.settingsFile + "\""});
-  return files;
-}
-
-}  // namespace
-
 int WriteOutput(Session& s, const Tournament& t, const std::string& target, const std::string& bytes) {
   if (target == kStandardOutput) {
     s.out << bytes;
@@ -86,7 +75,7 @@ int WriteOutput(Session& s, const Tournament& t, const std::string& target, cons
       s, target,
       [&]() -> std::string {
         try {
-          WriteOutputFile(s.p.fs, ProtectedOf(s, t), target, bytes);
+          WriteOutputFile(s.p.fs, t, target, bytes);
         } catch (const IoError& e) {
           return e.what();
         }
@@ -97,6 +86,6 @@ int WriteOutput(Session& s, const Tournament& t, const std::string& target, cons
 
 int WritePdfOutput(Session& s, const Tournament& t, const std::string& target,
                    const std::function<std::string()>& write) {
-  if (auto refusal = RefusedOutputTarget(s.p.fs, ProtectedOf(s, t), target)) return Fail(s, *refusal);
+  if (auto refusal = RefusedOutputTarget(s.p.fs, ProtectedFiles(t), target)) return Fail(s, *refusal);
   return WriteTo(s, target, write, true);
 }

@@ -40,7 +40,9 @@ double TableNumber(std::string_view text) {
 
 }  // namespace
 
-std::string SettingsPath(const Tournament& t) { return JoinPath(t.SettingsDir, "TALLIVAR.INI"); }
+std::string SettingsPath(const Tournament& t) {
+  return t.SettingsFile.empty() ? JoinPath(t.SettingsDir, "TALLIVAR.INI") : t.SettingsFile;
+}
 std::string SettingsBackupPath(const Tournament& t) { return JoinPath(t.SettingsDir, "TALLIVAR.OLD"); }
 
 bool FileExists(FileSystem& fs, Prompter& prompt, const std::string& path) {

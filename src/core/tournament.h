@@ -78,6 +78,8 @@ struct Tournament {
   ShortString<255> CsvExportFile;
   // Where the settings file lives (the working directory at start-up).
   std::string SettingsDir = ".";
+  // The settings file read instead of TALLIVAR.INI of that folder (the command line's --settings).
+  std::string SettingsFile;
 
   UnsavedFlag Unsaved;
 
