@@ -16,6 +16,7 @@
 #include "app/splash_screen.h"
 #include "app/startup.h"
 #include "cli/command_line.h"
+#include "printing/pdf_name.h"
 #include "ui/program_dialogs.h"
 
 namespace {
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
   MainWindow window(tournament, desktop.platform);
   desktop.SetParent(&window);
   WireProgramDialogs(window.form(), tournament, desktop.platform);
+  desktop.printer.proposePdf = [&tournament](std::string_view title) {
+    return ProposedPdfPath(tournament, title);
+  };
   desktop.dialogs.afterHandler = [&window] { window.form().Checkpoint(); };
   ReadStartupSettings(tournament, desktop.platform, window);
   window.show();

@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/printer.h"
@@ -40,6 +42,8 @@ class QtPrinter : public Printer {
   QPointer<QWidget> parent;
   // When set, documents go to this PDF file without asking (used by tests and batch runs).
   QString pdfFile;
+  // The PDF file a report is proposed under in the print dialog, from its title.
+  std::function<std::string(std::string_view title)> proposePdf;
   // Pages painted by the last EndDoc.
   int pagesPrinted = 0;
 
