@@ -37,7 +37,7 @@ td.overall{font-weight:bold}
 .division table,.division tbody{display:block}
 .division tr{display:grid;grid-template-columns:repeat(3,1fr);gap:.15rem .5rem;padding:.45rem .3rem;border-bottom:2px solid #1d4e89}
 .division td{display:block;border:none;padding:.1rem 0;text-align:left}
-.division td:empty{display:none}
+.division tr td:empty::before{content:none}
 .division td.name{grid-column:1/3;font-weight:bold;font-size:1rem}
 .division td.team{text-align:right}
 .division td::before{display:block;font-size:.72rem;color:#555;font-weight:normal}}
@@ -53,8 +53,13 @@ std::string NarrowLabels() {
   auto label = [&css, &column](const std::string& text) {
     css += ".division td:nth-child(" + std::to_string(++column) + ")::before{content:\"" + text + "\"}";
   };
-  for (const char* e = kEvents; *e; ++e)
+  for (const char* e = kEvents; *e; ++e) {
+    // An event the skier is not in leaves three empty boxes: the line goes, the others stay aligned.
+    const std::string none =
+        ".division td:nth-child(" + std::to_string(column + 1) + "):empty:has(+td:empty+td:empty)";
+    css += none + "," + none + "+td," + none + "+td+td{display:none}";
     for (const char* what : {" place", " score", " points"}) label(EventName(*e) + what);
+  }
   label("Overall place");
   label("Overall points");
   return css + "}\n";
