@@ -89,10 +89,10 @@ void TfrmTourInfo::Describe(FormLayout& form) {
       .BeginGroup("Sanction")
       .AddList("Event Type :", EvTypeList, then([this] { EvTypeListClick(); }))
       .Name("EvTypeList")
-      .Lines(8)
+      .Lines(5)
       .AddList("Site Code:", SiteCodeList, then([this] { SiteCodeListClick(); }))
       .Name("SiteCodeList")
-      .Lines(8)
+      .Lines(5)
       .EndGroup()
       .NewColumn()
       .AddRadio("Number of Rounds", RadioGroup1, then([this] { RadioGroup1Click(); }))
@@ -209,10 +209,10 @@ void TfrmTourInfo::btnSaveClick() {
   } else {
     static const char* const kRules[] = {"ZETL", "AWSA", "IWWF", "Adapted"};
     int rules = t_.RulesMode();
-    std::string name = t_.info.EventName.str();
-    lblDone.caption = "Setup stored" + (name.empty() ? std::string() : " for " + name) + ": " +
-                      (InRange(rules, 4) ? std::string(kRules[rules]) + " rules, " : std::string()) +
-                      std::to_string(t_.RoundCount) + (t_.RoundCount == 1 ? " round." : " rounds.");
+    // Short, so that the dialog keeps its width whatever the event is called.
+    lblDone.caption =
+        "Setup stored: " + (InRange(rules, 4) ? std::string(kRules[rules]) + " rules, " : std::string()) +
+        std::to_string(t_.RoundCount) + (t_.RoundCount == 1 ? " round." : " rounds.");
   }
   Changed = false;
 }

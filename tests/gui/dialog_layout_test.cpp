@@ -95,11 +95,12 @@ QSize DefaultSize(QDialog& view, QSize screen) {
   return s.expandedTo(view.minimumSize());
 }
 
-// A button the scorer cannot see or reach: outside the part of the dialog on the screen (centred
-// there, under a title bar), or covered by another control.
+// A button the scorer cannot see or reach: outside the part of the dialog on the screen (below its
+// title bar, above a task bar), or covered by another control.
 std::string HiddenButton(QDialog& view, QSize screen) {
-  constexpr int kTitleBar = 32;
-  const QRect visible(0, 0, view.width(), std::min(view.height(), screen.height() - kTitleBar));
+  constexpr int kTitleAndTaskBar = 72;
+  const QRect visible(0, 0, std::min(view.width(), screen.width()),
+                      std::min(view.height(), screen.height() - kTitleAndTaskBar));
   for (QPushButton* button : view.findChildren<QPushButton*>()) {
     if (!button->isVisibleTo(&view)) continue;
     const QRect at(button->mapTo(&view, QPoint(0, 0)), button->size());

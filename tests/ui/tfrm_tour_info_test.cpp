@@ -115,7 +115,7 @@ TEST_F(TourInfoTest, IwwfScoringCompletesAsWorldRecordCapableInDivisionIm) {
   m.EvTypeList.itemIndex = 1;
   m.btnSaveClick();
   EXPECT_FALSE(m.Changed);
-  EXPECT_EQ(m.lblDone.caption, "Setup stored for Summer Classic: IWWF rules, 2 rounds.");
+  EXPECT_EQ(m.lblDone.caption, "Setup stored: IWWF rules, 2 rounds.");
   EXPECT_EQ(t.info.EventType, "I4");
   EXPECT_EQ(t.info.ClassDigit, '4');
   EXPECT_EQ(DivisionCode(t.CurDivision), "IM");
