@@ -18,6 +18,7 @@
 #include "app/startup.h"
 #include "cli/command_line.h"
 #include "core/output_target.h"
+#include "printing/pdf_name.h"
 #include "ui/program_dialogs.h"
 
 namespace {
@@ -82,6 +83,9 @@ int main(int argc, char** argv) {
   desktop.SetParent(&window);
   desktop.printer.protectedFiles = [&tournament] { return ProtectedFiles(tournament); };
   WireProgramDialogs(window.form(), tournament, desktop.platform);
+  desktop.printer.proposePdf = [&tournament](std::string_view title) {
+    return ProposedPdfPath(tournament, title);
+  };
   desktop.dialogs.afterHandler = [&window] { window.form().Checkpoint(); };
   ReadStartupSettings(tournament, desktop.platform, window);
   window.show();

@@ -14,6 +14,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
@@ -292,7 +293,11 @@ QWidget* ModelDialog::BindMemo(const FormItem& item, Binding& b) {
     w->setReadOnly(memo->readOnly);
     w->setFont(memo->fixedPitch ? FixedFont() : QFont());
     QFontMetrics fm(w->font());
-    w->setMinimumSize(item.minWidth * fm.averageCharWidth(), item.minHeight * fm.lineSpacing());
+    // The frame, the margins and the scroll bar come on top of the characters asked for.
+    int edges = 2 * (w->frameWidth() + static_cast<int>(w->document()->documentMargin()));
+    w->setMinimumSize(
+        item.minWidth * fm.averageCharWidth() + edges + w->verticalScrollBar()->sizeHint().width(),
+        item.minHeight * fm.lineSpacing() + edges);
     QString text = ToQtList(memo->lines).join('\n');
     if (w->toPlainText() != text) w->setPlainText(text);
   };

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryFile>
 
@@ -47,6 +49,13 @@ bool QtPrinter::BeginDoc(std::string_view title) {
     if (ask.clickedButton() == preview) {
       preview_ = true;
     } else if (ask.clickedButton() == print) {
+      // The last report's file name would overwrite it: each report gets its own name. Proposing a
+      // file selects the PDF printer, so only where the last job went to a file or there is no
+      // printer at all.
+      bool toFile =
+          printer_.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinterNames().isEmpty();
+      if (proposePdf && toFile)
+        printer_.setOutputFileName(QFileInfo(ToQt(proposePdf(title))).absoluteFilePath());
       QPrintDialog dialog(&printer_, parent);
       if (dialog.exec() != QDialog::Accepted) return false;
     } else {

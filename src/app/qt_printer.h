@@ -44,6 +44,8 @@ class QtPrinter : public Printer {
   QPointer<QWidget> parent;
   // When set, documents go to this PDF file without asking (used by tests and batch runs).
   QString pdfFile;
+  // The PDF file a report is proposed under in the print dialog, from its title.
+  std::function<std::string(std::string_view title)> proposePdf;
   // Pages painted by the last EndDoc.
   int pagesPrinted = 0;
   // Where PDF files are written (the machine's file system when unset), and the files a PDF may

@@ -1,6 +1,7 @@
 // The event summary (entries and best performances per division) and the results view of the
 // current division.
 #include <algorithm>
+#include <limits>
 
 #include "core/divisions.h"
 #include "core/skier_ops.h"
@@ -83,7 +84,16 @@ ReportDocument EventSummary(ReportContext& c) {
   return doc;
 }
 
-std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt) {
+namespace {
+
+int PlaceInEvent(const TSkier& s, char event) {
+  int place = event == 'T' ? s.TrickPlace : event == 'J' ? s.JumpPlace : s.SlalomPlace;
+  return place >= 1 ? place : std::numeric_limits<int>::max();
+}
+
+}  // namespace
+
+std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt, bool byPlace) {
   SelectDivision(t, prompt, t.CurDivision);
   const int r = t.CurRound;
   std::vector<std::string> lines = {
@@ -96,8 +106,14 @@ std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt) {
       "   COMPETITOR NAME        PL   SLALOM             PL TRICK   PL JUMP  PL OVERALL",
   };
   if (t.WorkCount == 0) lines.push_back("No entries in this Division/Event!");
-  for (int i = 1; i <= t.WorkCount; ++i) {
-    const TSkier& s = t.WorkAt(i);
+  std::vector<const TSkier*> order;
+  for (int i = 1; i <= t.WorkCount; ++i) order.push_back(&t.WorkAt(i));
+  if (byPlace)
+    std::stable_sort(order.begin(), order.end(), [&t](const TSkier* a, const TSkier* b) {
+      return PlaceInEvent(*a, t.CurEvent) < PlaceInEvent(*b, t.CurEvent);
+    });
+  for (const TSkier* skier : order) {
+    const TSkier& s = *skier;
     std::string slalom = Fixed(s.SlalomScore[r], 5, 2) + " " + Fixed(s.SlalomBuoys[r], 4, 2) + "@" +
                          Fixed(s.SlalomSpeed[r], 3, 0) + "/" + Fixed(s.SlalomRope[r], 5, 2);
     if (slalom.size() > 30) slalom.resize(30);

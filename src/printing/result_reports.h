@@ -12,7 +12,9 @@ ReportDocument DivisionResults(ReportContext& c);
 ReportDocument OfficialResults(ReportContext& c);
 ReportDocument EventSummary(ReportContext& c);
 // The on-screen results view of the current division: its lines, and the same lines as a document.
-std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt);
+// byPlace: the skiers by their place in the current event, those without a place last, instead
+// of in list order.
+std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt, bool byPlace = false);
 ReportDocument ResultsViewReport(ReportContext& c);
 
 // The work list ordered by overall score, highest first; equal scores keep their order.

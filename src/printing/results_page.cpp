@@ -13,8 +13,9 @@
 
 namespace {
 
-// Phone first: tables scroll sideways inside their box instead of widening the page; each division
-// starts a printed page.
+// Phone first: on a narrow screen each skier of a results table becomes a card of labelled boxes
+// (one line of three per event) and the running order wraps, so nothing scrolls sideways; wide
+// screens keep the tables, and each division starts a printed page.
 constexpr const char* kStyle = R"(
 body{font-family:system-ui,-apple-system,"Segoe UI",Roboto,Arial,sans-serif;margin:0;padding:0 .75rem 1rem;color:#111;background:#fff;line-height:1.35}
 header{padding:.75rem 0 .5rem}
@@ -31,10 +32,38 @@ th.name,td.name,td.team{text-align:left}
 tbody tr:nth-child(even){background:#fafafa}
 td.overall{font-weight:bold}
 @media (min-width:900px){body{max-width:80rem;margin:0 auto;padding:0 1.5rem 2rem}h1{font-size:1.8rem}}
+@media screen and (max-width:600px){.scroll{overflow-x:visible}table{min-width:0;width:100%}td{white-space:normal;overflow-wrap:anywhere}
+.division thead{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0)}
+.division table,.division tbody{display:block}
+.division tr{display:grid;grid-template-columns:repeat(3,1fr);gap:.15rem .5rem;padding:.45rem .3rem;border-bottom:2px solid #1d4e89}
+.division td{display:block;border:none;padding:.1rem 0;text-align:left}
+.division tr td:empty::before{content:none}
+.division td.name{grid-column:1/3;font-weight:bold;font-size:1rem}
+.division td.team{text-align:right}
+.division td::before{display:block;font-size:.72rem;color:#555;font-weight:normal}}
 @media print{.banner{color:#000;background:none;border:2px solid #000}section{break-after:page;page-break-after:always}section:last-of-type{break-after:auto;page-break-after:auto}.scroll{overflow:visible}}
 )";
 
 constexpr const char* kEvents = "STJ";
+
+// The caption of each box of a results card, taken from its column so the two never differ.
+std::string NarrowLabels() {
+  std::string css = "@media screen and (max-width:600px){";
+  int column = 2;  // the skier's name and team need no caption
+  auto label = [&css, &column](const std::string& text) {
+    css += ".division td:nth-child(" + std::to_string(++column) + ")::before{content:\"" + text + "\"}";
+  };
+  for (const char* e = kEvents; *e; ++e) {
+    // An event the skier is not in leaves three empty boxes: the line goes, the others stay aligned.
+    const std::string none =
+        ".division td:nth-child(" + std::to_string(column + 1) + "):empty:has(+td:empty+td:empty)";
+    css += none + "," + none + "+td," + none + "+td+td{display:none}";
+    for (const char* what : {" place", " score", " points"}) label(EventName(*e) + what);
+  }
+  label("Overall place");
+  label("Overall points");
+  return css + "}\n";
+}
 
 // Every text of the page, whatever its source, reaches the page through here.
 std::string Text(std::string_view windows1252) { return HtmlEscape(Utf8FromWindows1252(windows1252)); }
@@ -116,6 +145,13 @@ std::string FullName(const TSkier& s) {
 }
 
 bool IsCatalogueDivision(int d) { return DivisionCode(d) != "XX"; }
+
+bool HasScores(const std::vector<const TSkier*>& skiers) {
+  for (const TSkier* s : skiers)
+    for (const char* e = kEvents; *e; ++e)
+      if (Entered(*s, *e) && (Place(*s, *e) >= 1 || RankScore(*s, *e) != 0)) return true;
+  return false;
+}
 
 void AppendDivision(std::string& out, int division, const std::vector<const TSkier*>& skiers) {
   out += "<section class=\"division\">\n<h2>Division " + Text(DivisionCode(division)) + "</h2>\n";
@@ -217,7 +253,8 @@ std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt)
   out +=
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\" />\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />\n<title>" +
-      name + " - provisional results</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<header>\n";
+      name + " - provisional results</title>\n<style>" + kStyle + NarrowLabels() +
+      "</style>\n</head>\n<body>\n<header>\n";
   out += "<h1>" + name + "</h1>\n";
   const std::string from = Text(DateText(t.info.StartDate.view())),
                     to = Text(DateText(t.info.EndDate.view()));
@@ -227,11 +264,13 @@ std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt)
   out += "<p class=\"rules\">Scored under " + Text(RulesName(t.RulesMode())) + ", placement by " +
          Text(PlacementName(t.PlaceMode())) + ".</p>\n</header>\n";
 
-  for (int d = 0; d < kNoDivision; ++d) {
-    if (!IsCatalogueDivision(d)) continue;
-    const auto skiers = DivisionByOverall(t, d);
-    if (!skiers.empty()) AppendDivision(out, d, skiers);
-  }
+  // Divisions with results come before those still waiting for their first score.
+  for (bool scored : {true, false})
+    for (int d = 0; d < kNoDivision; ++d) {
+      if (!IsCatalogueDivision(d)) continue;
+      const auto skiers = DivisionByOverall(t, d);
+      if (!skiers.empty() && HasScores(skiers) == scored) AppendDivision(out, d, skiers);
+    }
 
   // The running order is built in the work list; whatever a dialog holds there is put back.
   const std::vector<TSkier> work = t.Work;

@@ -2,13 +2,16 @@
 
 #include <memory>
 
+#include "printing/report_page.h"
 #include "printing/results_page.h"
+#include "printing/start_list.h"
 #include "results/exports.h"
 #include "ui/quick_grids.h"
 #include "ui/tabout_box.h"
 #include "ui/tfrm_declared_pass.h"
 #include "ui/tfrm_entry_list.h"
 #include "ui/tfrm_entry_lists.h"
+#include "ui/tfrm_event_ofc.h"
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
@@ -49,6 +52,10 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showTeamList = [&t, &p] { Show<TfrmTeamList>(p, t, p); };
   h.showTeamResults = [&t, &p] { Show<TfrmTeamRslt>(p, t, p); };
   h.showSchedule = [&t, &p] { Show<TfrmSched>(p, t, p); };
+  h.showOfficials = [&t, &p] { ShowOfficialsDialog(t, p, t.CurEvent); };
+  h.printAllStartLists = [&t, &p] {
+    if (auto doc = StartListDocument(t, p, StartListChoice::All, "")) PrintReport(t, p, *doc);
+  };
   h.showEntryLists = [&t, &p] { Show<TfrmEntryLists>(p, t, p); };
   h.showSeedOptions = [&t, &p, memory = std::make_shared<SeedOptionMemory>()] {
     Show<TfrmSeedOpt>(p, t, p, *memory);

@@ -123,6 +123,25 @@ std::string RecoveryKeeper::Aside(const std::string& path, const std::string& as
   }
 }
 
+namespace {
+
+// What the scorer is left with when the copy is not taken, told as it is for an event saved
+// before, a named event whose file is gone, and a new event that never had a file.
+std::string LeftWithoutTheCopy(FileSystem& fs, const std::string& eventFile) {
+  if (eventFile.empty()) return "this work was never saved, so Tallivar starts with an empty new event.";
+  if (!fs.Exists(eventFile))
+    return "the event has no saved file, so Tallivar starts with an empty new event.";
+  return "the event stays as it was saved.";
+}
+
+std::string IfRestored(const std::string& eventFile) {
+  if (eventFile.empty())
+    return "Yes: the work opens as a new event without a file name; save it under a name to keep it.";
+  return "Yes: the event opens with the work of the copy, not yet saved; save it to keep it.";
+}
+
+}  // namespace
+
 Recovered RecoveryKeeper::Offer(const std::string& path, const std::string& eventFile) {
   return OfferCopy(path, &eventFile);
 }
@@ -162,7 +181,7 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
               : std::string("is not a regular file (a FIFO, a device or a folder), so it was not read");
       if (!Aside(path, aside).empty())
         p_.prompt.Show("The recovery file \"" + path + "\" " + fault + ".\nIt was set aside as \"" + aside +
-                       "\"; the event stays as it was saved.");
+                       "\"; " + LeftWithoutTheCopy(p_.fs, expected ? *expected : EventOfRecoveryCopy(path)));
       return Recovered::Nothing;
     }
     // The copy belongs to the event it records, whatever file it was found beside.
@@ -186,14 +205,12 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
         foreign ? "\n\nThis copy was found beside \"" + *expected +
                       "\" but belongs to another event: restored, it becomes that event again, not this one."
                 : std::string();
-    const std::string question = "Tallivar stopped without saving work on " + event +
-                                 ". A copy of that work was written on " + RecoveryTimeText(r.written) +
-                                 ".\n\nThe copy holds " + Plural(r.skiers, "skier") + " and " +
-                                 Plural(r.scores, "score") + ". " + SavedEventText(p_.fs, eventFile) + whose +
-                                 "\n\nRestore the unsaved work?\n\nYes: the event opens with the work of the "
-                                 "copy, not yet saved; save it "
-                                 "to keep it.\nNo: the copy is set aside as \"" +
-                                 aside + "\" and the event stays as it was saved.";
+    const std::string question =
+        "Tallivar stopped without saving work on " + event + ". A copy of that work was written on " +
+        RecoveryTimeText(r.written) + ".\n\nThe copy holds " + Plural(r.skiers, "skier") + " and " +
+        Plural(r.scores, "score") + ". " + SavedEventText(p_.fs, eventFile) + whose +
+        "\n\nRestore the unsaved work?\n\n" + IfRestored(eventFile) + "\nNo: the copy is set aside as \"" +
+        aside + "\"; " + LeftWithoutTheCopy(p_.fs, foreign ? *expected : eventFile);
     if (p_.prompt.Ask(question, "Unsaved work found", Buttons::YesNo) != Answer::Yes) {
       Aside(path, aside);
       return Recovered::Nothing;

@@ -247,6 +247,8 @@ void TForm1::Seeding1Click() { Call(hooks.showSeedOptions); }
 void TForm1::JudgingSheets1Click() { Call(hooks.showScoreFormOptions); }
 void TForm1::StartListSheets1Click() { Call(hooks.showStartList); }
 void TForm1::EventSchedule1Click() { Call(hooks.showSchedule); }
+void TForm1::EventOfficials1Click() { Call(hooks.showOfficials); }
+void TForm1::AllStartLists1Click() { Call(hooks.printAllStartLists); }
 
 // ---- Results menu ----
 

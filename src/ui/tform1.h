@@ -38,6 +38,8 @@ struct TForm1Hooks {
   std::function<void()> showScoreFormOptions;      // TScoreFormOptions
   std::function<void()> showStartList;             // TfrmStartList
   std::function<void()> showSchedule;              // TfrmSched
+  std::function<void()> showOfficials;             // officials of the current event
+  std::function<void()> printAllStartLists;        // every division, current event and round, one job
   std::function<void()> showResultList;            // Input Results: TfrmResultList
   std::function<void(char event)> showQuickEntry;  // TBasicSlalomForm, TfrmBasicTrick, TfrmBasicJump
   std::function<void()> showResultView;            // TfrmRsltView
@@ -100,6 +102,8 @@ class TForm1 {
   void JudgingSheets1Click();
   void StartListSheets1Click();
   void EventSchedule1Click();
+  void EventOfficials1Click();
+  void AllStartLists1Click();
   void InputResults1Click();
   void ViewResults1Click();
   void TeamResults1Click();

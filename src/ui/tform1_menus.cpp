@@ -57,8 +57,15 @@ std::vector<Menu> TForm1::Menus() {
             "StartListSheets1", "Starting Lists ...", [this] { StartListSheets1Click(); },
             static_cast<bool>(h.showStartList)),
         Item(
+            "AllStartLists1", "Start Lists of &All Divisions", [this] { AllStartLists1Click(); },
+            static_cast<bool>(h.printAllStartLists)),
+        Item(
             "EventSchedule1", "&Event Schedule", [this] { EventSchedule1Click(); },
-            static_cast<bool>(h.showSchedule))}});
+            static_cast<bool>(h.showSchedule)),
+        // Also reachable from the result list, where a newcomer would not look for it.
+        Item(
+            "EventOfficials1", "&Officials ...", [this] { EventOfficials1Click(); },
+            static_cast<bool>(h.showOfficials))}});
   menus.push_back({"&Results",
                    {Item(
                         "InputResults1", "&Input Results", [this] { InputResults1Click(); }, inputResults),

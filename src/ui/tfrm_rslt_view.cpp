@@ -11,7 +11,9 @@ TfrmRsltView::TfrmRsltView(Tournament& t, Platform& p)
 }
 
 void TfrmRsltView::Describe(FormLayout& form) {
-  form.AddMemo("", Memo1, 84, 24);
+  // As wide as a whole line of the view, so the overall column is never cut.
+  form.AddMemo("", Memo1, 94, 24);
+  form.AddCheck("List by place in the current event", cbByPlace, [this] { Rebuild(); }).Name("cbByPlace");
   form.AddButton(btnOptions, [this] { btnOptionsClick(); });
   form.AddButton(
       btnClose, [this] { btnCloseClick(); }, false, true);
@@ -26,6 +28,6 @@ void TfrmRsltView::btnOptionsClick() {
 }
 
 void TfrmRsltView::Rebuild() {
-  Memo1.lines = ResultsViewLines(t_, p_.prompt);
+  Memo1.lines = ResultsViewLines(t_, p_.prompt, cbByPlace.checked);
   RefillWorkList(t_, p_);
 }

@@ -17,6 +17,8 @@ class TfrmRsltView : public DialogModel {
   void btnCloseClick() { Close(); }
 
   Memo Memo1;
+  // The scorer's other way to read the list: by place in the current event.
+  CheckBox cbByPlace;
   Button btnOptions{"Change Division/Round"};
   Button btnClose{"Close"};
 

@@ -55,7 +55,14 @@ TfrmTourInfo::TfrmTourInfo(Tournament& t, Platform& p) : DialogModel("Tournament
 }
 
 void TfrmTourInfo::Describe(FormLayout& form) {
-  auto change = [this] { EditChange(); };
+  // A word about the last Complete no longer holds once anything was changed after it.
+  auto then = [this](auto handler) {
+    return [this, handler] {
+      handler();
+      if (Changed) lblDone.caption.clear();
+    };
+  };
+  auto change = then([this] { EditChange(); });
   form.BeginGroup("Event")
       .AddEdit("Event Name :", edtName, {}, change)
       .Name("edtName")
@@ -80,27 +87,28 @@ void TfrmTourInfo::Describe(FormLayout& form) {
       .Name("edtTC")
       .EndGroup()
       .BeginGroup("Sanction")
-      .AddList("Event Type :", EvTypeList, [this] { EvTypeListClick(); })
+      .AddList("Event Type :", EvTypeList, then([this] { EvTypeListClick(); }))
       .Name("EvTypeList")
-      .Lines(8)
-      .AddList("Site Code:", SiteCodeList, [this] { SiteCodeListClick(); })
+      .Lines(5)
+      .AddList("Site Code:", SiteCodeList, then([this] { SiteCodeListClick(); }))
       .Name("SiteCodeList")
-      .Lines(8)
+      .Lines(5)
       .EndGroup()
       .NewColumn()
-      .AddRadio("Number of Rounds", RadioGroup1, [this] { RadioGroup1Click(); })
+      .AddRadio("Number of Rounds", RadioGroup1, then([this] { RadioGroup1Click(); }))
       .Name("RadioGroup1")
-      .AddRadio("Scoring Rules", RadioGroup2, [this] { RadioGroup2Click(); })
+      .AddRadio("Scoring Rules", RadioGroup2, then([this] { RadioGroup2Click(); }))
       .Name("RadioGroup2")
-      .AddRadio("Event Placement Rules", RadioGroup3, [this] { RadioGroup3Click(); })
+      .AddRadio("Event Placement Rules", RadioGroup3, then([this] { RadioGroup3Click(); }))
       .Name("RadioGroup3")
-      .AddRadio("Team Scoring Rules", RadioGroup4, [this] { RadioGroup4Click(); })
+      .AddRadio("Team Scoring Rules", RadioGroup4, then([this] { RadioGroup4Click(); }))
       .Name("RadioGroup4")
+      .AddLabel(lblDone)
+      .Name("lblDone")
       .AddButton(
           btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
       .Name("btnSave")
-      .AddButton(
-          btnClear, [this] { btnClearClick(); }, ButtonRole::Other)
+      .AddButton(btnClear, then([this] { btnClearClick(); }), ButtonRole::Other)
       .Name("btnClear")
       .AddButton(
           btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
@@ -195,7 +203,17 @@ void TfrmTourInfo::RadioGroup3Click() {
 }
 
 void TfrmTourInfo::btnSaveClick() {
-  ApplyTournamentSetup();
+  lblDone.caption.clear();
+  if (!ApplyTournamentSetup()) {
+    lblDone.caption = "Setup not complete: choose an event type.";
+  } else {
+    static const char* const kRules[] = {"ZETL", "AWSA", "IWWF", "Adapted"};
+    int rules = t_.RulesMode();
+    // Short, so that the dialog keeps its width whatever the event is called.
+    lblDone.caption =
+        "Setup stored: " + (InRange(rules, 4) ? std::string(kRules[rules]) + " rules, " : std::string()) +
+        std::to_string(t_.RoundCount) + (t_.RoundCount == 1 ? " round." : " rounds.");
+  }
   Changed = false;
 }
 

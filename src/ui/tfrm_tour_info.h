@@ -25,6 +25,8 @@ class TfrmTourInfo : public DialogModel {
   RadioGroup RadioGroup4;  // team scoring rules
   ListBox EvTypeList;
   ListBox SiteCodeList;
+  // What the last "Complete" did, so the scorer sees that it took; cleared by the next edit.
+  Label lblDone;
   Button btnSave{"Complete"};
   Button btnClear{"Clear Form"};
   Button btnHelp{"Help"};

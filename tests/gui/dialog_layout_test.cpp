@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -29,9 +31,11 @@
 #include "ui/tfrm_entry.h"
 #include "ui/tfrm_entry_list.h"
 #include "ui/tfrm_entry_lists.h"
+#include "ui/tfrm_event_ofc.h"
 #include "ui/tfrm_help.h"
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_jump_rslt.h"
+#include "ui/tfrm_ofc_copy.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
@@ -51,8 +55,6 @@
 #include "ui/tfrm_tour_info.h"
 #include "ui/tfrm_trick_pass.h"
 #include "ui/tfrm_trick_rslt.h"
-#include "ui/tfrm_event_ofc.h"
-#include "ui/tfrm_ofc_copy.h"
 #include "ui/tscore_form_options.h"
 #include "view_dialog_host.h"
 
@@ -80,6 +82,41 @@ struct DialogLayout : ::testing::Test {
     t.Working = s;
   }
 };
+
+// The size a dialog first opens at on a screen of this size, as Qt gives it on its first showing:
+// its preferred size, at most two thirds of the screen, never below its minimum.
+QSize DefaultSize(QDialog& view, QSize screen) {
+  QSize s = view.sizeHint();
+  QLayout* layout = view.layout();
+  if (layout->hasHeightForWidth()) s.setHeight(layout->totalHeightForWidth(s.width()));
+  if (layout->expandingDirections() & Qt::Horizontal) s.setWidth(std::max(s.width(), 200));
+  if (layout->expandingDirections() & Qt::Vertical) s.setHeight(std::max(s.height(), 100));
+  s = s.boundedTo(screen * 2 / 3);
+  return s.expandedTo(view.minimumSize());
+}
+
+// A button the scorer cannot see or reach: outside the part of the dialog on the screen (below its
+// title bar, above a task bar), or covered by another control.
+std::string HiddenButton(QDialog& view, QSize screen) {
+  constexpr int kTitleAndTaskBar = 72;
+  const QRect visible(0, 0, std::min(view.width(), screen.width()),
+                      std::min(view.height(), screen.height() - kTitleAndTaskBar));
+  for (QPushButton* button : view.findChildren<QPushButton*>()) {
+    if (!button->isVisibleTo(&view)) continue;
+    const QRect at(button->mapTo(&view, QPoint(0, 0)), button->size());
+    if (!visible.contains(at)) return button->text().toStdString() + " outside the screen";
+    for (QWidget* other : view.findChildren<QWidget*>()) {
+      if (other == button || !other->isVisibleTo(&view) || other->isAncestorOf(button) ||
+          button->isAncestorOf(other) || other->isWindow())
+        continue;
+      const QRect there(other->mapTo(&view, QPoint(0, 0)), other->size());
+      if (at.intersects(there) && !other->findChildren<QPushButton*>().contains(button))
+        return button->text().toStdString() + " over " + other->metaObject()->className() + " " +
+               other->objectName().toStdString();
+    }
+  }
+  return "";
+}
 
 }  // namespace
 
@@ -141,6 +178,12 @@ TEST_F(DialogLayout, EveryDialogFitsALaptopAndShowsNamesWhole) {
     ModelDialog view(*model, tp.prompter);
     view.show();
     QApplication::processEvents();
+    // Every button is there to be clicked at the size the dialog opens at, on both laptop screens.
+    for (QSize screen : {QSize(1366, 768), QSize(1280, 720)}) {
+      view.resize(DefaultSize(view, screen));
+      QApplication::processEvents();
+      EXPECT_EQ(HiddenButton(view, screen), "") << screen.width() << "x" << screen.height();
+    }
     QSize least = view.minimumSizeHint().expandedTo(view.minimumSize());
     EXPECT_LE(least.width(), 1280);
     EXPECT_LE(least.height(), 720);

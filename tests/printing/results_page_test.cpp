@@ -68,6 +68,8 @@ TEST(ResultsPage, IsWellFormedWithEveryTextEscapedAndItsParts) {
   t.skiers.ForEach([](TSkier& s) {
     if (s.Division == sample::kM && s.Team.empty()) s.Team = "A&B";
   });
+  // A division that waits for its first score, before the others in the catalogue.
+  AddSkier(t, tp, "WAITE", "Wes", 6, "S");
   t.CurEvent = 'J';
   t.CurRound = 1;
   const std::vector<TSkier> work = t.Work;
@@ -81,17 +83,30 @@ TEST(ResultsPage, IsWellFormedWithEveryTextEscapedAndItsParts) {
   EXPECT_NE(page.find("Scored under"), std::string::npos);
   EXPECT_EQ(page.find("<script"), std::string::npos);
   EXPECT_EQ(page.find("http"), std::string::npos);  // nothing loaded from elsewhere
-  // Divisions in catalogue order, those without skiers left out.
-  std::vector<int> shown;
+  // Divisions with scores first, then those without; catalogue order within each; those without
+  // skiers left out.
+  std::vector<int> scored, waiting;
   for (int d = 0; d < kNoDivision; ++d) {
-    bool has = false;
-    t.skiers.ForEach([&](const TSkier& s) { has |= s.Division == d; });
+    bool has = false, score = false;
+    t.skiers.ForEach([&](const TSkier& s) {
+      has |= s.Division == d;
+      score |= s.Division == d && (s.SlalomPlace > 0 || s.TrickPlace > 0 || s.JumpPlace > 0);
+    });
     const auto at = page.find("<h2>Division " + DivisionCode(d) + "</h2>");
     EXPECT_EQ(at != std::string::npos, has) << DivisionCode(d);
-    if (has) shown.push_back(static_cast<int>(at));
+    if (has) (score ? scored : waiting).push_back(static_cast<int>(at));
   }
-  EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
-  EXPECT_GE(shown.size(), 2u);
+  ASSERT_GE(scored.size(), 2u);
+  ASSERT_EQ(waiting.size(), 1u);
+  EXPECT_TRUE(std::is_sorted(scored.begin(), scored.end()));
+  EXPECT_LT(scored.back(), waiting.front());
+  // Every column of a results table has its caption on a phone's card.
+  const auto head = page.find("<thead>"), headEnd = page.find("</thead>");
+  std::size_t columns = 0;
+  for (auto at = page.find("</th>", head); at < headEnd; at = page.find("</th>", at + 1)) ++columns;
+  EXPECT_TRUE(page.find(".division td:nth-child(" + std::to_string(columns) + ")::before") !=
+              std::string::npos);
+  EXPECT_TRUE(page.find(".division td:nth-child(" + std::to_string(columns + 1) + ")") == std::string::npos);
   EXPECT_EQ(t.WorkCount, workCount);  // the work list is put back
   EXPECT_EQ(std::memcmp(&t.Work[1], &work[1], sizeof(TSkier)), 0);
 }

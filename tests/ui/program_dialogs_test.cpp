@@ -1,12 +1,14 @@
+#include "ui/program_dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
-#include "ui/program_dialogs.h"
 #include "ui/quick_grids.h"
 #include "ui/tabout_box.h"
 #include "ui/tfrm_declared_pass.h"
 #include "ui/tfrm_entry_list.h"
+#include "ui/tfrm_event_ofc.h"
 #include "ui/tfrm_import.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_preferences.h"
@@ -36,8 +38,9 @@ struct WiredMenus : ::testing::Test {
 }  // namespace
 
 TEST_F(WiredMenus, EveryBuiltDialogIsReachable) {
-  for (const char* name : {"New1", "Preferences1", "AddEntry1", "ImportEntries1", "InputResults1", "SetUpInfo1",
-                           "About1", "ExporttoTextfile1", "ExporttoCSVFile1"}) {
+  for (const char* name :
+       {"New1", "Preferences1", "AddEntry1", "ImportEntries1", "InputResults1", "SetUpInfo1", "About1",
+        "ExporttoTextfile1", "ExporttoCSVFile1", "EventOfficials1"}) {
     const MenuCommand* c = Command(name);
     ASSERT_NE(c, nullptr) << name;
     EXPECT_TRUE(c->enabled) << name;
@@ -47,14 +50,34 @@ TEST_F(WiredMenus, EveryBuiltDialogIsReachable) {
       .Expect<TfrmEntryList>()
       .Expect<TfrmImport>()
       .Expect<TfrmSetupInfo>()
-      .Expect<TAboutBox>();
+      .Expect<TAboutBox>()
+      .Expect<TfrmJumpOfc>();
   form.New1Click();
   form.Preferences1Click();
   form.AddEntry1Click();
   form.ImportEntries1Click();
   form.SetUpInfo1Click();
   form.About1Click();
+  t.CurEvent = 'J';  // the officials of the event in hand
+  form.EventOfficials1Click();
   EXPECT_TRUE(tp.dialogs.script.empty());
+}
+
+TEST_F(WiredMenus, AllStartListsPrintEveryDivisionOfTheEventInOneJob) {
+  AddSkier(t, p, "HALL", "Ann", 17, "S");
+  AddSkier(t, p, "COLE", "Bob", 16, "S");
+  AddSkier(t, p, "DALE", "Cid", 16, "T");  // not in this event
+  const MenuCommand* c = Command("AllStartLists1");
+  ASSERT_NE(c, nullptr);
+  ASSERT_TRUE(c->enabled);
+  c->action();
+  ASSERT_EQ(tp.printer.documents.size(), 1u);
+  std::string text;
+  for (const auto& page : tp.printer.documents[0].pages)
+    for (const auto& line : page.lines) text += line + "\n";
+  EXPECT_NE(text.find("HALL"), std::string::npos);
+  EXPECT_NE(text.find("COLE"), std::string::npos);
+  EXPECT_EQ(text.find("DALE"), std::string::npos);
 }
 
 TEST_F(WiredMenus, EntryFormOpensTheDeclaredPass) {

@@ -136,6 +136,9 @@ TEST_F(RecoveryTest, ANewEventIsCopiedToTheWorkingDirectoryAndRestoredWithoutANa
   tp.prompter.Then(Answer::Yes);
   start.OfferRecoveryAtStartup();
   EXPECT_NE(tp.prompter.shown.at(0).text.find("a new event that has no file name yet"), std::string::npos);
+  // A new event was never saved: no answer may promise it stays "as it was saved".
+  EXPECT_EQ(tp.prompter.shown.at(0).text.find("as it was saved"), std::string::npos);
+  EXPECT_NE(tp.prompter.shown.at(0).text.find("starts with an empty new event"), std::string::npos);
   EXPECT_EQ(Surnames(later), Surnames(fresh));
   EXPECT_EQ(start.StatusBar1.panels[0], kUntitled);
 

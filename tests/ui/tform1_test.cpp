@@ -92,8 +92,9 @@ TEST_F(MainFormTest, MenusHaveTheirCaptionsSeparatorsAndShortcuts) {
   for (const auto& i : m[4].items) help.push_back(i.caption);
   EXPECT_EQ(entry, (std::vector<std::string>{"&Skier Entry", "Import Entries", "&List Entries...",
                                              "&Clear All Entries", "Clear &All Scores", "&Team Names"}));
-  EXPECT_EQ(event, (std::vector<std::string>{"&Seeding", "&Judging/Scoring Sheets ...", "Starting Lists ...",
-                                             "&Event Schedule"}));
+  EXPECT_EQ(event,
+            (std::vector<std::string>{"&Seeding", "&Judging/Scoring Sheets ...", "Starting Lists ...",
+                                      "Start Lists of &All Divisions", "&Event Schedule", "&Officials ..."}));
   EXPECT_EQ(results, (std::vector<std::string>{"&Input Results", "&View Results", "&Team Results",
                                                "Export to &Textfile", "Export to &CSV File",
                                                "&Print Results ...", "&Results Page"}));

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/divisions.h"
-
-#include "support/skier_builders.h"
-
 #include "help/help_topics.h"
 #include "printing/result_reports.h"
 #include "support/results_tournament.h"
+#include "support/skier_builders.h"
 #include "ui/program_dialogs.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_rslt_view.h"
@@ -91,6 +91,25 @@ TEST_F(ResultsDialogs, ViewShowsTheDivisionAndFollowsTheNewSelection) {
   EXPECT_EQ(view.Memo1.lines.size(), 9u);
   view.btnCloseClick();
   EXPECT_TRUE(view.closeRequested());
+}
+
+TEST_F(ResultsDialogs, ViewListsByPlaceInTheCurrentEventOnRequest) {
+  t.CurEvent = 'J';  // jump places 1, 3, 2 in list order
+  TfrmRsltView view(t, tp);
+  view.FormShow();
+  FormLayout form;
+  view.Describe(form);
+  auto names = [&view] {
+    std::vector<std::string> first;
+    for (std::size_t i = 7; i < view.Memo1.lines.size(); ++i)
+      first.push_back(view.Memo1.lines[i].substr(0, 4));
+    return first;
+  };
+  EXPECT_EQ(names(), (std::vector<std::string>{"AAS,", "BERG", "DAHL"}));
+  view.cbByPlace.checked = true;
+  form.FindName("cbByPlace")->onClick();
+  EXPECT_EQ(names(), (std::vector<std::string>{"AAS,", "DAHL", "BERG"}));
+  EXPECT_EQ(view.Memo1.lines.size(), 10u);
 }
 
 TEST_F(ResultsDialogs, MenuCommandsOpenTheResultsDialogs) {

@@ -115,6 +115,7 @@ TEST_F(TourInfoTest, IwwfScoringCompletesAsWorldRecordCapableInDivisionIm) {
   m.EvTypeList.itemIndex = 1;
   m.btnSaveClick();
   EXPECT_FALSE(m.Changed);
+  EXPECT_EQ(m.lblDone.caption, "Setup stored: IWWF rules, 2 rounds.");
   EXPECT_EQ(t.info.EventType, "I4");
   EXPECT_EQ(t.info.ClassDigit, '4');
   EXPECT_EQ(DivisionCode(t.CurDivision), "IM");
@@ -222,6 +223,8 @@ TEST_F(TourInfoTest, MissingEventTypeStopsAfterTheRecordsAreRead) {
   EXPECT_EQ(t.info.EventType, "Z9");
   EXPECT_FALSE(t.Unsaved);
   EXPECT_EQ(Log(), "");
+  m.btnSaveClick();
+  EXPECT_EQ(m.lblDone.caption, "Setup not complete: choose an event type.");
 }
 
 TEST_F(TourInfoTest, SiteCodesStoreWhatTheLineShows) {
@@ -306,9 +309,11 @@ TEST_F(TourInfoTest, LayoutWiresEveryEditToChanged) {
     if (item.kind != FormItem::Kind::Edit) continue;
     ++edits;
     m.Changed = false;
+    m.lblDone.caption = "Setup stored: ZETL rules, 1 round.";
     ASSERT_TRUE(item.onChange) << item.caption;
     item.onChange();
     EXPECT_TRUE(m.Changed) << item.caption;
+    EXPECT_EQ(m.lblDone.caption, "") << item.caption;
   }
   EXPECT_EQ(edits, 9);
   const FormItem* save = form.Find("Complete");
