@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Tallivar");
   InitTallivarResources();
   QApplication::setWindowIcon(QIcon(":/images/tallivar.png"));
-  QApplication::setDesktopFileName("tallivar");
+  QApplication::setDesktopFileName("org.tallivar.Tallivar");
   MoveToEventsFolder();
 
   // The splash screen releases itself after its timer; start-up does not wait for it. The start-up
