@@ -71,8 +71,8 @@ void MoveToEventsFolder() {
   const StartFolderChoice choice = ChooseStartFolder(f);
   if (!choice.problem.empty())
     QMessageBox::warning(nullptr, "Tallivar",
-                         QString::fromStdString("The events stay in " + f.workingDir.string() + ": " +
-                                                choice.problem + "."));
+                         QString::fromStdString("Tallivar " + choice.problem + ".\nIt works in " +
+                                                f.workingDir.string() + " instead."));
   if (choice.dir != f.workingDir) QDir::setCurrent(QString::fromStdString(choice.dir.string()));
 }
 

@@ -41,7 +41,7 @@ StartFolderChoice ChooseStartFolder(const StartFolders& f) {
   if (IsEventsWorkingDir(f)) return choice;
   const fs::path folder = EventsFolder(f);
   if (folder.is_relative()) {
-    choice.problem = "there is no home folder to keep the events in";
+    choice.problem = "finds no home folder to keep the events in";
     return choice;
   }
   std::error_code ec;
@@ -55,7 +55,8 @@ StartFolderChoice ChooseStartFolder(const StartFolders& f) {
   const fs::path settings = folder / kSettingsName;
   if (!fs::exists(settings, ec) && fs::is_regular_file(f.sampleSettings, ec)) {
     fs::copy_file(f.sampleSettings, settings, ec);
-    if (!ec) fs::permissions(settings, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+    if (!ec)
+      fs::permissions(settings, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
     if (ec) {
       choice.problem = "cannot copy the sample settings to " + settings.string() + ": " + ec.message();
       return choice;

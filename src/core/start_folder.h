@@ -17,7 +17,7 @@ struct StartFolders {
 struct StartFolderChoice {
   std::filesystem::path dir;  // where to start; the working directory when nothing was made
   bool created = false;       // the events folder was made by this start
-  std::string problem;        // why the events folder could not be made (dir is then the working one)
+  std::string problem;        // "cannot make the folder ...", when it could not (dir is then the working one)
 };
 
 // Whether the working directory is the scorer's own: it holds a settings file, or it is neither

@@ -34,9 +34,12 @@ std::vector<std::string> HelpCommands() {
   std::vector<std::string> commands;
   bool inside = false;
   for (std::string line; std::getline(help, line);) {
-    if (line == "Commands:") inside = true;
-    else if (line.empty()) inside = false;
-    else if (inside) commands.push_back(line.substr(2, line.find(' ', 2) - 2));
+    if (line == "Commands:")
+      inside = true;
+    else if (line.empty())
+      inside = false;
+    else if (inside)
+      commands.push_back(line.substr(2, line.find(' ', 2) - 2));
   }
   return commands;
 }

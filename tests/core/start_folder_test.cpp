@@ -34,6 +34,7 @@ struct Row {
   const char* settings;  // what TALLIVAR.INI of the chosen folder holds ("" none)
 };
 
+// clang-format off
 const Row kRows[] = {
     {"ordinary folder stays", "work", true, false, false, true, "work", false, ""},
     {"home with settings stays", "home", true, true, false, true, "home", false, "mine"},
@@ -45,6 +46,7 @@ const Row kRows[] = {
     {"no sample installed: folder without settings", "home", true, false, false, false,
      "home/Documents/Tallivar", true, ""},
 };
+// clang-format on
 
 }  // namespace
 
