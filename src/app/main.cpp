@@ -1,9 +1,12 @@
 // Tallivar: start-up in its order - the splash screen, the main window, the tournament defaults,
 // the settings file - then the main window's event loop.
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -19,6 +22,7 @@
 #include "cli/command_line.h"
 #include "core/output_target.h"
 #include "printing/pdf_name.h"
+#include "core/start_folder.h"
 #include "ui/program_dialogs.h"
 
 namespace {
@@ -57,6 +61,24 @@ int CommandLineMain(int argc, char** argv) {
   return RunCommandLine(argc, argv, std::cout, std::cerr, pdf, drawn);
 }
 
+// Started from the menu the working directory is the home folder or "/": the program moves to the
+// scorer's events folder, made on the first start with the sample settings installed beside it.
+void MoveToEventsFolder() {
+  auto path = [](const QString& s) { return std::filesystem::path(s.toStdString()); };
+  StartFolders f;
+  f.workingDir = path(QDir::currentPath());
+  f.home = path(QDir::homePath());
+  f.documents = path(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  f.dataHome = path(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+  f.sampleSettings = path(QApplication::applicationDirPath() + "/../share/tallivar/TALLIVAR.INI");
+  const StartFolderChoice choice = ChooseStartFolder(f);
+  if (!choice.problem.empty())
+    QMessageBox::warning(nullptr, "Tallivar",
+                         QString::fromStdString("Tallivar " + choice.problem + ".\nIt works in " +
+                                                f.workingDir.string() + " instead."));
+  if (choice.dir != f.workingDir) QDir::setCurrent(QString::fromStdString(choice.dir.string()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +92,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Tallivar");
   InitTallivarResources();
   QApplication::setWindowIcon(QIcon(":/images/tallivar.png"));
+  QApplication::setDesktopFileName("org.tallivar.Tallivar");
+  MoveToEventsFolder();
 
   // The splash screen releases itself after its timer; start-up does not wait for it. The start-up
   // messages run their own event loops, so the splash may be gone by the time the window shows.

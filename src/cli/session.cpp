@@ -49,8 +49,7 @@ namespace {
 // Why a file cannot be created at `path`, as far as its folder tells: the PDF writer says only
 // that it failed.
 std::string FolderProblem(const std::string& path) {
-  std::string folder = FolderOf(path);
-  if (folder.empty()) folder = ".";
+  const std::string folder = FolderOf(path);  // "." for a bare file name
   if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
   if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return std::strerror(errno);
   return {};
