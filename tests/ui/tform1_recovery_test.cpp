@@ -149,6 +149,7 @@ TEST_F(RecoveryTest, ANewEventIsCopiedToTheWorkingDirectoryAndRestoredWithoutANa
 
 TEST_F(RecoveryTest, StartOffersTheCopyOfTheEventLastWorkedOnWithoutBeingToldWhere) {
   Score(44);
+  LeaveCrashedLock(lake);
   Tournament later;
   later.SettingsDir = dir.path();  // the settings file names no last event
   TForm1 start{later, tp.platform};
@@ -180,10 +181,12 @@ TEST_F(RecoveryTest, ACopyOfAnotherEventIsNeverRestoredAsThisOne) {
   pond.skiers.first()->SlalomScore[1] = 12;
   pond.Unsaved = true;
   pondForm.Checkpoint();
+  LeaveCrashedLock(pondFile);
   for (Answer answer : {Answer::No, Answer::Yes}) {
     SCOPED_TRACE(answer == Answer::Yes ? "restored" : "declined");
     // Pond's unsaved work lies where Lake's copy would.
     fs::copy_file(dir.file("Pond.recovery"), copy, fs::copy_options::overwrite_existing);
+    LeaveCrashedLock(lake);
     tp.prompter.clear();
     tp.prompter.Then(answer);
     Tournament fresh;
@@ -206,6 +209,7 @@ TEST_F(RecoveryTest, ACopyOfAnotherEventIsNeverRestoredAsThisOne) {
 TEST_F(RecoveryTest, AFifoInPlaceOfTheCopyIsSetAsideWithoutBeingRead) {
   ::alarm(20);  // a read that waits on the FIFO fails the test instead of hanging it
   ASSERT_EQ(::mkfifo(copy.c_str(), 0644), 0);
+  LeaveCrashedLock(lake);
   Tournament fresh;
   TForm1 again{fresh, tp.platform};
   tp.files.Then(lake);
