@@ -115,11 +115,16 @@ void WriteFolderSafely(FileSystem& fs, const std::string& folder, const std::vec
   }
 }
 
-void WriteToStream(FileSystem& fs, const std::string& path, std::string_view bytes) {
+namespace {
+
+// Writes into a file opened by `open`, in place (a stream or the end of the log), and closes it.
+template <typename Open>
+void WriteInPlace(FileSystem& fs, const std::string& path, std::string_view bytes, bool sync, Open open) {
   int h = -1;
   try {
-    h = fs.OpenStream(path);
+    h = open();
     fs.Write(h, bytes);
+    if (sync) fs.Sync(h);
     int closing = h;
     h = -1;
     fs.Close(closing);
@@ -129,19 +134,15 @@ void WriteToStream(FileSystem& fs, const std::string& path, std::string_view byt
   }
 }
 
+}  // namespace
+
+void WriteToStream(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  // A FIFO or a device has nothing to flush to disk.
+  WriteInPlace(fs, path, bytes, false, [&] { return fs.OpenStream(path); });
+}
+
 void AppendToFile(FileSystem& fs, const std::string& path, std::string_view bytes) {
-  int h = -1;
-  try {
-    h = fs.OpenForAppend(path);
-    fs.Write(h, bytes);
-    fs.Sync(h);
-    int closing = h;
-    h = -1;
-    fs.Close(closing);
-  } catch (const IoError& e) {
-    if (h >= 0) CloseQuietly(fs, h);
-    throw IoError("Could not write \"" + path + "\": " + e.what());
-  }
+  WriteInPlace(fs, path, bytes, true, [&] { return fs.OpenForAppend(path); });
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
