@@ -98,7 +98,7 @@ std::vector<std::string> EventDataFiles(const std::string& eventFile, const std:
   std::vector<std::string> files{eventFile,     base + ".bak", base + ".ttl",     base + ".sch",
                                  base + ".ofc", base + ".trk", TieOrderPath(base)};
   // The damaged bytes kept aside before a save replaced them.
-  for (const std::string kept : {base + ".bak", base + ".ttl", base + ".sch", base + ".trk", TieOrderPath(base)})
+  for (const std::string& kept : {base + ".bak", base + ".ttl", base + ".sch", base + ".trk", TieOrderPath(base)})
     files.push_back(DamagedCopyPath(kept));
   return files;
 }
