@@ -8,6 +8,7 @@
 #include "core/errors.h"
 #include "core/event_files.h"
 #include "core/file_io.h"
+#include "core/tie_order_file.h"
 
 namespace {
 
@@ -24,7 +25,8 @@ bool IsSetName(const std::string& name) {
 std::vector<NamedBytes> FamilyAsSaved(FileSystem& fs, const std::string& eventFile) {
   const std::string base = EventBaseOf(eventFile);
   std::vector<NamedBytes> files;
-  for (const std::string& path : {eventFile, base + ".ttl", base + ".sch", base + ".trk", base + ".ofc"})
+  for (const std::string& path :
+       {eventFile, base + ".ttl", base + ".sch", base + ".trk", base + ".ofc", TieOrderPath(base)})
     if (auto bytes = fs.ReadAll(path))
       files.emplace_back(std::filesystem::path(path).filename().string(), *bytes);
   return files;
