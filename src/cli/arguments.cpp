@@ -1,15 +1,12 @@
 #include "cli/arguments.h"
 
-const char* CommandOf(OutputKind kind) {
-  switch (kind) {
-    case OutputKind::Form:
-      return "judging-sheet";
-    case OutputKind::Export:
-      return "export";
-    case OutputKind::Report:
-      break;
-  }
-  return "report";
+const OutputCommand& OutputCommandOf(OutputKind kind) {
+  static const OutputCommand commands[] = {
+      {"report", "NAME", " EVENT.dat [options] [-o FILE | --pdf FILE]"},  // OutputKind::Report
+      {"judging-sheet", "FORM", " EVENT.dat [options] --pdf FILE"},       // OutputKind::Form
+      {"export", "KIND", " EVENT.dat FILE"},                              // OutputKind::Export
+  };
+  return commands[static_cast<int>(kind)];
 }
 
 namespace {

@@ -18,8 +18,15 @@ struct OutputArguments {
   std::map<std::string, bool> flags;          // catalogue options that are flags
 };
 
-// The command that writes outputs of the kind: "report", "judging-sheet" or "export".
-const char* CommandOf(OutputKind kind);
+// How the command line names the outputs of a kind: its command ("report", "judging-sheet",
+// "export"), the word for the output's name in a synopsis, and what follows it there.
+struct OutputCommand {
+  const char* name;
+  const char* placeholder;
+  const char* usageTail;
+};
+const OutputCommand& OutputCommandOf(OutputKind kind);
+inline const char* CommandOf(OutputKind kind) { return OutputCommandOf(kind).name; }
 
 // Adds NAME and EVENT (both needed unless `optionalName`), the selection and the catalogue's
 // options of the kind to the command.

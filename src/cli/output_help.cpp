@@ -9,30 +9,6 @@ namespace {
 
 constexpr std::size_t kColumn = 24;
 
-std::string Tail(OutputKind kind) {
-  switch (kind) {
-    case OutputKind::Form:
-      return " EVENT.dat [options] --pdf FILE";
-    case OutputKind::Export:
-      return " EVENT.dat FILE";
-    case OutputKind::Report:
-      break;
-  }
-  return " EVENT.dat [options] [-o FILE | --pdf FILE]";
-}
-
-std::string NameOfKind(OutputKind kind) {
-  switch (kind) {
-    case OutputKind::Form:
-      return "FORM";
-    case OutputKind::Export:
-      return "KIND";
-    case OutputKind::Report:
-      break;
-  }
-  return "NAME";
-}
-
 void Row(std::ostream& out, const std::string& left, const std::string& right, std::size_t width) {
   out << "  " << left << std::string(width > left.size() ? width - left.size() : 1, ' ') << right << '\n';
 }
@@ -67,7 +43,8 @@ std::string OutputList(OutputKind kind) {
 std::string OutputHelp(const ReportEntry& entry) {
   std::ostringstream out;
   out << "tallivar " << CommandOf(entry.kind) << ' ' << entry.name << ": " << entry.description << ".\n\n"
-      << "Usage: tallivar " << CommandOf(entry.kind) << ' ' << entry.name << Tail(entry.kind) << "\n\n";
+      << "Usage: tallivar " << CommandOf(entry.kind) << ' ' << entry.name
+      << OutputCommandOf(entry.kind).usageTail << "\n\n";
   if (entry.kind == OutputKind::Export) {
     out << "Writes the file as the Results menu does, to FILE (- for standard output).\n";
   } else {
@@ -91,9 +68,10 @@ std::string OutputHelp(const ReportEntry& entry) {
 std::string CommandHelp(OutputKind kind) {
   std::ostringstream out;
   const std::string command = CommandOf(kind);
-  out << "Usage: tallivar " << command << ' ' << NameOfKind(kind) << Tail(kind) << "\n";
+  const OutputCommand& words = OutputCommandOf(kind);
+  out << "Usage: tallivar " << command << ' ' << words.placeholder << words.usageTail << "\n";
   if (kind == OutputKind::Report) out << "       tallivar report --list\n";
-  out << "       tallivar " << command << ' ' << NameOfKind(kind) << " --help\n\n";
+  out << "       tallivar " << command << ' ' << words.placeholder << " --help\n\n";
   switch (kind) {
     case OutputKind::Report:
       out << "Writes a report of the event, as the desktop prints it, to standard output or a file.\n"
