@@ -72,6 +72,13 @@ bool Refuse(Platform& p, const std::string& path, const std::string& why) {
 
 }  // namespace
 
+void RequireOwnEventFiles(const Tournament& t) {
+  if (!t.EventReadOnly) return;
+  throw IoError("The event \"" + t.EventFile.str() +
+                "\" is open read-only: its files are not changed.\nUse Save As to keep your changes under "
+                "another name.");
+}
+
 void WriteFileIfChanged(FileSystem& fs, const std::string& path, const std::string& bytes) {
   // Only a plain file is read: reading a FIFO would wait for a writer for ever, and the write
   // below says why such a file is not replaced.

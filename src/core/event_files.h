@@ -28,6 +28,10 @@ std::vector<std::string> EventDataFiles(const std::string& eventFile, const std:
 // data files and the outputs made from them.
 std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const std::string& base);
 
+// Throws IoError naming the event when it is open read-only (Tournament::EventReadOnly): the
+// files beside it are then another program's.
+void RequireOwnEventFiles(const Tournament& t);
+
 // Writes the whole family. Every file is replaced safely, and the skier file is replaced last but
 // for the log line, so a failed save leaves the previous skier file in place. Answers false, with
 // the reason already shown, when a step failed, and false without a message when the event has no

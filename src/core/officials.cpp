@@ -53,6 +53,7 @@ void ReadOfficials(Tournament& t, Platform& p, int division, OfficialsRecord& bu
 
 void WriteOfficials(Tournament& t, Platform& p, int division, const OfficialsRecord& buffer) {
   if (division < 0 || division >= kOfficialsAllDivisions) return;
+  RequireOwnEventFiles(t);
   const std::string path = OfficialsPath(t);
   std::string bytes = p.fs.ReadAll(path).value_or(EmptyRecords(kOfficialsDivisions));
   if (bytes.size() % kRecordBytes != 0) {
@@ -79,6 +80,7 @@ void CreateOfficialsFile(Tournament& t, Platform& p) {
 void PrepareOfficials(Tournament& t, Platform& p, OfficialsRecord& buffer) {
   if (!p.fs.Exists(OfficialsPath(t))) {
     buffer = OfficialsRecord{};
+    if (t.EventReadOnly) return;
     try {
       CreateOfficialsFile(t, p);
     } catch (const IoError& e) {

@@ -80,6 +80,9 @@ struct Tournament {
   std::string SettingsDir = ".";
   // The settings file read instead of TALLIVAR.INI of that folder (the command line's --settings).
   std::string SettingsFile;
+  // The open event's files belong to another running Tallivar: this window may look, print and
+  // export, and keeps its changes only through Save As, so none of the event's own files is written.
+  bool EventReadOnly = false;
 
   UnsavedFlag Unsaved;
 

@@ -77,6 +77,7 @@ class TForm1 {
   // recovery file.
   // The copy of an event open read-only would be another program's copy: none is written.
   void Checkpoint() {
+    t_.EventReadOnly = lock_.readOnly();
     if (!lock_.readOnly()) recovery_.Checkpoint(HasName());
   }
   // Whether the open event is someone else's and may only be looked at.

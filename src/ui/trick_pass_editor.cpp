@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "core/divisions.h"
+#include "core/event_files.h"
 #include "scoring/trick_pass_file.h"
 #include "scoring/trick_typing.h"
 #include "ui/controls.h"
@@ -100,6 +101,7 @@ bool TrickPassEditor::Write() {
     p_.prompt.Show("Skier data must be previously saved!");
     return false;
   }
+  RequireOwnEventFiles(t_);
   WriteTrickRecord(p_.fs, p_.prompt, TrickPassPath(t_),
                    MakeTrickRecord(skierKey.view(), PassRows(1), PassRows(2)));
   stored[pass - 1] = rows;

@@ -4,11 +4,17 @@
 #include <filesystem>
 
 #include "core/event_files.h"
+#include "core/audit_log.h"
+#include "core/errors.h"
+#include "core/officials.h"
+#include "core/officials_file.h"
 #include "core/recovery_file.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "ui/tform1.h"
+#include "ui/tfrm_event_ofc.h"
+#include "ui/tfrm_trick_pass.h"
 
 namespace {
 
@@ -82,6 +88,41 @@ TEST_F(TwoWindowsTest, TheSecondWindowOpensReadOnlyAndCannotSaveOverTheFirst) {
   EXPECT_TRUE(fs::exists(dir.file("Copy.lock")));
   a.reset();  // A ends: its lock goes
   EXPECT_FALSE(fs::exists(dir.file("Lake.lock")));
+}
+
+TEST_F(TwoWindowsTest, AReadOnlyWindowWritesNoneOfTheEventsOwnFiles) {
+  b->tp.prompter.Then(Answer::Yes);
+  b->Open(lake);
+  b->form.Checkpoint();  // as after every handler
+  Tournament& t = b->t;
+  Platform& p = b->tp.platform;
+  const auto before = [&] {
+    std::vector<std::optional<std::string>> files;
+    for (const std::string& f : {OfficialsPath(t), AuditLogPath(t), dir.file("Lake.trk")})
+      files.push_back(b->tp.fs.ReadAll(f));
+    return files;
+  };
+  const auto untouched = before();
+
+  TfrmSlalomOfc officials(t, p);
+  officials.FormShow();
+  officials.edT1a.SetText("Tower Judge");
+  officials.btnSaveClick();
+  EXPECT_FALSE(officials.closeRequested());
+  EXPECT_NE(b->tp.prompter.shown.back().text.find("is open read-only"), std::string::npos);
+  LogEntry(t, p, "Slalom round 1 changed");
+  t.Working = *t.skiers.first();
+  TfrmTrickPass pass(t, p);
+  pass.FormShow();
+  EXPECT_THROW(pass.btnSaveClick(), IoError);
+  EXPECT_EQ(before(), untouched);
+
+  // Saved under its own name, the work is this window's and its files are written again.
+  b->tp.files.Then(dir.file("Copy.dat"));
+  b->form.SaveAs1Click();
+  b->form.Checkpoint();
+  officials.btnSaveClick();
+  EXPECT_TRUE(officials.closeRequested());
 }
 
 TEST_F(TwoWindowsTest, DecliningReadOnlyOpensNothingAndAClosedEventCanBeTaken) {
