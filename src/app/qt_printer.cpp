@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryFile>
 
@@ -49,15 +48,11 @@ bool QtPrinter::BeginDoc(std::string_view title) {
     if (ask.clickedButton() == preview) {
       preview_ = true;
     } else if (ask.clickedButton() == print) {
-      // The last report's file name would overwrite it: each report gets its own name. Proposing a
-      // file selects the PDF printer, so only where the last job went to a file or there is no
-      // printer at all.
-      bool toFile =
-          printer_.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinterNames().isEmpty();
-      if (proposePdf && toFile)
-        printer_.setOutputFileName(QFileInfo(ToQt(proposePdf(title))).absoluteFilePath());
+      if (proposePdf) ProposePdfFile(QFileInfo(ToQt(proposePdf(title))).absoluteFilePath());
       QPrintDialog dialog(&printer_, parent);
       if (dialog.exec() != QDialog::Accepted) return false;
+      // A paper printer never writes the proposed file.
+      if (printer_.outputFormat() == QPrinter::NativeFormat) printer_.setOutputFileName({});
     } else {
       return false;
     }
@@ -135,6 +130,20 @@ void QtPrinter::Render(QPainter& painter) {
         break;
     }
   }
+}
+
+// The last report's file name would overwrite it: each report gets its own name, also where the
+// last job went to paper and the scorer now picks the PDF printer in the dialog. Naming a file
+// selects the PDF printer, so the paper printer that was chosen stays chosen.
+void QtPrinter::ProposePdfFile(const QString& path) {
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    printer_.setOutputFileName(path);
+    return;
+  }
+  const QString paper = printer_.printerName();
+  printer_.setOutputFileName(path);
+  printer_.setOutputFormat(QPrinter::NativeFormat);
+  printer_.setPrinterName(paper);
 }
 
 bool QtPrinter::PrintsToPdfFile() const {

@@ -63,6 +63,7 @@ class QtPrinter : public Printer {
     QFont font;
   };
   void Render(QPainter& painter);
+  void ProposePdfFile(const QString& path);
   bool PrintsToPdfFile() const;
   // A PDF file is painted to a scratch file, checked whole, and only then replaces the file the
   // user chose, through the same safe write as the event files: Qt says nothing of a full disk.
