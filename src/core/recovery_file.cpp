@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "core/errors.h"
@@ -10,6 +11,7 @@
 #include "core/schedule_file.h"
 #include "core/settings_file.h"
 #include "core/skier_file.h"
+#include "core/skier_identity.h"
 #include "core/skier_ops.h"
 #include "core/tie_order_file.h"
 #include "core/tournament_file.h"
@@ -35,6 +37,45 @@ std::string Hex(std::uint64_t v) {
 
 void AddSection(std::string& out, std::string_view name, std::string_view bytes) {
   out.append(name).append(" ").append(std::to_string(bytes.size())).append("\n").append(bytes).append("\n");
+}
+
+// The scores the restored work will hold: those typed in a grid count too.
+int ScoresWithGridEdits(const std::list<TSkier>& nodes, const Tournament::GridEdits& edits) {
+  if (edits.skiers.empty()) return CountScores(nodes);
+  std::list<TSkier> edited = nodes;
+  ApplyGridEdits(edited, edits);
+  return CountScores(edited);
+}
+
+// "division event round" on one line, then the edited records as in the skier file.
+std::string GridEditsBytes(const Tournament::GridEdits& e) {
+  std::string out = std::to_string(e.division) + " " + std::string(1, e.event) + " " + std::to_string(e.round) + "\n";
+  for (const TSkier& s : e.skiers) out.append(reinterpret_cast<const char*>(&s), sizeof s);
+  return out;
+}
+
+bool ParseGridEdits(std::string_view bytes, Tournament::GridEdits& out) {
+  const std::size_t end = bytes.find('\n');
+  if (end == std::string_view::npos) return false;
+  Tournament::GridEdits e;
+  char event = 0;
+  int used = 0;
+  const std::string head(bytes.substr(0, end));
+  if (std::sscanf(head.c_str(), "%d %c %d%n", &e.division, &event, &e.round, &used) != 3 ||
+      static_cast<std::size_t>(used) != head.size() || e.division < 0 || e.division > 85 ||
+      (event != 'S' && event != 'T' && event != 'J') || e.round < 1 || e.round > 4)
+    return false;
+  e.event = event;
+  bytes.remove_prefix(end + 1);
+  if (bytes.empty() || bytes.size() % sizeof(TSkier) != 0) return false;
+  for (std::size_t at = 0; at < bytes.size(); at += sizeof(TSkier)) {
+    TSkier s{};
+    std::memcpy(&s, bytes.data() + at, sizeof s);
+    if (!CheckSkierRecord(s).empty()) return false;
+    e.skiers.push_back(s);
+  }
+  out = std::move(e);
+  return true;
 }
 
 // Reads the file front to back; every step names what it expected when the file is not that.
@@ -138,6 +179,12 @@ int CountScores(const std::list<TSkier>& nodes) {
   return scores;
 }
 
+void ApplyGridEdits(std::list<TSkier>& nodes, const Tournament::GridEdits& edits) {
+  for (const TSkier& edited : edits.skiers)
+    for (TSkier& s : nodes)
+      if (IsSkier(s, IdentityOf(edited))) s = edited;
+}
+
 std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& now) {
   const std::string skierBytes = SkierFileBytes(t.skiers);
   const std::string ttl = TournamentFileText(t);
@@ -151,12 +198,13 @@ std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& n
   out.append("skiers ")
       .append(std::to_string(t.skiers.nodes.size() < 2 ? 0 : t.skiers.nodes.size() - 2))
       .append("\n");
-  out.append("scores ").append(std::to_string(CountScores(t.skiers.nodes))).append("\n");
+  out.append("scores ").append(std::to_string(ScoresWithGridEdits(t.skiers.nodes, t.gridEdits))).append("\n");
   AddSection(out, "tournament", ttl);
   AddSection(out, "schedule", sch);
   AddSection(out, "skiers-file", skierBytes);
   // After the parts every copy has: an older program reads up to here and skips the rest.
   AddSection(out, "tie-order", TieOrderText(t.ties));
+  if (!t.gridEdits.skiers.empty()) AddSection(out, "grid-edits", GridEditsBytes(t.gridEdits));
   const std::string sum = Hex(CheckSum(out));
   out.append("check ").append(sum).append("\n");
   return out;
@@ -190,6 +238,11 @@ bool ParseRecoveryFile(std::string_view bytes, RecoveryFile& out, std::string& w
     why = in.why.empty() ? "its tie order is damaged: " + why : in.why;
     return false;
   }
+  std::string edits;
+  if (in.Next("grid-edits") && (!in.Section("grid-edits", edits) || !ParseGridEdits(edits, r.gridEdits))) {
+    why = in.why.empty() ? "its scores typed in a grid are damaged" : in.why;
+    return false;
+  }
   if (!ParseTimeStamp(written, r.written)) {
     why = "its time of writing is unreadable";
     return false;
@@ -204,7 +257,7 @@ bool ParseRecoveryFile(std::string_view bytes, RecoveryFile& out, std::string& w
   }
   r.named = named == "1";
   r.skiers = static_cast<int>(r.nodes.size()) - 2;
-  r.scores = CountScores(r.nodes);
+  r.scores = ScoresWithGridEdits(r.nodes, r.gridEdits);
   out = std::move(r);
   return true;
 }

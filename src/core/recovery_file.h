@@ -23,6 +23,7 @@ struct RecoveryFile {
   Schedule schedule;
   std::list<TSkier> nodes;  // the skier list with its two ends
   TieOrders ties;           // none in a copy written before tie orders were kept
+  Tournament::GridEdits gridEdits;  // scores typed in a grid and not yet stored
 };
 
 // Beside the event: its base name + ".recovery".
@@ -34,6 +35,9 @@ std::string UntitledRecoveryPath(const Tournament& t);
 
 // The rounds that hold a score (slalom, trick or jump), over the skiers between the list's ends.
 int CountScores(const std::list<TSkier>& nodes);
+
+// The skiers with the grid's edited records in place of their own (matched by name and division).
+void ApplyGridEdits(std::list<TSkier>& nodes, const Tournament::GridEdits& edits);
 
 std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& now);
 // Reads a recovery file, checking its frame, check sum and every record; answers false with `why`

@@ -64,6 +64,16 @@ struct Tournament {
   // The single working record: the entry form's working entry and the scoring dialogs' edit record.
   TSkier Working{};
 
+  // Scores typed in a result grid and not yet stored by its "Complete": the grid's division, event
+  // and round and the edited records. The recovery copy keeps them, so a crash loses no typed
+  // score; the grid clears them once it has stored or dropped them.
+  struct GridEdits {
+    int division = 0;
+    char event = 0;
+    int round = 0;
+    std::vector<TSkier> skiers;
+  } gridEdits;
+
   // Current selection.
   int CurDivision = 16;
   char CurEvent = 'S';

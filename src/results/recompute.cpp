@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/audit_log.h"
+#include "core/skier_identity.h"
 #include "core/skier_ops.h"
 #include "results/overall.h"
 #include "results/placement.h"
@@ -18,6 +19,16 @@ void RecomputeAfterScore(Tournament& t, Platform& p, ScoreLog log) {
   // Logged once stored and placed: a log that cannot be written is reported without holding back
   // the results themselves.
   for (const std::string& line : changes) LogEntry(t, p, line);
+}
+
+void StoreGridEdits(Tournament& t, Platform& p, const Tournament::GridEdits& edits) {
+  t.CurDivision = edits.division;
+  t.CurEvent = edits.event;
+  t.CurRound = edits.round;
+  SelectDivisionEvent(t, p, t.CurDivision);
+  for (const TSkier& s : edits.skiers)
+    if (int k = WorkIndexOf(t, IdentityOf(s))) t.WorkAt(k) = s;
+  RecomputeAfterScore(t, p);
 }
 
 void RecomputeStandings(Tournament& t, Platform& p) {

@@ -12,5 +12,8 @@ enum class ScoreLog { Changes, AlreadyWritten };
 // division in the current event, computes every overall score, places the current division
 // overall and fills the work list again for display.
 void RecomputeAfterScore(Tournament& t, Platform& p, ScoreLog log = ScoreLog::Changes);
+// Scores typed in a grid before the program stopped, stored as the grid's "Complete" would have:
+// in the grid's division, event and round, written back with their audit lines and placed.
+void StoreGridEdits(Tournament& t, Platform& p, const Tournament::GridEdits& edits);
 // The same without the writing back, for a caller whose work list holds edits to be dropped.
 void RecomputeStandings(Tournament& t, Platform& p);

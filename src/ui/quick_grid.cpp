@@ -140,8 +140,22 @@ void QuickGrid::KeyEntry(int key) {
   // event saved.
   if (SameRoundFields(t_.Working, t_.WorkAt(k), round())) return;
   t_.WorkAt(k) = t_.Working;
+  KeepForRecovery(t_.Working);
   t_.Unsaved = true;
   gridChanged_ = true;
+}
+
+void QuickGrid::KeepForRecovery(const TSkier& edited) {
+  Tournament::GridEdits& e = t_.gridEdits;
+  e.division = t_.CurDivision;
+  e.event = event_;
+  e.round = round();
+  for (TSkier& s : e.skiers)
+    if (IsSkier(s, IdentityOf(edited))) {
+      s = edited;
+      return;
+    }
+  e.skiers.push_back(edited);
 }
 
 void QuickGrid::Recompute(bool writeBack) {
@@ -166,6 +180,7 @@ void QuickGrid::btnSaveClick() {
   const std::optional<SkierIdentity> current = RowSkier(grid.row);
   gridChanged_ = false;
   Recompute(true);
+  t_.gridEdits = {};
   FillRows();
   if (current) {
     if (int row = RowOf(*current)) grid.row = row;
@@ -185,6 +200,7 @@ bool QuickGrid::FormCloseQuery() {
   } else {
     Recompute(false);
   }
+  t_.gridEdits = {};
   gridChanged_ = false;
   return true;
 }

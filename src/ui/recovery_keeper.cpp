@@ -9,6 +9,8 @@
 #include "core/recovery_file.h"
 #include "core/recovery_list.h"
 #include "core/skier_file.h"
+#include "results/recompute.h"
+#include "ui/tfrm_options.h"
 
 namespace {
 
@@ -219,6 +221,16 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
     r.named = !eventFile.empty();
     const bool named = r.named;
     RestoreRecovery(t_, p_, r);
+    if (!r.gridEdits.skiers.empty()) {
+      // The scores are stored before their audit lines: a log that cannot be written costs a
+      // warning, not the restore.
+      try {
+        StoreGridEdits(t_, p_, r.gridEdits);
+      } catch (const IoError& e) {
+        p_.prompt.Show(e.what());
+      }
+      UpdateSelectionStatus(t_);
+    }
     lastPath_ = path;
     List(path);
     copied_ = t_.Unsaved.changes();  // the copy on disk is this work

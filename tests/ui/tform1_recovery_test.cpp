@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/event_files.h"
@@ -12,6 +13,7 @@
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
+#include "ui/quick_grids.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -85,6 +87,41 @@ TEST_F(RecoveryTest, OpenOffersANewerCopyAndRestoresItUnsaved) {
   EXPECT_EQ(std::next(fresh.skiers.nodes.begin())->SlalomScore[1], 44);
   EXPECT_TRUE(fresh.Unsaved);
   EXPECT_EQ(again.StatusBar1.panels[0], lake);
+}
+
+TEST_F(RecoveryTest, ScoresTypedInAGridSurviveACrashBeforeComplete) {
+  AddSkier(t, tp, "BRENNIK", "Sara", 16, "S");
+  t.CurDivision = 16;
+  {
+    TBasicSlalomForm grid(t, tp.platform);
+    grid.FormShow();
+    for (int row = 1; row <= 2; ++row) {
+      grid.grid.row = row;
+      grid.grid.col = TBasicSlalomForm::Total;
+      grid.GridSelect();
+      grid.KeyEntry(row == 1 ? '3' : '5');
+      form.Checkpoint();  // after every key, as the program does
+    }
+  }  // the program stops with the grid open: nothing was stored
+  EXPECT_EQ(CountScores(t.skiers.nodes), 0);
+  LeaveCrashedLock(lake);
+  Tournament fresh;
+  fresh.SettingsDir = dir.path();
+  TForm1 again{fresh, tp.platform};
+  tp.files.Then(lake);
+  tp.prompter.Then(Answer::Yes);
+  again.Open1Click();
+  EXPECT_NE(tp.prompter.shown.at(0).text.find("The copy holds 2 skiers and 2 scores."), std::string::npos) << tp.prompter.shown.at(0).text;
+  // Stored as Complete would have: placed, and in the audit log.
+  std::vector<std::pair<double, int>> scoresAndPlaces;
+  for (auto s = std::next(fresh.skiers.nodes.begin()); s != std::prev(fresh.skiers.nodes.end()); ++s)
+    scoresAndPlaces.emplace_back(s->SlalomScore[1], s->SlalomPlace);
+  std::sort(scoresAndPlaces.begin(), scoresAndPlaces.end());
+  EXPECT_EQ(scoresAndPlaces, (std::vector<std::pair<double, int>>{{3, 2}, {5, 1}}));
+  const std::string log = *tp.fs.ReadAll(dir.file("Lakelog.log"));
+  EXPECT_NE(log.find("ARNVALE"), std::string::npos) << log;
+  EXPECT_NE(log.find("BRENNIK"), std::string::npos) << log;
+  EXPECT_TRUE(fresh.gridEdits.skiers.empty());
 }
 
 TEST_F(RecoveryTest, ACopyNotWantedOrDamagedOrOlderIsSetAsideNeverDeleted) {
