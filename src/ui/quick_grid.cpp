@@ -140,7 +140,7 @@ void QuickGrid::KeyEntry(int key) {
   // event saved.
   if (SameRoundFields(t_.Working, t_.WorkAt(k), round())) return;
   t_.WorkAt(k) = t_.Working;
-  t_.Unsaved = true;
+  t_.MarkChanged();
   gridChanged_ = true;
 }
 
