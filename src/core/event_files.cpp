@@ -149,7 +149,7 @@ bool SaveEvent(Tournament& t, Platform& p) {
   }
   // The whole family is on disk: the save stands whatever happens to the log line, and the log
   // only ever records a save that happened.
-  t.Unsaved = false;
+  t.MarkSaved();
   try {
     WriteAuditLine(t, p);
   } catch (const IoError& e) {
@@ -200,8 +200,7 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   // Everything is read: the open event takes the new state over.
   t.EventFile = path;
   t.EventBase = base;
-  t.SkierCount = static_cast<int>(nodes.size()) - 2;
-  t.skiers.nodes = std::move(nodes);
+  t.LoadSkiers(std::move(nodes));
   t.schedule.days = schedule.days;
   t.ties = std::move(ties);
   if (ttlRead) {
@@ -211,7 +210,7 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   }
   RemoveLeftoverTempFiles(p, path, base);
   // A lot drawn while opening is new to the event: it stays unsaved, so it is kept like any change.
-  t.Unsaved = false;
+  t.MarkSaved();
   SelectDivisionEvent(t, p, t.CurDivision);
   if (!damageNotice.empty()) p.prompt.Show(damageNotice);
   return true;

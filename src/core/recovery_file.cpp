@@ -195,10 +195,10 @@ std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& n
   out.append("written ").append(TimeStamp(now)).append("\n");
   out.append("event ").append(t.EventFile.str()).append("\n");
   out.append("named ").append(named ? "1" : "0").append("\n");
-  out.append("skiers ")
-      .append(std::to_string(t.skiers.nodes.size() < 2 ? 0 : t.skiers.nodes.size() - 2))
-      .append("\n");
-  out.append("scores ").append(std::to_string(ScoresWithGridEdits(t.skiers.nodes, t.gridEdits))).append("\n");
+  out.append("skiers ").append(std::to_string(t.SkierCount())).append("
+");
+  out.append("scores ").append(std::to_string(ScoresWithGridEdits(t.skiers.nodes(), t.gridEdits))).append("
+");
   AddSection(out, "tournament", ttl);
   AddSection(out, "schedule", sch);
   AddSection(out, "skiers-file", skierBytes);
@@ -298,15 +298,14 @@ void RestoreRecovery(Tournament& t, Platform& p, RecoveryFile& r) {
   ParseTournamentFile(SplitLines(r.tournamentText), values);
   t.EventFile = r.eventFile;
   t.EventBase = EventBaseOf(r.eventFile);
-  t.SkierCount = r.skiers;
-  t.skiers.nodes = std::move(r.nodes);
+  t.LoadSkiers(std::move(r.nodes));
   t.schedule.days = r.schedule.days;
   t.ties = std::move(r.ties);
   ApplyTournamentValues(t, values);
   if (values.readStandards) ReadNops(t, p);
   if (values.readRecords) ReadRecords(t, p);
   SelectDivisionEvent(t, p, t.CurDivision);
-  t.Unsaved = true;
+  t.MarkChanged();
 }
 
 std::string RecoveryTimeText(const DateTime& d) {

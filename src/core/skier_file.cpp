@@ -134,9 +134,9 @@ std::string CheckPlace(const TSkier& s, std::size_t i, std::size_t count, const 
 
 std::string SkierFileBytes(const SkierList& list) {
   std::string bytes;
-  bytes.resize(list.nodes.size() * kSkierRecordSize);
+  bytes.resize(list.nodes().size() * kSkierRecordSize);
   std::size_t at = 0;
-  for (const TSkier& s : list.nodes) {
+  for (const TSkier& s : list.nodes()) {
     std::memcpy(bytes.data() + at, &s, kSkierRecordSize);
     at += kSkierRecordSize;
   }

@@ -13,7 +13,7 @@ int WorkIndexOf(const Tournament& t, const SkierIdentity& who) {
 }
 
 const TSkier* FindSkier(const Tournament& t, const SkierIdentity& who) {
-  for (const TSkier& s : t.skiers.nodes)
+  for (const TSkier& s : t.skiers.nodes())
     if (IsSkier(s, who)) return &s;
   return nullptr;
 }

@@ -105,40 +105,36 @@ void BlankWorkingRecord(Tournament& t) {
 
 void InitSkierList(Tournament& t) {
   BlankWorkingRecord(t);
-  t.skiers.nodes.clear();
   TSkier head = t.Working;
   head.Surname = "AAAAA";
   head.FirstName = "AAAAA";
   TSkier tail = t.Working;
   tail.Surname = "zzzzz";
   tail.FirstName = "zzzzz";
-  t.skiers.nodes.push_back(head);
-  t.skiers.nodes.push_back(tail);
-  t.SkierCount = 0;
+  t.LoadSkiers({head, tail});
 }
 
 bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record) {
-  t.Unsaved = true;
   if (!t.skiers.initialised()) InitSkierList(t);
-  auto& nodes = t.skiers.nodes;
+  const auto& nodes = t.skiers.nodes();
   int visits = 1;
   for (auto it = std::next(nodes.begin()); it != nodes.end(); ++it) {
-    TSkier& node = *it;
+    const TSkier& node = *it;
     if (node.Surname == record.Surname && SameTextIgnoringCase(node.FirstName, record.FirstName) &&
         node.Division == record.Division && it != std::prev(nodes.end())) {
-      node = record;
+      t.ReplaceSkier(it, record);
       return true;
     }
     // The tail sentinel sorts after every upper-case surname; a surname above it still goes in
     // just before the tail.
     bool atTail = it == std::prev(nodes.end());
     if (atTail || node.Surname.compare(record.Surname) > 0) {
-      nodes.insert(it, record);
-      ++t.SkierCount;
+      t.InsertSkier(it, record);
       return true;
     }
     if (++visits >= kMaxVisits) break;
   }
+  t.MarkChanged();
   prompt.Show("System Error-Maximum Entry exceeded");
   return false;
 }
@@ -167,41 +163,17 @@ bool AddWorkingRecord(Tournament& t, Platform& p) {
     if (auto j = DefaultJumpSpeed(w.Division); j && !JumpRoundScored(w, r)) w.JumpSpeed[r] = *j;
   }
   const bool stored = InsertOrReplace(t, p.prompt, w);
-  t.Unsaved = true;
   if (w.Division == t.CurDivision) SelectDivisionEvent(t, p, t.CurDivision);
   return stored;
 }
 
-SkierList::Node DeleteSkier(Tournament& t, SkierList::Node node) {
-  auto prev = std::prev(node);
-  t.skiers.nodes.erase(node);
-  --t.SkierCount;
-  t.Unsaved = true;
-  return prev;
-}
-
 void DeleteAllSkiers(Tournament& t) {
-  auto& nodes = t.skiers.nodes;
-  if (!t.skiers.initialised()) {
-    InitSkierList(t);
-  } else {
-    auto it = std::next(nodes.begin());
-    while (it != nodes.end() && !(it->Surname == "zzzzz")) it = nodes.erase(it);
-    // Anything after the tail sentinel would be unreachable in the saved file; drop it too.
-    if (it != nodes.end()) nodes.erase(std::next(it), nodes.end());
-  }
-  t.SkierCount = 0;
+  t.RemoveAllSkiers();
   t.ties = {};
-  t.Unsaved = true;
-}
-
-void FreeList(Tournament& t) {
-  t.skiers.nodes.clear();
-  t.SkierCount = 0;
 }
 
 void ClearAllScores(Tournament& t) {
-  for (TSkier& s : t.skiers.nodes) {
+  t.ChangeEachSkier([](TSkier& s) {
     s.Bib = "";
     s.Paid = "N";
     for (int r = 1; r <= 3; ++r) {
@@ -233,10 +205,9 @@ void ClearAllScores(Tournament& t) {
     s.SlalomPoints = s.TrickPoints = s.JumpPoints = 0;
     s.OverallScore = 0;
     s.OverallPlace = 0;
-  }
+  }, true);
   // The finalist flags are gone, and with them the finals the lots were drawn for.
   t.ties = {};
-  t.Unsaved = true;
 }
 
 void SelectDivision(Tournament& t, Prompter& prompt, int division) {
@@ -271,7 +242,7 @@ void OrderTiedFinalists(Tournament& t, Random& random, int division, const std::
     i = last + 1;
   }
   if (drawn.empty()) t.ties.orders.erase(which);
-  if (drew) t.Unsaved = true;
+  if (drew) t.MarkChanged();
 }
 
 }  // namespace
@@ -332,14 +303,7 @@ void DrawTiesOfCurrentRound(Tournament& t, Platform& p) {
 
 void WriteBack(Tournament& t, int index) {
   if (index < 1 || index > t.WorkCount) return;
-  const TSkier& w = t.WorkAt(index);
-  const SkierIdentity who = IdentityOf(w);
-  for (TSkier& s : t.skiers.nodes) {
-    if (IsSkier(s, who)) {
-      s = w;
-      return;
-    }
-  }
+  t.StoreSkier(t.WorkAt(index));
 }
 
 int CountEntered(const Tournament& t, int division, char event) {

@@ -12,10 +12,7 @@ bool AddWorkingRecord(Tournament& t, Platform& p);
 // Inserts the record in surname order, or replaces the record with the same surname, first name
 // (any case) and division. Answers false when the list was too long to find a place.
 bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record);
-// Unlinks and frees the node; answers the node before it, where the caller's cursor moves.
-SkierList::Node DeleteSkier(Tournament& t, SkierList::Node node);
 void DeleteAllSkiers(Tournament& t);
-void FreeList(Tournament& t);
 void ClearAllScores(Tournament& t);
 // Held for one operation (a save, an open, the recomputation after a score), it lets the message
 // that a division has more skiers than the work list holds appear once, however often the

@@ -1,5 +1,47 @@
 #include "core/tournament.h"
 
+#include <cstring>
+
+#include "core/skier_identity.h"
 #include "core/skier_ops.h"
 
 Tournament::Tournament() { InitSkierList(*this); }
+
+SkierList::Node Tournament::InsertSkier(SkierList::Node before, const TSkier& record) {
+  MarkChanged();
+  return skiers.nodes_.insert(before, record);
+}
+
+void Tournament::ReplaceSkier(SkierList::Node at, const TSkier& record) {
+  MarkChanged();
+  *skiers.nodes_.erase(at, at) = record;
+}
+
+SkierList::Node Tournament::RemoveSkier(SkierList::Node at) {
+  MarkChanged();
+  return std::prev(skiers.nodes_.erase(at));
+}
+
+void Tournament::RemoveAllSkiers() {
+  MarkChanged();
+  if (!skiers.initialised()) {
+    InitSkierList(*this);
+    return;
+  }
+  auto& nodes = skiers.nodes_;
+  auto it = std::next(nodes.begin());
+  while (it != nodes.end() && !(it->Surname == "zzzzz")) it = nodes.erase(it);
+  if (it != nodes.end()) nodes.erase(std::next(it), nodes.end());
+}
+
+bool Tournament::StoreSkier(const TSkier& record) {
+  const SkierIdentity who = IdentityOf(record);
+  for (TSkier& s : skiers.nodes_) {
+    if (!IsSkier(s, who)) continue;
+    // The stored bytes decide: a record written back unchanged leaves the event saved.
+    if (std::memcmp(&s, &record, sizeof(TSkier)) != 0) MarkChanged();
+    s = record;
+    return true;
+  }
+  return false;
+}

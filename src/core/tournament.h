@@ -2,7 +2,9 @@
 // The whole state of the open event and of the program's settings, owned by main() and passed by
 // reference to every operation and dialog.
 #include <cstdint>
+#include <list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/schedule.h"
@@ -17,22 +19,18 @@
 
 inline constexpr int kWorkListSize = 300;
 
-// Whether the event holds changes that are not saved. Each time a change sets it, its change count
-// moves on, so whoever keeps a copy of the unsaved work learns that a change completed without
-// every change having to say so.
+// Whether the event holds changes that are not saved: the count of changes made differs from the
+// count at the last save or open. Only the tournament's own operations move the counts; whoever
+// keeps a copy of the unsaved work watches changes() to learn that a change completed.
 class UnsavedFlag {
  public:
-  UnsavedFlag& operator=(bool value) {
-    value_ = value;
-    if (value) ++changes_;
-    return *this;
-  }
-  operator bool() const { return value_; }  // NOLINT: read like the plain flag it replaces
+  operator bool() const { return changes_ != saved_; }  // NOLINT: read like the plain flag it replaces
   std::uint64_t changes() const { return changes_; }
 
  private:
-  bool value_ = false;
+  friend struct Tournament;
   std::uint64_t changes_ = 0;
+  std::uint64_t saved_ = 0;
 };
 
 struct Tournament {
@@ -51,8 +49,8 @@ struct Tournament {
   // The lots drawn for finalists tied in round 1 (kept in the event's ".ties" file).
   TieOrders ties;
 
+  // Read freely; changed only through the operations below.
   SkierList skiers;
-  int SkierCount = 0;
 
   // The division work list, indexed 1..300, and its fill count.
   std::vector<TSkier> Work = std::vector<TSkier>(kWorkListSize + 1);
@@ -98,6 +96,34 @@ struct Tournament {
 
   // Start-up defaults with the empty list and its two sentinels.
   Tournament();
+
+  int SkierCount() const { return skiers.size(); }
+
+  // The changes of the skier list, each counted once.
+  SkierList::Node InsertSkier(SkierList::Node before, const TSkier& record);
+  void ReplaceSkier(SkierList::Node at, const TSkier& record);
+  // Answers the node before the removed one, where a cursor moves.
+  SkierList::Node RemoveSkier(SkierList::Node at);
+  // Keeps the two sentinels; anything after the tail could never be saved and goes too.
+  void RemoveAllSkiers();
+  // Stores a record over the same skier's (IdentityOf), a round result or a place; counted only
+  // when a stored byte changes. Answers false when the skier is no longer in the list.
+  bool StoreSkier(const TSkier& record);
+  // One change made to every real skier (totals, points), or with `sentinels` to every record the
+  // skier file holds (clearing scores).
+  template <typename F>
+  void ChangeEachSkier(F&& change, bool sentinels = false) {
+    for (auto& s : skiers.nodes_)
+      if (sentinels || (&s != &skiers.nodes_.front() && &s != &skiers.nodes_.back())) change(s);
+    MarkChanged();
+  }
+
+  // A change made elsewhere in the event: its setup, teams, schedule, seeds or a result being typed.
+  void MarkChanged() { ++Unsaved.changes_; }
+  // The list as the event's files or a recovery copy hold it, sentinels included; by itself no change.
+  void LoadSkiers(std::list<TSkier> nodes) { skiers.nodes_ = std::move(nodes); }
+  // After the event was saved or opened.
+  void MarkSaved() { Unsaved.saved_ = Unsaved.changes_; }
 
   TSkier& WorkAt(int i) { return Work[static_cast<std::size_t>(i)]; }
   const TSkier& WorkAt(int i) const { return Work[static_cast<std::size_t>(i)]; }

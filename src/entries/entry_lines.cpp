@@ -20,7 +20,7 @@ std::string LineKey(std::string_view line) { return std::string(line.substr(0, k
 
 std::string LineKey(const TSkier& s) { return LineKey(EntryLine(s)); }
 
-std::optional<SkierList::Node> FindByLineKey(SkierList& list, std::string_view line) {
+std::optional<SkierList::Node> FindByLineKey(const SkierList& list, std::string_view line) {
   if (!list.initialised()) return std::nullopt;
   const std::string key = LineKey(line);
   for (auto it = list.first(); it != list.tailNode(); ++it)

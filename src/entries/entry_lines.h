@@ -15,4 +15,4 @@ std::string EntryLine(const TSkier& s);
 std::string LineKey(std::string_view line);
 std::string LineKey(const TSkier& s);
 // The first skier of the list, in list order, whose line key is that of `line`.
-std::optional<SkierList::Node> FindByLineKey(SkierList& list, std::string_view line);
+std::optional<SkierList::Node> FindByLineKey(const SkierList& list, std::string_view line);

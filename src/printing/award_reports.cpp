@@ -144,7 +144,7 @@ ReportDocument InjurySummary(ReportContext& c) {
       "   Chief of Competition: " + info.ChiefOfComp.str() +
           "     Safety Director: " + info.SafetyDirector.str(),
       "",
-      "   Number of entries in competition: " + std::to_string(t.SkierCount),
+      "   Number of entries in competition: " + std::to_string(t.SkierCount()),
       "   Number of ski rides in each event: Slalom" + Rides(slalom, t.RoundCount) + "   Trick" +
           Rides(trick, t.RoundCount) + "   Jump" + Rides(jump, t.RoundCount),
       "   Number of injuries in each event:  Slalom____   Trick____   Jump____",

@@ -53,7 +53,7 @@ ReportDocument EventSummary(ReportContext& c) {
   w.Line(" Safety Director     : " + info.SafetyDirector.str());
   w.Line(" Chief Boat Driver   : " + info.ChiefDriver.str());
   w.Line("");
-  w.Line(" Total Number of Entries: " + std::to_string(t.SkierCount));
+  w.Line(" Total Number of Entries: " + std::to_string(t.SkierCount()));
   w.Line("");
   w.Line(" Best Performances and Entry by Division/Event:");
   w.Line("  DIVISION       SLALOM  ENTRY   TRICK  ENTRY    JUMP  ENTRY");

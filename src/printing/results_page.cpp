@@ -249,7 +249,7 @@ std::string ResultsPagePath(const Tournament& t) {
 std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt) {
   const std::string name = Text(t.info.EventName.view());
   std::string out;
-  out.reserve(4096 + 600 * static_cast<std::size_t>(t.SkierCount));
+  out.reserve(4096 + 600 * static_cast<std::size_t>(t.SkierCount()));
   out +=
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\" />\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />\n<title>" +

@@ -178,7 +178,7 @@ double EventPoints(const PointsFormula& f, double result, double best) {
 
 void ComputeEventPoints(Tournament& t, char event) {
   std::array<std::vector<TSkier*>, kCatalogueSize> byDivision;
-  t.skiers.ForEach([&](TSkier& s) {
+  t.ChangeEachSkier([&](TSkier& s) {
     if (s.Division < kCatalogueSize && EnteredInAllThree(s)) byDivision[s.Division].push_back(&s);
   });
   const int first = event == 'J' ? kFirstJumpingDivision : 0;
@@ -192,7 +192,7 @@ void ComputeTrickPoints(Tournament& t) { ComputeEventPoints(t, 'T'); }
 void ComputeJumpPoints(Tournament& t) { ComputeEventPoints(t, 'J'); }
 
 void ComputeOverallScores(Tournament& t) {
-  t.skiers.ForEach([](TSkier& s) {
+  t.ChangeEachSkier([](TSkier& s) {
     if (s.SlalomPoints > 0 && s.TrickPoints > 0 && s.JumpRankScore > 0)
       s.OverallScore = s.SlalomPoints + s.TrickPoints + s.JumpPoints;
     else
@@ -232,5 +232,5 @@ void PlaceOverall(Tournament& t, Prompter& prompt) {
     s.OverallPlace = s.OverallScore < above.OverallScore ? counter : above.OverallPlace;
   }
   for (int k = 1; k <= n; ++k) WriteBack(t, k);
-  t.Unsaved = true;
+  t.MarkChanged();
 }

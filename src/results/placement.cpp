@@ -93,7 +93,7 @@ void RankAndStore(Tournament& t, Platform& p, bool refill) {
   SortByRankScore(t);
   AssignPlaces(t, t.CurEvent, 0);
   WriteBackAll(t);
-  t.Unsaved = true;
+  t.MarkChanged();
   if (refill) SelectDivisionEvent(t, p, t.CurDivision);
 }
 
@@ -159,7 +159,7 @@ void SortByRankScore(Tournament& t) {
 }
 
 void ComputeTotals(Tournament& t) {
-  t.skiers.ForEach([](TSkier& s) {
+  t.ChangeEachSkier([](TSkier& s) {
     s.SlalomRankScore = s.SlalomScore[1] + s.SlalomScore[2] + s.SlalomScore[3];
     s.TrickRankScore = s.TrickScore[1] + s.TrickScore[2] + s.TrickScore[3];
     s.JumpRankScore = JumpRoundResult(s, 1) + JumpRoundResult(s, 2) + JumpRoundResult(s, 3);
@@ -217,7 +217,7 @@ void PlaceLastRound(Tournament& t, Platform& p) {
     }
   }
   WriteBackAll(t);
-  t.Unsaved = true;
+  t.MarkChanged();
   SelectDivisionEvent(t, p, t.CurDivision);
 }
 

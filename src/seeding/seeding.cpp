@@ -12,7 +12,7 @@ constexpr int kLastRegularDivision = 59;
 
 void Finish(Tournament& t) {
   WriteBackWorkList(t);
-  t.Unsaved = true;
+  t.MarkChanged();
 }
 
 // Puts the work list in ascending order of its keys; equal keys keep their order, as the

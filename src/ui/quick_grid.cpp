@@ -141,7 +141,7 @@ void QuickGrid::KeyEntry(int key) {
   if (SameRoundFields(t_.Working, t_.WorkAt(k), round())) return;
   t_.WorkAt(k) = t_.Working;
   KeepForRecovery(t_.Working);
-  t_.Unsaved = true;
+  t_.MarkChanged();
   gridChanged_ = true;
 }
 

@@ -17,9 +17,7 @@ void PutBack(Tournament& t, const TSkier& record) {
   if (!t.skiers.initialised()) InitSkierList(t);
   auto at = t.skiers.first();
   while (at != t.skiers.tailNode() && at->Surname.compare(record.Surname) < 0) ++at;
-  t.skiers.nodes.insert(at, record);
-  ++t.SkierCount;
-  t.Unsaved = true;
+  t.InsertSkier(at, record);
 }
 
 bool IsMarked(const ShortString<1>& mark, const char* letter) { return mark == letter || mark == "Y"; }
@@ -177,9 +175,7 @@ bool TfrmEntry::SaveStep() {
     lbDivList.focus = false;  // the last message names the field that takes the focus
   }
   if (lbProvList.selected()) w.Team = lbProvList.current();
-  if (errorFlag || !StoreStep()) return false;
-  t_.Unsaved = true;
-  return true;
+  return !errorFlag && StoreStep();
 }
 
 bool TfrmEntry::StoreStep() {
@@ -197,7 +193,7 @@ void TfrmEntry::RemoveStored(const TSkier& stored) {
   for (auto it = t_.skiers.first(); it != t_.skiers.tailNode(); ++it)
     if (it->Surname == stored.Surname && SameTextIgnoringCase(it->FirstName, stored.FirstName) &&
         it->Division == stored.Division) {
-      DeleteSkier(t_, it);
+      t_.RemoveSkier(it);
       return;
     }
 }

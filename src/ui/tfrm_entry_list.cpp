@@ -60,7 +60,7 @@ void TfrmEntryList::btnEditClick() {
   entryForm.mode = TfrmEntry::Mode::Edit;
   entryForm.FillFromRecord(**node);
   t_.Working = **node;
-  DeleteSkier(t_, *node);
+  t_.RemoveSkier(*node);
   p_.dialogs.ShowModal(entryForm);
   RebuildLines();
 }
@@ -76,7 +76,7 @@ void TfrmEntryList::btnDeleteClick() {
     return;
   }
   if (p_.prompt.AskDestructive("Deleting entry!", "Warning", Buttons::YesNo) != Answer::Yes) return;
-  DeleteSkier(t_, *node);
+  t_.RemoveSkier(*node);
   RebuildLines();
 }
 

@@ -85,7 +85,7 @@ void TfrmImport::btnImportClick() {
     // speeds and per-round divisions: without them a typed round totals 0 and exports as "XX".
     if (AddWorkingRecord(t_, p_)) ++imported;
   }
-  t_.Unsaved = true;
+  t_.MarkChanged();
   if (errors > 0) p_.prompt.Show(std::to_string(errors) + " errors encountered !");
   p_.prompt.Show(std::to_string(imported) + " skiers imported");
 }

@@ -172,7 +172,7 @@ void TfrmJumpRslt::btnSaveClick() {
   }
   s.JumpBoat[r] = BoatOfItem(BoatListBox.itemIndex);
   s.JumpClass[r] = ClassOfItem(ClassListBox.itemIndex);
-  t_.Unsaved = true;
+  t_.MarkChanged();
   LogEntry(t_, p_, AuditLine());
   auditWritten_ = true;
   Close();

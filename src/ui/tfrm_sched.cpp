@@ -87,7 +87,7 @@ void TfrmSched::ShowGrid() {
 
 void TfrmSched::Recompute() { RecomputeDay(t_, start_, working_); }
 
-void TfrmSched::Modified() { t_.Unsaved = true; }
+void TfrmSched::Modified() { t_.MarkChanged(); }
 
 int TfrmSched::CurrentRow() const { return grid.row >= 1 && grid.row <= kScheduleRows ? grid.row : 1; }
 

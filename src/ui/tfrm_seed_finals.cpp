@@ -60,7 +60,7 @@ void TfrmSeedFinals::cblFinalsClickCheck() {
 
 void TfrmSeedFinals::btnSaveClick() {
   WriteBackWorkList(t_);
-  t_.Unsaved = true;
+  t_.MarkChanged();
   // Saving the finals is how the scorer asks for a new lot: the ties of this division and event are
   // drawn again from the current round on; rounds already skied keep theirs.
   ForgetTieOrders(t_.ties, t_.CurDivision, t_.CurEvent, t_.CurRound);

@@ -47,7 +47,7 @@ void TfrmSeedOpt::btnApplyClick() {
     seeded = RunSeedOption(t_, p_, option);
   }
   WriteBackWorkList(t_);
-  if (seeded) t_.Unsaved = true;
+  if (seeded) t_.MarkChanged();
 }
 
 void TfrmSeedOpt::RunFinalsSelection() {

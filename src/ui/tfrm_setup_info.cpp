@@ -66,7 +66,7 @@ std::vector<std::string> SetupInfoLines(const Tournament& t) {
   out.push_back("   Current file is.." + t.EventFile.str());
   out.push_back("   Event Registration Code is.." + t.info.SanctionNo.str());
   if (const char* c = ClassText(t.info.ClassDigit)) out.push_back(std::string("   Event Type is..") + c);
-  out.push_back("   Number of entries is..." + std::to_string(t.SkierCount));
+  out.push_back("   Number of entries is..." + std::to_string(t.SkierCount()));
   if (rules == kZetlRules) AddRecordLines(t, out);
   return out;
 }

@@ -318,7 +318,7 @@ bool TfrmTourInfo::ApplyTournamentSetup() {
     return false;
   }
   WarnAboutSanction();
-  t_.Unsaved = true;
+  t_.MarkChanged();
   const TournamentInfo& i = t_.info;
   LogEntry(t_, p_,
            i.EventName.str() + " " + i.StartDate.str() + " " + t_.settings.SiteCode.str() + " " +

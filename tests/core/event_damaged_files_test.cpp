@@ -71,7 +71,7 @@ TEST_F(DamagedFamily, OpenNamesWhatTheCheckFindsAndTheSaveKeepsTheBytesAside) {
       EXPECT_EQ(t.schedule.days[1].rows[1].division, 86);
     }
 
-    t.Unsaved = true;
+    t.MarkChanged();
     ASSERT_TRUE(SaveEvent(t, tp));
     EXPECT_EQ(Slurp(DamagedCopyPath(path)), c.bytes);
     EXPECT_TRUE(FamilyIsSound(CheckEventFamily(tp.fs, lake)));

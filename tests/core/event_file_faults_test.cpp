@@ -7,6 +7,7 @@
 #include "core/file_io.h"
 #include "core/skier_file.h"
 #include "event_test_files.h"
+#include "support/skier_list_access.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -36,14 +37,14 @@ TEST_P(UnreadableFamilyFile, StopsTheOpenWithItsNameAndKeepsTheOpenEvent) {
   AddSkier(t, tp, "KEEP", "Me", 20);
   t.info.EventName = "Open Event";
   t.EventFile = dir.file("Open.dat");
-  t.Unsaved = true;
+  t.MarkChanged();
 
   EXPECT_FALSE(OpenEvent(t, tp, dir.file("Cup.dat")));
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
   EXPECT_TRUE(Contains(tp.prompter.shown[0].text, "\"" + dir.file(GetParam()) + "\": Permission denied"))
       << tp.prompter.shown[0].text;
   EXPECT_EQ(t.info.EventName, "Open Event");
-  EXPECT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.EventFile, dir.file("Open.dat"));
   EXPECT_TRUE(t.Unsaved);
 }
@@ -71,7 +72,7 @@ TEST(EventFileFaults, UnreadableSkierFileStopsTheSaveAndDeletesNothing) {
   Tournament t;
   AddSkier(t, tp, "OTHER", "One", 16);
   t.EventFile = dir.file("Cup.dat");
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.fs.unreadable.insert(dir.file("Cup.dat"));
   EXPECT_FALSE(SaveEvent(t, tp));
   EXPECT_TRUE(t.Unsaved);
@@ -139,7 +140,7 @@ TEST(EventFileFaults, DamagedScheduleOpensWithEmptyDaysAndIsKeptBeforeTheNextSav
   TestPlatform tp;
   Tournament t;
   ASSERT_TRUE(OpenEvent(t, tp, dir.file("Cup.dat")));
-  EXPECT_EQ(t.SkierCount, 3);
+  EXPECT_EQ(t.SkierCount(), 3);
   EXPECT_EQ(t.schedule.days[1].rows[1].division, 86);
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
   EXPECT_TRUE(Contains(tp.prompter.shown[0].text, "\"" + dir.file("Cup.sch") + "\" is damaged"));
@@ -174,9 +175,8 @@ TEST(EventFileFaults, ADivisionOfMoreThan300SkiersIsSavedWholeWithOneMessage) {
     char name[16];
     std::snprintf(name, sizeof name, "SKIER%03d", i);
     TSkier s = MakeSkier(t, name, "Any", 16, "SJ");
-    auto at = std::prev(t.skiers.nodes.end());  // appended in order: the list's own limit is not at issue
-    t.skiers.nodes.insert(at, s);
-    ++t.SkierCount;
+    auto at = std::prev(SkierNodes(t).end());  // appended in order: the list's own limit is not at issue
+    SkierNodes(t).insert(at, s);
   }
   t.EventFile = dir.file("Big.dat");
   ASSERT_TRUE(SaveEvent(t, tp));

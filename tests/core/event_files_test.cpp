@@ -7,6 +7,7 @@
 #include "core/skier_file.h"
 #include "core/tournament_file.h"
 #include "event_test_files.h"
+#include "support/skier_list_access.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -51,7 +52,7 @@ TEST(EventFiles, RoundTripGivesTheSameFilesAndState) {
   EXPECT_TRUE(tp.prompter.shown.empty());
   EXPECT_EQ(u.EventFile, dir.file("Cup.dat"));
   EXPECT_EQ(u.EventBase, dir.file("Cup"));
-  EXPECT_EQ(u.SkierCount, 3);
+  EXPECT_EQ(u.SkierCount(), 3);
   EXPECT_EQ(SkierFileBytes(u.skiers), SkierFileBytes(t.skiers));
   ExpectSameInfo(u.info, t.info);
   EXPECT_EQ(u.RoundCount, 3);
@@ -97,8 +98,8 @@ TEST(EventFiles, EmptyEventIsTheTwoListEnds) {
   Tournament u;
   AddSkier(u, tp, "OLD", "Skier", 16);
   ASSERT_TRUE(OpenEvent(u, tp, dir.file("Empty.dat")));
-  EXPECT_EQ(u.SkierCount, 0);
-  EXPECT_EQ(u.skiers.nodes.size(), 2u);
+  EXPECT_EQ(u.SkierCount(), 0);
+  EXPECT_EQ(SkierNodes(u).size(), 2u);
   EXPECT_EQ(u.WorkCount, 0);
 }
 
@@ -132,7 +133,7 @@ TEST(EventFiles, NameWithDatInsideNamesTheFamilyAfterTheBase) {
 TEST(EventFiles, SaveWithoutANameWritesNothing) {
   TestPlatform tp;
   Tournament t;
-  t.Unsaved = true;
+  t.MarkChanged();
   EXPECT_FALSE(SaveEvent(t, tp));
   EXPECT_TRUE(t.Unsaved);
   EXPECT_EQ(tp.fs.steps, 0);
@@ -162,7 +163,7 @@ TEST(EventFiles, OpenSelectsTheCurrentDivisionAndRemovesLeftoverTempFiles) {
   Tournament u;
   u.CurDivision = 16;
   u.CurEvent = 'S';
-  u.Unsaved = true;
+  u.MarkChanged();
   ASSERT_TRUE(OpenEvent(u, tp, dir.file("Cup.dat")));
   for (const char* f : leftovers) EXPECT_FALSE(Slurp(dir.file(f))) << f;
   ASSERT_EQ(u.WorkCount, 1);
@@ -185,7 +186,7 @@ TEST(EventFiles, MissingTournamentFileKeepsTheSettingsAndReadsTheRest) {
   EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"ERROR - \"" + dir.file("Cup.ttl") + "\" not found"});
   EXPECT_EQ(u.info.EventName, "Still Here");
   EXPECT_EQ(u.RoundCount, 2);
-  EXPECT_EQ(u.SkierCount, 3);
+  EXPECT_EQ(u.SkierCount(), 3);
   EXPECT_EQ(u.schedule.days[1].rows[1].division, 16);
 }
 
@@ -217,12 +218,12 @@ TEST(EventFiles, UnchangedFilesAreNotWrittenAgain) {
   ASSERT_TRUE(SaveEvent(t, tp));
   ASSERT_TRUE(SaveEvent(t, tp));  // the backup appears
   tp.fs.steps = 0;
-  t.Unsaved = true;
+  t.MarkChanged();
   ASSERT_TRUE(SaveEvent(t, tp));
   EXPECT_FALSE(t.Unsaved);
   EXPECT_EQ(tp.fs.steps, 4);  // the log line alone: open, write, flush, close
   t.WorkAt(1).SlalomScore[1] = 1;  // the work list is not the event
-  t.skiers.first()->SlalomScore[2] = 12.5;
+  SkierAt(t, t.skiers.first()).SlalomScore[2] = 12.5;
   tp.fs.steps = 0;
   ASSERT_TRUE(SaveEvent(t, tp));
   // The skier file (six steps); the backup already holds the unchanged file of the last saves. The
@@ -230,7 +231,7 @@ TEST(EventFiles, UnchangedFilesAreNotWrittenAgain) {
   const int backupSet = BackupSetSteps(3, true);
   EXPECT_EQ(tp.fs.steps, 4 + 6 + backupSet);
   tp.fs.steps = 0;
-  t.skiers.first()->SlalomScore[3] = 7;
+  SkierAt(t, t.skiers.first()).SlalomScore[3] = 7;
   ASSERT_TRUE(SaveEvent(t, tp));
   EXPECT_EQ(tp.fs.steps, 4 + 6 + 6 + backupSet);  // now the backup changes too
 }

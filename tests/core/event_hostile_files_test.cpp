@@ -79,7 +79,7 @@ TEST_P(HostileEventFile, GivesAMessageOrADefaultAndKeepsTheOpenEvent) {
   AddSkier(t, tp, "KEEP", "Me", 20);
   t.info.EventName = "Open Event";
   t.EventFile = dir.file("Open.dat");
-  t.Unsaved = true;
+  t.MarkChanged();
   const std::string before = SkierFileBytes(t.skiers);
 
   bool opened = OpenEvent(t, tp, dir.file("Bad.dat"));
@@ -96,7 +96,7 @@ TEST_P(HostileEventFile, GivesAMessageOrADefaultAndKeepsTheOpenEvent) {
   else
     EXPECT_EQ(tp.prompter.shown[0].text, expected);
   EXPECT_EQ(SkierFileBytes(t.skiers), before);
-  EXPECT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.info.EventName, "Open Event");
   EXPECT_EQ(t.EventFile, dir.file("Open.dat"));
   EXPECT_TRUE(t.Unsaved);
@@ -141,7 +141,7 @@ const HostileCase kCases[] = {
      "",
      [](const Tournament& t) {
        EXPECT_EQ(t.schedule.days[1].rows[1].division, 86);
-       EXPECT_EQ(t.SkierCount, 3);
+       EXPECT_EQ(t.SkierCount(), 3);
      }},
     {"ScheduleRowsOfGarbage", [](const TempDir& d) { Spit(d.file("Bad.sch"), RandomBytes(4000, 3)); }, "", "",
      [](const Tournament& t) {
@@ -165,7 +165,7 @@ const HostileCase kCases[] = {
        EXPECT_EQ(t.RoundCount, 1);
        EXPECT_EQ(t.settings.RulesMode, 2);
        EXPECT_EQ(t.EntryCounter, 17);  // the highest entry number of the skiers read
-       EXPECT_EQ(t.SkierCount, 3);
+       EXPECT_EQ(t.SkierCount(), 3);
      }},
     {"NonNumericCounters",
      [](const TempDir& d) {
@@ -213,7 +213,7 @@ const HostileCase kCases[] = {
      [](const Tournament& t) {
        EXPECT_GE(t.RoundCount, 1);
        EXPECT_LE(t.RoundCount, 4);
-       EXPECT_EQ(t.SkierCount, 3);
+       EXPECT_EQ(t.SkierCount(), 3);
      }},
 };
 

@@ -55,7 +55,7 @@ Outcome SaveSecondVersion(int failAt) {
   o.before = Snapshot(dir);
   AddSkier(t, tp, "ZIMMER", "Kai", 16);
   t.info.EventName = "Changed Cup";
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.clock.now.minute = 30;
   tp.fs.steps = 0;
   tp.fs.failAt = failAt;

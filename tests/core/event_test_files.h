@@ -76,5 +76,5 @@ inline void FillEvent(Tournament& t, Platform& p) {
   c.EntryNo = 17;
   c.SlalomClass[1] = "2";
   c.SlalomBoat[1] = "MC";
-  t.Unsaved = true;
+  t.MarkChanged();
 }

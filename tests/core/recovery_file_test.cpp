@@ -44,7 +44,7 @@ TEST_F(RecoveryFileTest, ReadsBackWhatWasWritten) {
   EXPECT_EQ(u.EventFile.str(), "/events/Lake.dat");
   EXPECT_EQ(u.info.EventName.str(), "Lakeside Open");
   EXPECT_EQ(Surnames(u), Surnames(t));
-  EXPECT_EQ(std::next(u.skiers.nodes.begin())->SlalomScore[1], 32.5);
+  EXPECT_EQ(std::next(SkierNodes(u).begin())->SlalomScore[1], 32.5);
   EXPECT_EQ(u.ties, t.ties);
 }
 

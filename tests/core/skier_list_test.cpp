@@ -48,9 +48,9 @@ TEST(SkierRecord, JumpRoundResultIsTheLongestJumpAboveTheCodes) {
 
 TEST_F(ListTest, StartsWithTwoLinkedSentinels) {
   EXPECT_EQ(Surnames(t), (std::vector<std::string>{"AAAAA/AAAAA", "zzzzz/zzzzz"}));
-  EXPECT_EQ(t.SkierCount, 0);
+  EXPECT_EQ(t.SkierCount(), 0);
   EXPECT_EQ(t.skiers.head().Division, 86);
-  EXPECT_EQ(t.skiers.tail().SlalomRope[4], 18.25);
+  EXPECT_EQ(SkierNodes(t).back().SlalomRope[4], 18.25);
 }
 
 TEST_F(ListTest, BlankWorkingRecordDefaults) {
@@ -71,11 +71,11 @@ TEST_F(ListTest, BlankWorkingRecordDefaults) {
 TEST_F(ListTest, SameSkierReplacesAndOtherDivisionAdds) {
   AddSkier(t, p, "SMITH", "John", 16);
   AddSkier(t, p, "SMITH", "John", 16);
-  EXPECT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.SkierCount(), 1);
   AddSkier(t, p, "SMITH", "John", 17);
-  EXPECT_EQ(t.SkierCount, 2);
-  EXPECT_EQ(std::next(t.skiers.nodes.begin())->Division, 16);
-  EXPECT_EQ(std::next(t.skiers.nodes.begin(), 2)->Division, 17);
+  EXPECT_EQ(t.SkierCount(), 2);
+  EXPECT_EQ(std::next(SkierNodes(t).begin())->Division, 16);
+  EXPECT_EQ(std::next(SkierNodes(t).begin(), 2)->Division, 17);
 }
 
 TEST_F(ListTest, FirstNamesCompareWithoutCase) {
@@ -83,7 +83,7 @@ TEST_F(ListTest, FirstNamesCompareWithoutCase) {
   TSkier again = MakeSkier(t, "SMITH", "john", 16);
   again.Bib = "12";
   InsertOrReplace(t, p.prompt, again);
-  EXPECT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.skiers.first()->FirstName, "john");
   EXPECT_EQ(t.skiers.first()->Bib, "12");
 }
@@ -100,15 +100,15 @@ TEST_F(ListTest, SurnameOrderKeepsArrivalOrderOfEqualSurnames) {
 
 TEST_F(ListTest, InsertionStopsAfterThreeHundredVisits) {
   for (int i = 0; i < 298; ++i) AddSkier(t, p, "A" + std::to_string(1000 + i), "X", 16);
-  EXPECT_EQ(t.SkierCount, 298);
+  EXPECT_EQ(t.SkierCount(), 298);
   AddSkier(t, p, "ZZ", "X", 16);  // the tail is the 299th node visited
-  EXPECT_EQ(t.SkierCount, 299);
+  EXPECT_EQ(t.SkierCount(), 299);
   EXPECT_TRUE(tp.prompter.shown.empty());
   AddSkier(t, p, "ZZZ", "X", 16);
-  EXPECT_EQ(t.SkierCount, 299);
+  EXPECT_EQ(t.SkierCount(), 299);
   EXPECT_TRUE(tp.prompter.saw("System Error-Maximum Entry exceeded"));
   AddSkier(t, p, "B", "X", 16);  // an early place is still found
-  EXPECT_EQ(t.SkierCount, 300);
+  EXPECT_EQ(t.SkierCount(), 300);
 }
 
 TEST_F(ListTest, AddWorkingRecordSetsEntryNumberRoundDivisionsClassAndSpeeds) {
@@ -135,7 +135,7 @@ TEST_F(ListTest, AddWorkingRecordSetsEntryNumberRoundDivisionsClassAndSpeeds) {
 
   BlankWorkingRecord(t);
   AddWorkingRecord(t, p);  // an empty surname adds nothing
-  EXPECT_EQ(t.SkierCount, 2);
+  EXPECT_EQ(t.SkierCount(), 2);
 }
 
 TEST_F(ListTest, AddWorkingRecordKeepsTheSpeedsOfScoredRounds) {
@@ -161,10 +161,10 @@ TEST_F(ListTest, AddWorkingRecordKeepsTheSpeedsOfScoredRounds) {
 TEST_F(ListTest, DeleteMovesTheCursorBack) {
   AddSkier(t, p, "A", "1", 16);
   AddSkier(t, p, "B", "1", 16);
-  t.Unsaved = false;
-  auto prev = DeleteSkier(t, std::next(t.skiers.first()));
+  t.MarkSaved();
+  auto prev = t.RemoveSkier(std::next(t.skiers.first()));
   EXPECT_EQ(prev->Surname, "A");
-  EXPECT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.SkierCount(), 1);
   EXPECT_TRUE(t.Unsaved);
 }
 
@@ -175,7 +175,7 @@ TEST_F(ListTest, ClearAllEntriesLeavesTheSentinels) {
   AddSkier(t, p, "B", "1", 17);
   DeleteAllSkiers(t);
   EXPECT_EQ(Surnames(t), (std::vector<std::string>{"AAAAA/AAAAA", "zzzzz/zzzzz"}));
-  EXPECT_EQ(t.SkierCount, 0);
+  EXPECT_EQ(t.SkierCount(), 0);
 }
 
 TEST_F(ListTest, ClearAllScoresKeepsSeedsFromRoundsOneToThree) {
@@ -302,7 +302,7 @@ TEST_F(ListTest, FinalOrderForJumpLiftsHigherRamps) {
 TEST_F(ListTest, WorkListStopsAtThreeHundredWithAMessage) {
   for (int i = 0; i < 305; ++i) {
     TSkier s = MakeSkier(t, "S" + std::to_string(i), "X", 16);
-    t.skiers.nodes.insert(t.skiers.tailNode(), s);  // past the insertion limit on purpose
+    SkierNodes(t).insert(t.skiers.tailNode(), s);  // past the insertion limit on purpose
   }
   SelectDivision(t, p.prompt, 16);
   EXPECT_EQ(t.WorkCount, 300);

@@ -59,13 +59,13 @@ struct JumpFinal : ::testing::Test {
 }  // namespace
 
 TEST_F(JumpFinal, TheLotIsDrawnOnceAndEveryListShowsIt) {
-  t.Unsaved = false;
+  t.MarkSaved();
   SelectDivisionEvent(t, tp, 17);
   const std::vector<std::string> first = WorkNames(t);
   ASSERT_EQ(first.size(), 5u);
   EXPECT_EQ(first[0], "EKLUND");
   EXPECT_TRUE(t.Unsaved);  // the draw is event data
-  t.Unsaved = false;
+  t.MarkSaved();
   for (int i = 0; i < 20; ++i) {
     SelectDivisionEvent(t, tp, 17);
     ASSERT_EQ(WorkNames(t), first);

@@ -6,6 +6,7 @@
 
 #include "core/skier_ops.h"
 #include "core/tournament.h"
+#include "support/skier_list_access.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ TEST(EntryLineKey, FindsTheFirstOfEqualKeys) {
   TSkier first = Anna("N");
   TSkier second = Anna("Y");
   second.Bib = "99";
-  auto& nodes = t.skiers.nodes;
+  auto& nodes = SkierNodes(t);
   nodes.insert(std::prev(nodes.end()), first);
   nodes.insert(std::prev(nodes.end()), second);
   auto found = FindByLineKey(t.skiers, EntryLine(second));

@@ -45,7 +45,7 @@ TEST_F(TeamTableTest, NamesStayWithTheirCodesWhenTheOrderChanges) {
 
   // BC now comes first in the list, and the only QC skier leaves.
   Skier("ADAMS", "BC");
-  DeleteSkier(t, std::prev(t.skiers.tailNode(), 2));  // DAVIS
+  t.RemoveSkier(std::prev(t.skiers.tailNode(), 2));  // DAVIS
   Collect();
   EXPECT_EQ(Slots(), (std::vector<std::string>{"BC=British Columbia", "ON=Ontario"}));
 

@@ -214,7 +214,7 @@ TEST_F(DialogLayout, AListWithNothingSelectedReportsNoChoice) {
     ASSERT_EQ(names->currentRow(), 0);
     Click(view, &m.btnDelete);
     EXPECT_TRUE(tp.prompter.saw("Nothing Selected!"));
-    EXPECT_EQ(t.SkierCount, 1);
+    EXPECT_EQ(t.SkierCount(), 1);
     Click(view, &m.btnEdit);  // no entry form may open: the host would report it
     EXPECT_TRUE(tp.prompter.saw("Select a Skier!"));
   });

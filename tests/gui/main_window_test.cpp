@@ -91,14 +91,14 @@ TEST_F(MainWindowTest, ClearAllEntriesRenamesTheEventPanel) {
   tp.prompter.Then(Answer::Ok);
   Action("&Clear All Entries")->trigger();
   EXPECT_EQ(Panel(0), "Untitled");
-  EXPECT_EQ(t.SkierCount, 0);
+  EXPECT_EQ(t.SkierCount(), 0);
 }
 
 TEST_F(MainWindowTest, ExitAnsweredYesSavesAndKeepsRunningTheSecondExitEnds) {
   tp.files.Then(Path("Nats.dat"));
   window.Trigger("Save1");
   AddSkier(t, tp.platform, "SMITH", "John", 16);
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.prompter.Then(Answer::Yes);
   window.Trigger("Exit1");
   EXPECT_TRUE(window.isVisible());
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, ExitAnsweredYesSavesAndKeepsRunningTheSecondExitEnds) {
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedDataAsks) {
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.prompter.Then(Answer::No);
   window.close();
   EXPECT_FALSE(window.isVisible());
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, ClosingWithUnsavedDataAsks) {
 TEST_F(MainWindowTest, ClosingStaysOpenWhenTheSaveFails) {
   tp.files.Then(Path("Nats.dat"));
   window.Trigger("Save1");
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.fs.failAt = tp.fs.steps + 1;
   tp.prompter.Then(Answer::Yes);
   window.close();

@@ -101,7 +101,7 @@ TEST_F(ScorerFlow, ImportedSkiersShowInTheEntryList) {
   });
   ASSERT_TRUE(window.Trigger("ImportEntries1"));
   EXPECT_TRUE(tp.prompter.saw("3 skiers imported"));
-  EXPECT_EQ(t.SkierCount, 3);
+  EXPECT_EQ(t.SkierCount(), 3);
 
   host.Expect<TfrmEntryList>([](TfrmEntryList& m, ModelDialog& view) {
     auto* list = WidgetOf<QListWidget>(view, &m.lbxNames);

@@ -10,6 +10,7 @@
 
 #include "core/file_io.h"
 #include "support/results_tournament.h"
+#include "support/skier_list_access.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void ExpectLines(const ReportDocument& doc, const std::string& file) {
 }
 
 TSkier& Named(Tournament& t, const char* surname) {
-  for (auto& s : t.skiers.nodes)
+  for (auto& s : SkierNodes(t))
     if (s.Surname == surname) return s;
   throw std::logic_error(surname);
 }

@@ -39,7 +39,7 @@ TEST_P(ResultReportGolden, LinesAsWrittenByHand) {
   Tournament t;
   sample::BuildResultsTournament(t, tp);
   t.settings.PlaceMode = c.placeMode;
-  t.skiers.ForEach([](TSkier& s) {
+  t.ChangeEachSkier([](TSkier& s) {
     if (s.Surname == "AAS" || s.Surname == "DAHL") s.JumpFinalist = 1;
   });
   t.CurDivision = c.division;

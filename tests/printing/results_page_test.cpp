@@ -65,7 +65,7 @@ TEST(ResultsPage, IsWellFormedWithEveryTextEscapedAndItsParts) {
   Tournament t;
   sample::BuildResultsTournament(t, tp);
   t.info.EventName = "Spring <Cup> & \"Open\"";
-  t.skiers.ForEach([](TSkier& s) {
+  t.ChangeEachSkier([](TSkier& s) {
     if (s.Division == sample::kM && s.Team.empty()) s.Team = "A&B";
   });
   // A division that waits for its first score, before the others in the catalogue.
@@ -131,7 +131,7 @@ TEST(ResultsPage, NoDateOrNameCanBreakThePage) {
   sample::BuildResultsTournament(t, tp);
   t.info.StartDate = "<!--0000";
   t.info.EndDate = "</p><b>";
-  t.skiers.ForEach([](TSkier& s) {
+  t.ChangeEachSkier([](TSkier& s) {
     s.Surname = "NAME\x01\tWITH\x7F";
     s.Team = "\x1B[31m\x81";
   });

@@ -100,7 +100,7 @@ TEST_F(StartListTest, AllDivisionsLeaveOutAdaptedAndPrintOneEmptyLinePerCode) {
 TEST_F(StartListTest, FinalShowsFirstRoundScoresOfFinalistsOnly) {
   t.settings.PlaceMode = 'L';
   t.CurRound = 2;
-  for (auto& s : t.skiers.nodes) {
+  for (auto& s : SkierNodes(t)) {
     if (s.Surname == "CHO") s.SlalomFinalist = 1, s.SlalomScore[1] = 31.5;
     if (s.Surname == "ADAMS") s.SlalomFinalist = 1, s.SlalomScore[1] = 12;
   }

@@ -165,15 +165,15 @@ TEST_F(GoldenExport, ResultsCsvAndRankingFiles) {
 TEST_F(GoldenExport, ExportingLeavesTheRecordsAsTyped) {
   t.TxtExportFile = dir.file("cup.txt");
   t.CsvExportFile = dir.file("results.csv");
-  t.Unsaved = false;
-  std::vector<TSkier> before(t.skiers.nodes.begin(), t.skiers.nodes.end());
+  t.MarkSaved();
+  std::vector<TSkier> before(SkierNodes(t).begin(), SkierNodes(t).end());
   RunTextExport(t, p);
   RunCsvExport(t, p);
   const TSkier& first = *t.skiers.first();
   EXPECT_EQ(first.Surname.str(), "ADAMS*");
   EXPECT_EQ(first.FirstName.str(), "JOHN");
-  ASSERT_EQ(t.skiers.nodes.size(), before.size());
-  auto it = t.skiers.nodes.begin();
+  ASSERT_EQ(SkierNodes(t).size(), before.size());
+  auto it = SkierNodes(t).begin();
   for (const TSkier& old : before) EXPECT_EQ(std::memcmp(&old, &*it++, sizeof(TSkier)), 0);
   EXPECT_FALSE(t.Unsaved);
 }

@@ -145,7 +145,7 @@ TEST_F(ExportCommand, AFailedSecondFileKeepsTheFirstAndTheOldSecondAndSaysWhich)
   TSkier& s = AddSkier(t, p, "LEE", "Kim", kM, "S");
   s.SlalomScore[1] = 12;
   { std::ofstream(dir.file("cup_iwwf.txt"), std::ios::binary) << "old ranking\r\n"; }
-  t.Unsaved = false;
+  t.MarkSaved();
   tp.fs.failAt = 8;  // the first file takes six steps; fail while writing the second
   RunCsvExport(t, p);
   EXPECT_EQ(FileLines(dir.file("out.csv")).size(), 1u);

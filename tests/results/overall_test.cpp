@@ -25,7 +25,7 @@ class Overall : public ::testing::Test {
     return AddSkier(t, p, surname, "A", Div(division), events);
   }
   TSkier& Find(const std::string& surname) {
-    for (auto& s : t.skiers.nodes)
+    for (auto& s : SkierNodes(t))
       if (s.Surname == surname) return s;
     throw std::runtime_error("no skier " + surname);
   }
@@ -75,7 +75,7 @@ TEST_F(Overall, NegativeFractionsGiveNoPoints) {
 TEST_F(Overall, BestAtOrBelowTheOffsetScoresTheWholeDivisionZero) {
   // MU17 jump is (S - 20) / (B - 20): a best of 20 m or less has no meaningful share.
   for (double best : {20.0, 15.0}) {
-    t.skiers.nodes.clear();
+    SkierNodes(t).clear();
     InitSkierList(t);
     Jump(Add("ADAMS", "MU17"), 1, best);
     Jump(Add("BROWN", "MU17"), 1, best - 5);
@@ -177,7 +177,7 @@ TEST_F(Overall, OverallPlacesOfTheCurrentDivision) {
   Add("DAVIS", "M", "S").OverallScore = 0;
   TSkier& w = Add("WOMAN", "W");
   w.OverallScore = 3000;
-  t.Unsaved = false;
+  t.MarkSaved();
   PlaceOverall(t, tp.prompter);
   EXPECT_EQ(Find("BROWN").OverallPlace, 1);
   EXPECT_EQ(Find("ADAMS").OverallPlace, 2);

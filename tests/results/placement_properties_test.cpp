@@ -80,7 +80,7 @@ TEST(PlacementProperties, PlacesAreCompetitionRanksOfTheRankingScores) {
     PlaceEvent(t, tp.platform);
 
     std::vector<Ranked> ranked;
-    t.skiers.ForEach([&](TSkier& s) {
+    t.ChangeEachSkier([&](TSkier& s) {
       if (t.settings.PlaceMode != 'L' && !EnteredIn(s, ev)) return;
       double score = RankScoreOf(s, ev);
       if (lastRoundFinal && IsFinalist(s, ev)) score += bonus;
@@ -137,7 +137,7 @@ TEST(PlacementProperties, EventPointsAreNeverNegativeAndTheBestOfAShareGetsAThou
       auto formula = FindPointsFormula(t.settings.RulesMode, ev, d);
       double best = 0;
       double bestPoints = -1;
-      t.skiers.ForEach([&](TSkier& s) {
+      t.ChangeEachSkier([&](TSkier& s) {
         if (s.Division != d || !EnteredIn(s, 'S') || !EnteredIn(s, 'T') || !EnteredIn(s, 'J')) return;
         double points = ev == 'S' ? s.SlalomPoints : ev == 'T' ? s.TrickPoints : s.JumpPoints;
         ASSERT_GE(points, 0);

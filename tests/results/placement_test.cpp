@@ -27,7 +27,7 @@ class Placement : public ::testing::Test {
   }
   TSkier& Add(const std::string& surname, int division = kM) { return AddSkier(t, p, surname, "A", division); }
   TSkier& Find(const std::string& surname) {
-    for (auto& s : t.skiers.nodes)
+    for (auto& s : SkierNodes(t))
       if (s.Surname == surname) return s;
     throw std::runtime_error("no skier " + surname);
   }
@@ -122,7 +122,7 @@ TEST_F(Placement, FirstRoundJumpOfFifteenHundredthsCountsAsNoScore) {
 TEST_F(Placement, UnknownRuleLetterPlacesNothing) {
   t.settings.PlaceMode = 'X';
   Add("ADAMS").SlalomScore[1] = 40;
-  t.Unsaved = false;
+  t.MarkSaved();
   PlaceEvent(t, p);
   EXPECT_EQ(Place("ADAMS"), 0);
   EXPECT_FALSE(t.Unsaved);
@@ -242,7 +242,7 @@ TEST_F(JumpTie, LongerSecondJumpBreaksTheTieFromAbove) {
 TEST_F(JumpTie, AdaptedAndAwsaRulesBreakTheTieToo) {
   for (int rules : {kAwsaRules, kAdaptedRules}) {
     t.settings.RulesMode = rules;
-    t.skiers.nodes.clear();
+    SkierNodes(t).clear();
     InitSkierList(t);
     Skiers(1, 2);
     PlaceEvent(t, p);

@@ -26,7 +26,7 @@ class Recompute : public ::testing::Test {
     t.EventBase = dir.file("Lake");  // the audit lines of stored scores go beside the event
   }
   TSkier& Find(const std::string& surname) {
-    for (auto& s : t.skiers.nodes)
+    for (auto& s : SkierNodes(t))
       if (s.Surname == surname) return s;
     throw std::runtime_error("no skier " + surname);
   }
@@ -102,7 +102,7 @@ TEST_F(Recompute, ADivisionOfMoreThan300SkiersRaisesItsMessageOncePerScore) {
   t.CurDivision = 16;
   for (int i = 0; i < 301; ++i) {
     TSkier s = MakeSkier(t, "SKIER" + std::to_string(1000 + i), "Any", 16, "S");
-    t.skiers.nodes.insert(std::prev(t.skiers.nodes.end()), s);
+    SkierNodes(t).insert(std::prev(SkierNodes(t).end()), s);
   }
   RecomputeAfterScore(t, p);
   EXPECT_EQ(tp.prompter.shown.size(), 1u);

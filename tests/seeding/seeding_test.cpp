@@ -30,9 +30,9 @@ struct SeedingTest : ::testing::Test {
     return out;
   }
   const TSkier& Listed(const std::string& surname) {
-    for (auto& s : t.skiers.nodes)
+    for (auto& s : SkierNodes(t))
       if (s.Surname == surname) return s;
-    return t.skiers.tail();
+    return SkierNodes(t).back();
   }
 };
 
@@ -97,7 +97,7 @@ TEST_F(SeedingTest, PreviousRoundSeedingSortsStablyAndCountsJumpMarksAsZero) {
   EXPECT_EQ(Listed("FAR").JumpSeed, 41.5);
 
   t.CurEvent = 'S';
-  for (auto& s : t.skiers.nodes) s.SlalomEntry = "S", s.SlalomRankScore = s.Surname == "FAR" ? 1 : 5;
+  for (auto& s : SkierNodes(t)) s.SlalomEntry = "S", s.SlalomRankScore = s.Surname == "FAR" ? 1 : 5;
   EXPECT_TRUE(RunSeedOption(t, p, SeedOption::TotalCurrent));
   EXPECT_EQ(Listed("FAR").SlalomSeed, 1);
   EXPECT_EQ(Order().substr(0, 3), "FAR");

@@ -4,6 +4,7 @@
 
 #include "core/skier_ops.h"
 #include "core/tournament.h"
+#include "support/skier_list_access.h"
 #include "support/test_platform.h"
 
 inline TSkier MakeSkier(Tournament& t, const std::string& surname, const std::string& first, int division,
@@ -23,13 +24,13 @@ inline TSkier& AddSkier(Tournament& t, Platform& p, const std::string& surname, 
                         int division, const std::string& events = "STJ") {
   TSkier s = MakeSkier(t, surname, first, division, events);
   InsertOrReplace(t, p.prompt, s);
-  for (auto& n : t.skiers.nodes)
+  for (auto& n : SkierNodes(t))
     if (n.Surname == s.Surname && n.FirstName == s.FirstName && n.Division == s.Division) return n;
-  return t.skiers.tail();
+  return SkierNodes(t).back();
 }
 
 inline std::vector<std::string> Surnames(const Tournament& t) {
   std::vector<std::string> out;
-  for (const auto& n : t.skiers.nodes) out.push_back(n.Surname.str() + "/" + n.FirstName.str());
+  for (const auto& n : SkierNodes(t)) out.push_back(n.Surname.str() + "/" + n.FirstName.str());
   return out;
 }

@@ -25,7 +25,7 @@ struct GridTest : ::testing::Test {
 
   GridTest() { t.EventBase = dir.file("Lake"); }
   TSkier& Node(const std::string& surname) {
-    for (auto& s : t.skiers.nodes)
+    for (auto& s : SkierNodes(t))
       if (s.Surname == surname) return s;
     throw std::runtime_error("no skier " + surname);
   }
@@ -98,7 +98,7 @@ TEST_F(GridTest, KeysOutsideTheAcceptedSetsChangeNothing) {
   AddSkier(t, p, "OLD", "Man", 54, "S");
   TBasicSlalomForm g(t, p);
   g.FormShow();
-  t.Unsaved = false;
+  t.MarkSaved();
   Type(g, 1, TBasicSlalomForm::LastPass, "7x-");
   Type(g, 1, TBasicSlalomForm::LastName, "ab1");
   Type(g, 2, TBasicSlalomForm::LastPass, "3");  // below the last skier

@@ -30,8 +30,8 @@ struct Window {
     form.Open1Click();
   }
   void Score(double buoys) {
-    t.skiers.first()->SlalomScore[1] = buoys;
-    t.Unsaved = true;
+    SkierAt(t, t.skiers.first()).SlalomScore[1] = buoys;
+    t.MarkChanged();
     form.Checkpoint();
   }
 };

@@ -35,8 +35,8 @@ struct RecoveryTest : ::testing::Test {
     form.Save1Click();  // a named, saved event with one skier and no score
   }
   void Score(double buoys) {
-    t.skiers.first()->SlalomScore[1] = buoys;
-    t.Unsaved = true;
+    SkierAt(t, t.skiers.first()).SlalomScore[1] = buoys;
+    t.MarkChanged();
     form.Checkpoint();
   }
 };
@@ -84,7 +84,7 @@ TEST_F(RecoveryTest, OpenOffersANewerCopyAndRestoresItUnsaved) {
   EXPECT_NE(q.find("The copy holds 1 skier and 1 score. The saved event holds 1 skier and 0 scores."),
             std::string::npos)
       << q;
-  EXPECT_EQ(std::next(fresh.skiers.nodes.begin())->SlalomScore[1], 44);
+  EXPECT_EQ(std::next(SkierNodes(fresh).begin())->SlalomScore[1], 44);
   EXPECT_TRUE(fresh.Unsaved);
   EXPECT_EQ(again.StatusBar1.panels[0], lake);
 }
@@ -103,7 +103,7 @@ TEST_F(RecoveryTest, ScoresTypedInAGridSurviveACrashBeforeComplete) {
       form.Checkpoint();  // after every key, as the program does
     }
   }  // the program stops with the grid open: nothing was stored
-  EXPECT_EQ(CountScores(t.skiers.nodes), 0);
+  EXPECT_EQ(CountScores(t.skiers.nodes()), 0);
   LeaveCrashedLock(lake);
   Tournament fresh;
   fresh.SettingsDir = dir.path();
@@ -114,7 +114,7 @@ TEST_F(RecoveryTest, ScoresTypedInAGridSurviveACrashBeforeComplete) {
   EXPECT_NE(tp.prompter.shown.at(0).text.find("The copy holds 2 skiers and 2 scores."), std::string::npos) << tp.prompter.shown.at(0).text;
   // Stored as Complete would have: placed, and in the audit log.
   std::vector<std::pair<double, int>> scoresAndPlaces;
-  for (auto s = std::next(fresh.skiers.nodes.begin()); s != std::prev(fresh.skiers.nodes.end()); ++s)
+  for (auto s = std::next(fresh.skiers.nodes().begin()); s != std::prev(fresh.skiers.nodes().end()); ++s)
     scoresAndPlaces.emplace_back(s->SlalomScore[1], s->SlalomPlace);
   std::sort(scoresAndPlaces.begin(), scoresAndPlaces.end());
   EXPECT_EQ(scoresAndPlaces, (std::vector<std::pair<double, int>>{{3, 2}, {5, 1}}));
@@ -162,7 +162,7 @@ TEST_F(RecoveryTest, ANewEventIsCopiedToTheWorkingDirectoryAndRestoredWithoutANa
   fresh.SettingsDir = dir.path();
   TForm1 newForm{fresh, tp.platform};
   AddSkier(fresh, tp, "CORRICK", "Elis", 18);
-  fresh.Unsaved = true;  // as the entry form does when it stores the skier
+  fresh.MarkChanged();  // as the entry form does when it stores the skier
   newForm.Checkpoint();
   ASSERT_TRUE(fs::exists(dir.file("untitled.recovery")));
 
@@ -194,7 +194,7 @@ TEST_F(RecoveryTest, StartOffersTheCopyOfTheEventLastWorkedOnWithoutBeingToldWhe
   start.OfferRecoveryAtStartup();
   ASSERT_EQ(tp.prompter.shown.size(), 1U);
   EXPECT_NE(tp.prompter.shown[0].text.find("the event \"" + lake + "\""), std::string::npos);
-  EXPECT_EQ(std::next(later.skiers.nodes.begin())->SlalomScore[1], 44);
+  EXPECT_EQ(std::next(SkierNodes(later).begin())->SlalomScore[1], 44);
   EXPECT_EQ(start.StatusBar1.panels[0], lake);
 
   start.Save1Click();  // the work is saved: nothing is offered at the next start
@@ -215,8 +215,8 @@ TEST_F(RecoveryTest, ACopyOfAnotherEventIsNeverRestoredAsThisOne) {
   AddSkier(pond, tp, "POND", "Pia", 16);
   tp.files.Then(pondFile);
   pondForm.Save1Click();
-  pond.skiers.first()->SlalomScore[1] = 12;
-  pond.Unsaved = true;
+  SkierAt(pond, pond.skiers.first()).SlalomScore[1] = 12;
+  pond.MarkChanged();
   pondForm.Checkpoint();
   LeaveCrashedLock(pondFile);
   for (Answer answer : {Answer::No, Answer::Yes}) {

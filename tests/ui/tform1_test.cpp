@@ -124,7 +124,7 @@ TEST_F(MainFormTest, ACommandIsEnabledOnlyOnceItsDialogIsWired) {
 
 TEST_F(MainFormTest, SaveOnANewEventAsksForANameAndWritesNoExports) {
   AddSkier(t, p, "SMITH", "John", 16);
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.files.Then(Path("Nats.dat"));
   form.Save1Click();
   ASSERT_EQ(tp.files.saved.size(), 1u);
@@ -152,7 +152,7 @@ TEST_F(MainFormTest, SaveOnANamedEventWritesBothExportsUnderItsBase) {
 
 TEST_F(MainFormTest, CancelledOrFailedSaveChangesNothing) {
   t.EventFile = Path("Last.dat");  // as ReadSettings leaves it
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.files.Then(std::nullopt);
   form.Save1Click();
   EXPECT_EQ(form.StatusBar1.panels[0], "untitled.dat");
@@ -178,7 +178,7 @@ TEST_F(MainFormTest, OpenShowsTheEventAndItsRules) {
   EXPECT_EQ(tp.files.opened[0].filter, "Tallivar Event Data (*.dat)|*.dat|All files (*.*)|*.*");
   EXPECT_EQ(other.StatusBar1.panels[0], Path("Awsa.dat"));
   EXPECT_EQ(other.StatusBar1.panels[2], "AWSA Rules");
-  EXPECT_EQ(fresh.SkierCount, 1);
+  EXPECT_EQ(fresh.SkierCount(), 1);
 }
 
 TEST_F(MainFormTest, AFailedOrCancelledOpenKeepsShowingTheOpenEvent) {
@@ -213,7 +213,7 @@ TEST_F(MainFormTest, ExportNamesSetBySaveAsServeALaterExitThatSaves) {
   NameEvent("Nats.dat");
   tp.files.Then(Path("Copy.dat"));
   form.SaveAs1Click();
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.prompter.Then(Answer::Yes);
   form.Exit1Click();
   EXPECT_EQ(textExports, (std::vector<std::string>{Path("Copy.txt"), Path("Copy.txt")}));
@@ -236,7 +236,7 @@ TEST_F(MainFormTest, ExitWithoutUnsavedDataEndsAtOnce) {
 TEST_F(MainFormTest, ExitAnsweredYesOnANamedEventSavesAndKeepsRunning) {
   NameEvent("Nats.dat");
   AddSkier(t, p, "SMITH", "John", 16);
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.prompter.Then(Answer::Yes);
   form.Exit1Click();
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
@@ -254,7 +254,7 @@ TEST_F(MainFormTest, ExitAnsweredYesOnANamedEventSavesAndKeepsRunning) {
 }
 
 TEST_F(MainFormTest, ExitAnsweredYesOnANewEventAsksForAName) {
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.prompter.Then(Answer::Yes);
   tp.files.Then(Path("New.dat"));
   form.Exit1Click();
@@ -263,7 +263,7 @@ TEST_F(MainFormTest, ExitAnsweredYesOnANewEventAsksForAName) {
 }
 
 TEST_F(MainFormTest, ExitAnsweredNoEndsAndCancelStays) {
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.prompter.Then(Answer::Cancel);
   form.Exit1Click();
   EXPECT_FALSE(form.exitRequested());
@@ -278,7 +278,7 @@ TEST_F(MainFormTest, ExitAnsweredNoEndsAndCancelStays) {
 TEST_F(MainFormTest, ClosingTheWindowWithUnsavedData) {
   EXPECT_TRUE(form.FormClose());  // nothing unsaved, nothing asked
   NameEvent("Nats.dat");
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.prompter.Then(Answer::No);
   EXPECT_TRUE(form.FormClose());
   EXPECT_EQ(tp.prompter.shown.back().text, "You have unsaved data! Save now?");
@@ -292,7 +292,7 @@ TEST_F(MainFormTest, ClosingTheWindowWithUnsavedData) {
 
 TEST_F(MainFormTest, ClosingAfterAFailedSaveKeepsTheWindowOpen) {
   NameEvent("Nats.dat");
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.fs.failAt = tp.fs.steps + 1;
   tp.prompter.Then(Answer::Yes);
   EXPECT_FALSE(form.FormClose());
@@ -304,13 +304,13 @@ TEST_F(MainFormTest, ClearAllEntriesAsksAndThenSaveOverwritesTheLastEvent) {
   AddSkier(t, p, "SMITH", "John", 16);
   tp.prompter.Then(Answer::Cancel);
   form.ClearAllEntries1Click();
-  EXPECT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(tp.prompter.shown.back().text, "Are you sure you want to delete all skiers ?!");
   EXPECT_EQ(tp.prompter.shown.back().title, "Warning!");
   EXPECT_EQ(tp.prompter.shown.back().buttons, Buttons::OkCancel);
   tp.prompter.Then(Answer::Ok);
   form.ClearAllEntries1Click();
-  EXPECT_EQ(t.SkierCount, 0);
+  EXPECT_EQ(t.SkierCount(), 0);
   EXPECT_EQ(form.StatusBar1.panels[0], "Untitled");
   form.Save1Click();  // no dialog: the files of the event are overwritten
   EXPECT_EQ(tp.files.saved.size(), 1u);
@@ -331,12 +331,12 @@ TEST_F(MainFormTest, ClearAllScoresAsksAndKeepsTheSkiers) {
   s.SlalomScore[1] = 12.5;
   tp.prompter.Then(Answer::Cancel);
   form.ClearAllScores1Click();
-  EXPECT_EQ(std::next(t.skiers.nodes.begin())->SlalomScore[1], 12.5);
+  EXPECT_EQ(std::next(SkierNodes(t).begin())->SlalomScore[1], 12.5);
   EXPECT_EQ(tp.prompter.shown.back().text, "Delete all score data, keep skier names!");
   tp.prompter.Then(Answer::Ok);
   form.ClearAllScores1Click();
-  EXPECT_EQ(t.SkierCount, 1);
-  EXPECT_EQ(std::next(t.skiers.nodes.begin())->SlalomScore[1], 0.0);
+  EXPECT_EQ(t.SkierCount(), 1);
+  EXPECT_EQ(std::next(SkierNodes(t).begin())->SlalomScore[1], 0.0);
 }
 
 TEST_F(MainFormTest, ExportToTextfile) {
@@ -401,7 +401,7 @@ TEST_F(MainFormTest, NewShowsTheSetupAndThenItsRules) {
   AddSkier(t, p, "SMITH", "John", 16);
   form.New1Click();
   EXPECT_EQ(form.StatusBar1.panels[2], "IWWF Rules");
-  EXPECT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.SkierCount(), 1);
 }
 
 TEST_F(MainFormTest, PrintHelpAndTheSelectionPanel) {
@@ -441,7 +441,7 @@ TEST_F(MainFormTest, EverySaveWritesTheResultsPageAndAPageThatCannotBeWrittenIsO
   fs::remove(page);
   fs::create_directory(page);
   AddSkier(t, p, "JONES", "Ann", 17);
-  t.Unsaved = true;
+  t.MarkChanged();
   tp.prompter.clear();
   form.Save1Click();
   EXPECT_FALSE(t.Unsaved);

@@ -60,30 +60,29 @@ TEST_F(EntryListTest, NothingSelectedMessages) {
 TEST_F(EntryListTest, StaleLineIsNotFound) {
   Add("SMITH", "Anna", 17);
   Pick(0);
-  t.skiers.first()->Surname = "SMYTHE";
+  SkierAt(t, t.skiers.first()).Surname = "SMYTHE";
   m.btnEditClick();
   m.btnDeleteClick();
   EXPECT_EQ(tp.prompter.texts(), (std::vector<std::string>{"Skier name not found - Internal Error",
                                                            "Skier name not found - Internal Pointer Error"}));
-  EXPECT_EQ(t.SkierCount, 1);
+  EXPECT_EQ(t.SkierCount(), 1);
 }
 
 TEST_F(EntryListTest, DeleteAsksAndActsOnTheFirstOfEqualKeys) {
   Add("SMITH", "Anna", 17, "1");
-  TSkier twin = t.skiers.nodes.front();
+  TSkier twin = SkierNodes(t).front();
   twin = *t.skiers.first();
   twin.Bib = "2";
-  t.skiers.nodes.insert(t.skiers.tailNode(), twin);
-  ++t.SkierCount;
+  SkierNodes(t).insert(t.skiers.tailNode(), twin);
   Pick(1);  // the second line, same key
   tp.prompter.Then(Answer::No);
   m.btnDeleteClick();
-  EXPECT_EQ(t.SkierCount, 2);
+  EXPECT_EQ(t.SkierCount(), 2);
   EXPECT_EQ(tp.prompter.shown.back().title, "Warning");
   EXPECT_EQ(tp.prompter.shown.back().text, "Deleting entry!");
   tp.prompter.Then(Answer::Yes);
   m.btnDeleteClick();
-  ASSERT_EQ(t.SkierCount, 1);
+  ASSERT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.skiers.first()->Bib, "2");
   EXPECT_EQ(m.lbxNames.items.size(), 1u);
 }
@@ -92,17 +91,16 @@ TEST_F(EntryListTest, EditOfEqualKeysOpensTheFirst) {
   Add("SMITH", "Anna", 17, "1");
   TSkier twin = *t.skiers.first();
   twin.Bib = "2";
-  t.skiers.nodes.insert(t.skiers.tailNode(), twin);
-  ++t.SkierCount;
+  SkierNodes(t).insert(t.skiers.tailNode(), twin);
   Pick(1);
   tp.dialogs.Expect<TfrmEntry>([&](TfrmEntry& f) {
     EXPECT_EQ(f.edBib.text, "1");
-    EXPECT_EQ(t.SkierCount, 1);  // out of the list while edited
+    EXPECT_EQ(t.SkierCount(), 1);  // out of the list while edited
     tp.prompter.Then(Answer::No);
     EXPECT_TRUE(f.FormCloseQuery());
   });
   m.btnEditClick();
-  ASSERT_EQ(t.SkierCount, 2);
+  ASSERT_EQ(t.SkierCount(), 2);
   EXPECT_EQ(t.skiers.first()->Bib, "1");
   EXPECT_EQ(std::next(t.skiers.first())->Bib, "2");
 }
@@ -111,9 +109,9 @@ TEST_F(EntryListTest, EditAnsweringNoLeavesTheListAsItWas) {
   Add("ABLE", "Al", 16, "4");
   Add("SMITH", "Anna", 17, "9");
   Add("ZED", "Zoe", 36, "3");
-  t.Unsaved = false;
+  t.MarkSaved();
   std::vector<std::string> before;
-  for (const auto& s : t.skiers.nodes) before.push_back(EntryLine(s) + "#" + std::to_string(s.EntryNo));
+  for (const auto& s : SkierNodes(t)) before.push_back(EntryLine(s) + "#" + std::to_string(s.EntryNo));
   Pick(1);
   tp.dialogs.Expect<TfrmEntry>([&](TfrmEntry& f) {
     f.lbedSname.text = "JONES";
@@ -127,9 +125,9 @@ TEST_F(EntryListTest, EditAnsweringNoLeavesTheListAsItWas) {
   });
   m.btnEditClick();
   std::vector<std::string> after;
-  for (const auto& s : t.skiers.nodes) after.push_back(EntryLine(s) + "#" + std::to_string(s.EntryNo));
+  for (const auto& s : SkierNodes(t)) after.push_back(EntryLine(s) + "#" + std::to_string(s.EntryNo));
   EXPECT_EQ(after, before);
-  EXPECT_EQ(t.SkierCount, 3);
+  EXPECT_EQ(t.SkierCount(), 3);
 }
 
 TEST_F(EntryListTest, EditAnsweringYesStoresTheForm) {
@@ -141,7 +139,7 @@ TEST_F(EntryListTest, EditAnsweringYesStoresTheForm) {
     EXPECT_TRUE(f.FormCloseQuery());
   });
   m.btnEditClick();
-  ASSERT_EQ(t.SkierCount, 1);
+  ASSERT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.skiers.first()->Surname, "JONES");
   EXPECT_EQ(m.lbxNames.items.size(), 1u);
 }
@@ -158,7 +156,7 @@ TEST_F(EntryListTest, EditYesWithABlockingErrorKeepsTheFormOpen) {
     EXPECT_TRUE(f.FormCloseQuery());
   });
   m.btnEditClick();
-  ASSERT_EQ(t.SkierCount, 1);
+  ASSERT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.skiers.first()->BirthYear, "1990");
 }
 
@@ -173,7 +171,7 @@ TEST_F(EntryListTest, CompleteInEditThenNoKeepsOneSkier) {
     EXPECT_TRUE(f.FormCloseQuery());
   });
   m.btnEditClick();
-  ASSERT_EQ(t.SkierCount, 1);
+  ASSERT_EQ(t.SkierCount(), 1);
   // No puts the skier back as the form found it, not as last completed.
   EXPECT_EQ(t.skiers.first()->Surname, "SMITH");
   EXPECT_EQ(t.skiers.first()->Bib, "9");
@@ -191,7 +189,7 @@ TEST_F(EntryListTest, EveryStoreOfAnEditReplacesTheEarlierOne) {
     EXPECT_TRUE(f.FormCloseQuery());
   });
   m.btnEditClick();
-  ASSERT_EQ(t.SkierCount, 1);
+  ASSERT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.skiers.first()->Surname, "BROWN");
   EXPECT_EQ(t.skiers.first()->Division, 16);
 }
@@ -207,7 +205,7 @@ TEST_F(EntryListTest, EditWithTheSurnameEmptiedIsNotClosedOnYes) {
     EXPECT_TRUE(f.FormCloseQuery());
   });
   m.btnEditClick();
-  ASSERT_EQ(t.SkierCount, 1);
+  ASSERT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.skiers.first()->Surname, "SMITH");
 }
 

@@ -38,7 +38,7 @@ struct EntryFormTest : ::testing::Test {
     ASSERT_TRUE(Select(m.lbDivList, division)) << division;
     m.edBD.text = yob;
   }
-  int Count() const { return t.SkierCount; }
+  int Count() const { return t.SkierCount(); }
   const TSkier& Only() const { return *t.skiers.first(); }
 };
 
@@ -235,7 +235,7 @@ TEST_F(EntryFormTest, W1KeepsItsSpeeds) {
   TSkier edited = Only();
   edited.SlalomSpeed[2] = 52.0;
   t.Working = edited;
-  DeleteSkier(t, t.skiers.first());
+  t.RemoveSkier(t.skiers.first());
   m.mode = TfrmEntry::Mode::Edit;
   m.FillFromRecord(edited);
   m.FormShow();

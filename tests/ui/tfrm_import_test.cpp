@@ -65,7 +65,7 @@ TEST_F(ImportTest, CompleteLineImportsWithoutErrors) {
   EXPECT_EQ(m.strGridImport.Cell(11, 1), "0.255");
   m.btnImportClick();
   EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"1 skiers imported"});
-  ASSERT_EQ(t.SkierCount, 1);
+  ASSERT_EQ(t.SkierCount(), 1);
   const TSkier& s = *t.skiers.first();
   EXPECT_EQ(s.Surname, "SMITH");
   EXPECT_EQ(s.FirstName, "Anna");
@@ -91,7 +91,7 @@ TEST_F(ImportTest, EmptySurnameFirstRowGetsThePlaceholderAndLaterEmptyRowStops) 
        "JONES,Jo,1990,1,ON,CAN,M,1,,,0.235,\n");
   m.btnImportClick();
   EXPECT_EQ(tp.prompter.texts(), (std::vector<std::string>{"1 errors encountered !", "2 skiers imported"}));
-  ASSERT_EQ(t.SkierCount, 2);
+  ASSERT_EQ(t.SkierCount(), 2);
   EXPECT_EQ(t.skiers.first()->Surname, "AANO-SURNAME 1");
   EXPECT_EQ(std::next(t.skiers.first())->Surname, "SMITH");
 }
@@ -130,7 +130,7 @@ TEST_F(ImportTest, ImportReplacesSameSkierAndKeepsOthers) {
   AddSkier(t, p, "ABLE", "Al", 16);
   Load(kAnna + "\nSmith,Anna,1990,200012345,ON,CAN,M,45.5,,38.2,0.255,\n");
   m.btnImportClick();
-  EXPECT_EQ(t.SkierCount, 3);
+  EXPECT_EQ(t.SkierCount(), 3);
   EXPECT_TRUE(tp.prompter.saw("2 skiers imported"));
 }
 
@@ -144,7 +144,7 @@ TEST_F(ImportTest, SurnameWithASpaceIsReplacedAndCounted) {
 TEST_F(ImportTest, EmptyGridImportsNothing) {
   m.btnImportClick();
   EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"0 skiers imported"});
-  EXPECT_EQ(t.SkierCount, 0);
+  EXPECT_EQ(t.SkierCount(), 0);
 }
 
 TEST_F(ImportTest, HostileBytesInTheGridStillImport) {
@@ -152,7 +152,7 @@ TEST_F(ImportTest, HostileBytesInTheGridStillImport) {
   std::string nul(raw, sizeof raw - 1);
   Load(nul + std::string(100000, 'Z') + ",Ann,1990,1,ON,CAN,W,1,,,0.255,\n");
   m.btnImportClick();
-  ASSERT_EQ(t.SkierCount, 2);
+  ASSERT_EQ(t.SkierCount(), 2);
   EXPECT_TRUE(tp.prompter.saw("4 errors encountered !"));
   EXPECT_EQ(t.skiers.first()->Surname, "AANO-SURNAME 1");
   EXPECT_EQ(std::next(t.skiers.first())->Surname, std::string(15, 'Z'));
@@ -169,7 +169,7 @@ TEST_F(ImportTest, ShippedSampleFileImportsCleanly) {
   m.btnGetFileClick();
   m.btnImportClick();
   EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"40 skiers imported"});
-  ASSERT_EQ(t.SkierCount, 40);
+  ASSERT_EQ(t.SkierCount(), 40);
   int slalom = 0, trick = 0, jump = 0;
   std::vector<bool> divisions(87);
   t.skiers.ForEach([&](const TSkier& s) {
@@ -190,7 +190,7 @@ TEST_F(ImportTest, ImportedSkiersAreStoredAsTheEntryFormStoresThem) {
   t.info.ClassDigit = '3';
   Load(kAnna + "\n");
   m.btnImportClick();
-  ASSERT_EQ(t.SkierCount, 1);
+  ASSERT_EQ(t.SkierCount(), 1);
   const TSkier& s = *t.skiers.first();
   EXPECT_EQ(s.EntryNo, 5);
   EXPECT_EQ(s.TrickRoundDiv[4], 17);  // W

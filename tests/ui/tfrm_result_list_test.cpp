@@ -46,7 +46,7 @@ class ResultList : public ::testing::Test {
     m.FormShow();
   }
   TSkier& Find(const std::string& surname) {
-    for (auto& s : t.skiers.nodes)
+    for (auto& s : SkierNodes(t))
       if (s.Surname == surname) return s;
     throw std::runtime_error("no skier " + surname);
   }

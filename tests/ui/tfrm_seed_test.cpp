@@ -22,9 +22,9 @@ struct SeedDialogs : ::testing::Test {
   SeedOptionMemory memory;
 
   const TSkier& Listed(const std::string& surname) {
-    for (auto& s : t.skiers.nodes)
+    for (auto& s : SkierNodes(t))
       if (s.Surname == surname) return s;
-    return t.skiers.tail();
+    return SkierNodes(t).back();
   }
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/divisions.h"
+#include "support/skier_builders.h"
 #include "ui/tabout_box.h"
 
 namespace {
@@ -13,7 +14,8 @@ TEST(SetupInfo, NationalRulesListTheRecords) {
   t.EventFile = "/events/Nats.dat";
   t.info.SanctionNo = "26CAN014";
   t.info.ClassDigit = '2';
-  t.SkierCount = 17;
+  TestPlatform tp;
+  for (int i = 0; i < 17; ++i) AddSkier(t, tp, "SKIER" + std::to_string(100 + i), "Al", 16);
   t.settings.PlaceMode = 'T';
   t.tables.RecordsTitle = "Records 2026";
   t.tables.Records[6] = {12.5, 1200, 20};

@@ -432,7 +432,7 @@ TEST_F(SlalomDialog, ResultFromTheResultListPlacesTheSkier) {
   });
   list.btnEditClick();
   EXPECT_TRUE(tp.dialogs.script.empty());
-  for (const auto& s : t.skiers.nodes) {
+  for (const auto& s : SkierNodes(t)) {
     if (s.Surname == "BRANT") {
       EXPECT_EQ(s.SlalomScore[1], 44.5);
       EXPECT_EQ(s.SlalomPlace, 1);
