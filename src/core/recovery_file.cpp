@@ -195,10 +195,8 @@ std::string RecoveryFileBytes(const Tournament& t, bool named, const DateTime& n
   out.append("written ").append(TimeStamp(now)).append("\n");
   out.append("event ").append(t.EventFile.str()).append("\n");
   out.append("named ").append(named ? "1" : "0").append("\n");
-  out.append("skiers ").append(std::to_string(t.SkierCount())).append("
-");
-  out.append("scores ").append(std::to_string(ScoresWithGridEdits(t.skiers.nodes(), t.gridEdits))).append("
-");
+  out.append("skiers ").append(std::to_string(t.SkierCount())).append("\n");
+  out.append("scores ").append(std::to_string(ScoresWithGridEdits(t.skiers.nodes(), t.gridEdits))).append("\n");
   AddSection(out, "tournament", ttl);
   AddSection(out, "schedule", sch);
   AddSection(out, "skiers-file", skierBytes);
