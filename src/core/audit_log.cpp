@@ -13,9 +13,9 @@ std::string AuditTimeStamp(const DateTime& n) {
 
 std::string AuditLogPath(const Tournament& t) { return t.EventBase.str() + "log.log"; }
 
-void LogEntry(Tournament& t, Platform& p, std::string_view text) {
-  std::string line = AuditTimeStamp(p.clock.Now());
+void LogEntry(const Tournament& t, FileSystem& fs, Clock& clock, std::string_view text) {
+  std::string line = AuditTimeStamp(clock.Now());
   line += text;
   line += "\r\n";
-  AppendToFile(p.fs, AuditLogPath(t), line);
+  AppendToFile(fs, AuditLogPath(t), line);
 }

@@ -9,6 +9,7 @@
 #include "core/recovery_file.h"
 #include "core/recovery_list.h"
 #include "core/skier_file.h"
+#include "core/skier_ops.h"
 
 namespace {
 
@@ -218,7 +219,8 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
     r.eventFile = eventFile;
     r.named = !eventFile.empty();
     const bool named = r.named;
-    RestoreRecovery(t_, p_, r);
+    p_.prompt.ShowEach(RestoreRecovery(t_, p_.fs, r).messages);
+    SelectDivisionEvent(t_, p_, t_.CurDivision);
     lastPath_ = path;
     List(path);
     copied_ = t_.Unsaved.changes();  // the copy on disk is this work
