@@ -6,10 +6,10 @@
 #include <random>
 
 #include "platform/clock.h"
-#include "platform/dialog_host.h"
 #include "platform/help_viewer.h"
 #include "platform/prompter.h"
 #include "platform/random.h"
+#include "ui/dialog_host.h"
 
 // Shows any dialog model through the one generic view.
 class QtDialogHost : public DialogHost {

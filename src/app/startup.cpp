@@ -3,7 +3,7 @@
 #include "core/settings_file.h"
 
 void ReadStartupSettings(Tournament& t, Platform& p, MainWindow& window) {
-  ReadSettings(t, p);
+  p.prompt.ShowEach(ReadSettings(t, p.fs).messages);
   // The last event becomes the event file, while the status bar still says "untitled.dat" until
   // an event is opened or saved.
   t.EventFile = t.settings.LastFile;

@@ -7,6 +7,7 @@
 
 #include "core/posix_file_system.h"
 #include "platform/platform.h"
+#include "ui/dialog_host.h"
 
 // Writes each message to the stream as "tallivar: Title: text", the title left out when it is
 // the program's name. A question is answered with its safe

@@ -33,7 +33,7 @@ std::optional<std::string> SelectionProblem(const Selection& selection) {
 bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const Selection& selection,
                   char defaultEvent) {
   t.SettingsFile = s.settingsFile;
-  ReadSettings(t, s.p);
+  s.p.prompt.ShowEach(ReadSettings(t, s.p.fs).messages);
   if (!OpenEvent(t, s.p, eventFile)) return false;
   if (!selection.division.empty()) t.CurDivision = *FindDivision(selection.division);
   if (!selection.event.empty())

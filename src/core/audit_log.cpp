@@ -13,11 +13,11 @@ std::string AuditTimeStamp(const DateTime& n) {
 
 std::string AuditLogPath(const Tournament& t) { return t.EventBase.str() + "log.log"; }
 
-void LogEntry(Tournament& t, Platform& p, std::string_view text) {
+void LogEntry(const Tournament& t, FileSystem& fs, Clock& clock, std::string_view text) {
   // The log of an event open read-only is its holder's record, not this window's.
   if (t.EventReadOnly) return;
-  std::string line = AuditTimeStamp(p.clock.Now());
+  std::string line = AuditTimeStamp(clock.Now());
   line += text;
   line += "\r\n";
-  AppendToFile(p.fs, AuditLogPath(t), line);
+  AppendToFile(fs, AuditLogPath(t), line);
 }

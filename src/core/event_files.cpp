@@ -23,7 +23,7 @@ namespace {
 void WriteAuditLine(Tournament& t, Platform& p) {
   const std::string log = AuditLogPath(t);
   if (p.fs.Exists(log))
-    LogEntry(t, p, " - Event Files Saved");
+    LogEntry(t, p.fs, p.clock, " - Event Files Saved");
   else
     AppendToFile(p.fs, log, "**Event Files Saved\r\n\r\n");
 }
@@ -136,7 +136,7 @@ bool SaveEvent(Tournament& t, Platform& p) {
     WriteBackup(p, oldSkierFile, base + ".bak");
     WriteFileIfChanged(p.fs, base + ".ttl", TournamentFileText(t));
     WriteFileIfChanged(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
-    WriteOfficialsSummary(t, p);
+    p.prompt.ShowEach(WriteOfficialsSummary(t, p.fs).messages);
     WriteTimingFiles(t, p);
     WriteTieOrderFile(p.fs, TieOrderPath(base), t.ties);
     skierFileTouched = true;
@@ -182,7 +182,10 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   TournamentFileValues values = TournamentValuesOf(t);
   const std::string ttlPath = base + ".ttl";
   bool ttlRead = false;
-  if (FileExists(p.fs, p.prompt, ttlPath))
+  Outcome found;
+  const bool ttlThere = FileExists(p.fs, ttlPath, found);
+  p.prompt.ShowEach(found.messages);
+  if (ttlThere)
     if (auto ttl = p.fs.ReadAll(ttlPath)) {
       ParseTournamentFile(SplitLines(*ttl), values);
       if (!values.entryCounterRead) values.EntryCounter = HighestEntryNo(nodes);
@@ -205,8 +208,8 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   t.ties = std::move(ties);
   if (ttlRead) {
     ApplyTournamentValues(t, values);
-    if (values.readStandards) ReadNops(t, p);
-    if (values.readRecords) ReadRecords(t, p);
+    if (values.readStandards) p.prompt.ShowEach(ReadNops(t, p.fs).messages);
+    if (values.readRecords) p.prompt.ShowEach(ReadRecords(t, p.fs).messages);
   }
   RemoveLeftoverTempFiles(p, path, base);
   // A lot drawn while opening is new to the event: it stays unsaved, so it is kept like any change.

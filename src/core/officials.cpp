@@ -33,32 +33,33 @@ std::string OfficialsSizeProblem(const std::string& path, std::size_t size) {
          DamagedCopyPath(path) + "\" before the officials are next saved.";
 }
 
-void ReadOfficials(Tournament& t, Platform& p, int division, OfficialsRecord& buffer) {
+Outcome ReadOfficials(const Tournament& t, FileSystem& fs, int division, OfficialsRecord& buffer) {
+  Outcome outcome;
   if (division < 0 || division >= kOfficialsAllDivisions) {
     buffer = OfficialsRecord{};  // no division, no officials
-    return;
+    return outcome;
   }
   const std::string path = OfficialsPath(t);
   std::optional<std::string> bytes;
   try {
-    bytes = p.fs.ReadAll(path);
+    bytes = fs.ReadAll(path);
   } catch (const IoError& e) {
-    p.prompt.Show(e.what());
-    return;
+    return outcome.Fail(e.what());
   }
-  if (!bytes) return;
-  if (auto problem = OfficialsSizeProblem(path, bytes->size()); !problem.empty()) p.prompt.Show(problem);
+  if (!bytes) return outcome;
+  if (auto problem = OfficialsSizeProblem(path, bytes->size()); !problem.empty()) outcome.Tell(problem);
   buffer = ParseOfficialsFile(*bytes)[static_cast<std::size_t>(division)];
+  return outcome;
 }
 
-void WriteOfficials(Tournament& t, Platform& p, int division, const OfficialsRecord& buffer) {
+void WriteOfficials(const Tournament& t, FileSystem& fs, int division, const OfficialsRecord& buffer) {
   if (division < 0 || division >= kOfficialsAllDivisions) return;
   RequireOwnEventFiles(t);
   const std::string path = OfficialsPath(t);
-  std::string bytes = p.fs.ReadAll(path).value_or(EmptyRecords(kOfficialsDivisions));
+  std::string bytes = fs.ReadAll(path).value_or(EmptyRecords(kOfficialsDivisions));
   if (bytes.size() % kRecordBytes != 0) {
     // Nothing of a damaged file is dropped without a copy the user can go back to.
-    WriteFileIfChanged(p.fs, DamagedCopyPath(path), bytes);
+    WriteFileIfChanged(fs, DamagedCopyPath(path), bytes);
     bytes.resize(bytes.size() - bytes.size() % kRecordBytes);
   }
   const std::size_t at = static_cast<std::size_t>(division) * kRecordBytes;
@@ -69,26 +70,22 @@ void WriteOfficials(Tournament& t, Platform& p, int division, const OfficialsRec
     bytes.resize(std::max(whole * kRecordBytes, at + kRecordBytes), '\0');
   }
   std::memcpy(bytes.data() + at, &buffer, kRecordBytes);
-  WriteFileIfChanged(p.fs, path, bytes);
+  WriteFileIfChanged(fs, path, bytes);
 }
 
-void CreateOfficialsFile(Tournament& t, Platform& p) {
-  if (!EventHasOwnName(t)) p.prompt.Show("No event data file was previously created");
-  WriteFileIfChanged(p.fs, OfficialsPath(t), EmptyRecords(kOfficialsDivisions));
-}
-
-void PrepareOfficials(Tournament& t, Platform& p, OfficialsRecord& buffer) {
-  if (!p.fs.Exists(OfficialsPath(t))) {
-    buffer = OfficialsRecord{};
-    if (t.EventReadOnly) return;
-    try {
-      CreateOfficialsFile(t, p);
-    } catch (const IoError& e) {
-      p.prompt.Show(e.what());
-    }
-    return;
+Outcome PrepareOfficials(const Tournament& t, FileSystem& fs, OfficialsRecord& buffer) {
+  if (fs.Exists(OfficialsPath(t))) return ReadOfficials(t, fs, t.CurDivision, buffer);
+  buffer = OfficialsRecord{};
+  Outcome outcome;
+  if (t.EventReadOnly) return outcome;
+  // A new file under the program's default name: the scorer is warned that it is not the event's.
+  if (!EventHasOwnName(t)) outcome.Tell("No event data file was previously created");
+  try {
+    WriteFileIfChanged(fs, OfficialsPath(t), EmptyRecords(kOfficialsDivisions));
+  } catch (const IoError& e) {
+    outcome.Fail(e.what());
   }
-  ReadOfficials(t, p, t.CurDivision, buffer);
+  return outcome;
 }
 
 std::vector<std::string> OfficialsBlock(int division, int round, const OfficialsRecord& r) {

@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "core/officials_file.h"
+#include "core/outcome.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/file_system.h"
 
 inline constexpr int kOfficialsAllDivisions = kOfficialsAllRecords;  // 0..85
 
@@ -16,17 +17,16 @@ inline constexpr int kOfficialsAllDivisions = kOfficialsAllRecords;  // 0..85
 std::string OfficialsSizeProblem(const std::string& path, std::size_t size);
 
 // Reads the record of `division` into `buffer`; a record the file does not hold is an empty one.
-// Nothing happens when there is no file or it cannot be read (the reason is shown); a file cut
+// Nothing happens when there is no file or it cannot be read (the reason is told); a file cut
 // short is reported and its whole records are used.
-void ReadOfficials(Tournament& t, Platform& p, int division, OfficialsRecord& buffer);
+Outcome ReadOfficials(const Tournament& t, FileSystem& fs, int division, OfficialsRecord& buffer);
 // Writes `buffer` as the record of `division`, keeping every other record. A file cut short is
 // first kept aside under its damaged-copy name. Throws IoError.
-void WriteOfficials(Tournament& t, Platform& p, int division, const OfficialsRecord& buffer);
-// Creates the file with 60 empty records; warns first when the event has no name of its own.
-void CreateOfficialsFile(Tournament& t, Platform& p);
-// Before an officials dialog shows: an empty buffer and a new file when there is none, otherwise
-// the current division's record.
-void PrepareOfficials(Tournament& t, Platform& p, OfficialsRecord& buffer);
+void WriteOfficials(const Tournament& t, FileSystem& fs, int division, const OfficialsRecord& buffer);
+// Before an officials dialog shows: the current division's record; when there is no file, an
+// empty buffer and a new file of 60 empty records, with a warning when the event has no name of
+// its own.
+Outcome PrepareOfficials(const Tournament& t, FileSystem& fs, OfficialsRecord& buffer);
 
 // The officials of one division and round as the officials reports print them.
 std::vector<std::string> OfficialsBlock(int division, int round, const OfficialsRecord& record);

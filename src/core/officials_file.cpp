@@ -20,7 +20,7 @@ struct Official {
   std::array<bool, 3> events{};
 };
 
-std::vector<Official> CollectOfficials(Prompter& prompt, const std::vector<OfficialsRecord>& records) {
+std::vector<Official> CollectOfficials(const std::vector<OfficialsRecord>& records, Outcome& outcome) {
   std::vector<Official> found;
   bool tooMany = false;
   // The summary covers the 60 standard divisions; the adapted ones that follow are left out.
@@ -43,7 +43,7 @@ std::vector<Official> CollectOfficials(Prompter& prompt, const std::vector<Offic
           }
           it->events[static_cast<std::size_t>(e - 1)] = true;
         }
-  if (tooMany) prompt.Show("Too many officials found!");
+  if (tooMany) outcome.Tell("Too many officials found!");
   return found;
 }
 
@@ -71,8 +71,9 @@ std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, co
   return ParseOfficialsFile(*bytes);
 }
 
-std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& prompt,
-                                               const std::vector<OfficialsRecord>& records) {
+std::vector<std::string> OfficialsSummaryLines(const Tournament& t,
+                                               const std::vector<OfficialsRecord>& records,
+                                               Outcome& outcome) {
   const TournamentInfo& i = t.info;
   std::vector<std::string> lines = {
       "   EventName:            " + i.EventName.str(),
@@ -85,7 +86,7 @@ std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& pr
       "      Name:          Events:",
       "",
   };
-  for (const Official& o : CollectOfficials(prompt, records)) {
+  for (const Official& o : CollectOfficials(records, outcome)) {
     std::string mark = "   ";
     const char letters[] = {'S', 'T', 'J'};
     for (std::size_t e = 0; e < 3; ++e)
@@ -95,17 +96,19 @@ std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& pr
   return lines;
 }
 
-void WriteOfficialsSummary(Tournament& t, Platform& p) {
+Outcome WriteOfficialsSummary(const Tournament& t, FileSystem& fs) {
+  Outcome outcome;
   std::optional<std::vector<OfficialsRecord>> records;
   try {
-    records = ReadOfficialsFile(p.fs, OfficialsPath(t));
+    records = ReadOfficialsFile(fs, OfficialsPath(t));
   } catch (const IoError& e) {
     // The summary is made from the officials file; without it the rest of the save goes on.
-    p.prompt.Show("The officials summary \"" + OfficialsSummaryPath(t) + "\" was not written.\n" + e.what());
-    return;
+    outcome.Tell("The officials summary \"" + OfficialsSummaryPath(t) + "\" was not written.\n" + e.what());
+    return outcome;
   }
-  if (!records) return;
+  if (!records) return outcome;
   std::string text;
-  for (const auto& l : OfficialsSummaryLines(t, p.prompt, *records)) text += l + "\r\n";
-  WriteOutputFileIfChanged(p.fs, t, OfficialsSummaryPath(t), text);
+  for (const auto& l : OfficialsSummaryLines(t, *records, outcome)) text += l + "\r\n";
+  WriteOutputFileIfChanged(fs, t, OfficialsSummaryPath(t), text);
+  return outcome;
 }

@@ -10,10 +10,11 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/outcome.h"
 #include "core/per_round.h"
 #include "core/short_string.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/file_system.h"
 
 inline constexpr int kOfficialSlots = 15;
 inline constexpr int kOfficialsDivisions = 60;   // the records of a new file
@@ -54,10 +55,10 @@ std::vector<OfficialsRecord> ParseOfficialsFile(std::string_view bytes);
 std::optional<std::vector<OfficialsRecord>> ReadOfficialsFile(FileSystem& fs, const std::string& path);
 
 // The summary lines: heading, then each distinct name of divisions 0..59, rounds 1..3, with its
-// "STJ" mark. Shows "Too many officials found!" when a 101st name is met.
-std::vector<std::string> OfficialsSummaryLines(const Tournament& t, Prompter& prompt,
-                                               const std::vector<OfficialsRecord>& records);
+// "STJ" mark. Tells "Too many officials found!" when a 101st name is met.
+std::vector<std::string> OfficialsSummaryLines(const Tournament& t,
+                                               const std::vector<OfficialsRecord>& records, Outcome& outcome);
 
 // Writes "_officials.txt" from the officials file; nothing when there is none, and a warning when
 // it cannot be read. Throws IoError when the summary cannot be written.
-void WriteOfficialsSummary(Tournament& t, Platform& p);
+Outcome WriteOfficialsSummary(const Tournament& t, FileSystem& fs);

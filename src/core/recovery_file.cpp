@@ -12,7 +12,6 @@
 #include "core/settings_file.h"
 #include "core/skier_file.h"
 #include "core/skier_identity.h"
-#include "core/skier_ops.h"
 #include "core/tie_order_file.h"
 #include "core/tournament_file.h"
 
@@ -291,7 +290,7 @@ void SetRecoveryAside(FileSystem& fs, const std::string& path, const std::string
   }
 }
 
-void RestoreRecovery(Tournament& t, Platform& p, RecoveryFile& r) {
+Outcome RestoreRecovery(Tournament& t, FileSystem& fs, RecoveryFile& r) {
   TournamentFileValues values = TournamentValuesOf(t);
   ParseTournamentFile(SplitLines(r.tournamentText), values);
   t.EventFile = r.eventFile;
@@ -300,10 +299,11 @@ void RestoreRecovery(Tournament& t, Platform& p, RecoveryFile& r) {
   t.schedule.days = r.schedule.days;
   t.ties = std::move(r.ties);
   ApplyTournamentValues(t, values);
-  if (values.readStandards) ReadNops(t, p);
-  if (values.readRecords) ReadRecords(t, p);
-  SelectDivisionEvent(t, p, t.CurDivision);
+  Outcome outcome;
+  if (values.readStandards) outcome.Append(ReadNops(t, fs));
+  if (values.readRecords) outcome.Append(ReadRecords(t, fs));
   t.MarkChanged();
+  return outcome;
 }
 
 std::string RecoveryTimeText(const DateTime& d) {

@@ -8,10 +8,11 @@
 #include <string_view>
 
 #include "core/schedule.h"
+#include "core/outcome.h"
 #include "core/skier.h"
 #include "core/tournament.h"
 #include "platform/clock.h"
-#include "platform/platform.h"
+#include "platform/file_system.h"
 
 struct RecoveryFile {
   DateTime written;
@@ -56,8 +57,8 @@ std::string RecoveryAsideName(FileSystem& fs, const std::string& path, const Dat
 void SetRecoveryAside(FileSystem& fs, const std::string& path, const std::string& aside);
 
 // The open event becomes the recovered work, unsaved: its skiers, schedule and tournament values,
-// and the event file it belonged to.
-void RestoreRecovery(Tournament& t, Platform& p, RecoveryFile& r);
+// and the event file it belonged to. The work list is the caller's to fill again.
+Outcome RestoreRecovery(Tournament& t, FileSystem& fs, RecoveryFile& r);
 
 // "04/07/2026 at 09:05:03"
 std::string RecoveryTimeText(const DateTime& d);

@@ -45,19 +45,19 @@ std::string SettingsPath(const Tournament& t) {
 }
 std::string SettingsBackupPath(const Tournament& t) { return JoinPath(t.SettingsDir, "TALLIVAR.OLD"); }
 
-bool FileExists(FileSystem& fs, Prompter& prompt, const std::string& path) {
+bool FileExists(FileSystem& fs, const std::string& path, Outcome& outcome) {
   if (fs.Exists(path)) return true;
-  prompt.Show("ERROR - \"" + path + "\" not found");
+  outcome.Fail("ERROR - \"" + path + "\" not found");
   return false;
 }
 
-std::optional<std::string> ReadSettingsBytes(Tournament& t, Platform& p) {
+std::optional<std::string> ReadSettingsBytes(const Tournament& t, FileSystem& fs, Outcome& outcome) {
   const std::string path = SettingsPath(t);
-  if (!FileExists(p.fs, p.prompt, path)) return std::nullopt;
+  if (!FileExists(fs, path, outcome)) return std::nullopt;
   try {
-    return p.fs.ReadAll(path);
+    return fs.ReadAll(path);
   } catch (const IoError& e) {
-    p.prompt.Show(e.what());
+    outcome.Fail(e.what());
     return std::nullopt;
   }
 }
@@ -98,21 +98,20 @@ bool ParseSettings(const std::vector<std::string>& lines, SettingsValues& out) {
   return true;
 }
 
-void ReadSettings(Tournament& t, Platform& p) {
+Outcome ReadSettings(Tournament& t, FileSystem& fs) {
   const std::string path = SettingsPath(t);
+  Outcome outcome;
   std::optional<std::string> bytes;
   try {
-    bytes = p.fs.ReadAll(path);
-    if (!bytes) p.prompt.Show("ERROR - \"" + path + "\" not found");
+    bytes = fs.ReadAll(path);
+    if (!bytes) outcome.Tell("ERROR - \"" + path + "\" not found");
   } catch (const IoError& e) {
-    p.prompt.Show(e.what());
+    outcome.Tell(e.what());
   }
-  if (!bytes) {
-    p.prompt.Show("INI Read error");
-    return;
-  }
+  if (!bytes) return outcome.Fail("INI Read error");
   ParseSettings(LinesOf(*bytes, kSettingLineLength), t.settings);
-  if (t.settings.RulesMode == 0) ReadRecords(t, p);
+  if (t.settings.RulesMode == 0) outcome.Append(ReadRecords(t, fs));
+  return outcome;
 }
 
 std::vector<std::string> SettingLines(const Tournament& t) {
@@ -166,27 +165,28 @@ std::string RewriteSettings(const std::vector<std::string>* oldLines, const Tour
   return out;
 }
 
-void WriteSettings(Tournament& t, Platform& p) {
+void WriteSettings(const Tournament& t, FileSystem& fs) {
   const std::string path = SettingsPath(t);
-  auto old = p.fs.ReadAll(path);
+  auto old = fs.ReadAll(path);
   std::vector<std::string> oldLines;
   if (old) {
     oldLines = SplitLines(*old);
     // The backup is a complete copy before the new file replaces the old one.
-    WriteFileSafely(p.fs, SettingsBackupPath(t), *old);
+    WriteFileSafely(fs, SettingsBackupPath(t), *old);
   }
-  WriteFileSafely(p.fs, path, RewriteSettings(old ? &oldLines : nullptr, t));
+  WriteFileSafely(fs, path, RewriteSettings(old ? &oldLines : nullptr, t));
 }
 
-void ReadRecords(Tournament& t, Platform& p) {
+Outcome ReadRecords(Tournament& t, FileSystem& fs) {
   for (auto& row : t.tables.Records) row.fill(0.0);
   t.tables.RecordsLoaded = false;
-  auto bytes = ReadSettingsBytes(t, p);
-  if (!bytes) return;
+  Outcome outcome;
+  auto bytes = ReadSettingsBytes(t, fs, outcome);
+  if (!bytes) return outcome;
   t.tables.RecordsLoaded = true;
   auto lines = LinesOf(*bytes, kTableLineLength);
   std::size_t at = Find(lines, "[VOND]");
-  if (at + 1 >= lines.size()) return;
+  if (at + 1 >= lines.size()) return outcome;
   std::string title = lines[at + 1];
   if (!title.empty() && title[0] == ';') title.erase(0, 1);
   t.tables.RecordsTitle = title;
@@ -198,16 +198,18 @@ void ReadRecords(Tournament& t, Platform& p) {
     t.tables.Records[d][1] = TableNumber(Columns(l, 12, 16));
     t.tables.Records[d][2] = TableNumber(Columns(l, 18, 21));
   }
+  return outcome;
 }
 
-void ReadNops(Tournament& t, Platform& p) {
+Outcome ReadNops(Tournament& t, FileSystem& fs) {
   t.tables.RecordsLoaded = false;
-  auto bytes = ReadSettingsBytes(t, p);
-  if (!bytes) return;
+  Outcome outcome;
+  auto bytes = ReadSettingsBytes(t, fs, outcome);
+  if (!bytes) return outcome;
   t.tables.RecordsLoaded = true;
   auto lines = LinesOf(*bytes, kTableLineLength);
   std::size_t at = Find(lines, "[AWSA_NOPS]");
-  if (at + 1 >= lines.size()) return;
+  if (at + 1 >= lines.size()) return outcome;
   t.tables.RecordsTitle = lines[at + 1];
   for (std::size_t d = 0; d < 56; ++d) {
     std::size_t i = at + 4 + d;
@@ -217,13 +219,16 @@ void ReadNops(Tournament& t, Platform& p) {
     t.tables.Nops[1][d] = TableNumber(Columns(l, 20, 27));
     t.tables.Nops[2][d] = TableNumber(Columns(l, 36, 45));
   }
+  return outcome;
 }
 
-void CheckRecord(Tournament& t, Platform& p, int event, double score) {
-  if (!FileExists(p.fs, p.prompt, SettingsPath(t))) return;
-  if (event < 1 || event > 3) return;
+Outcome CheckRecord(const Tournament& t, FileSystem& fs, int event, double score) {
+  Outcome outcome;
+  if (!FileExists(fs, SettingsPath(t), outcome)) return outcome;
+  if (event < 1 || event > 3) return outcome;
   // The records table covers divisions 0..59; the adapted divisions have no national records.
-  if (t.CurDivision < 0 || t.CurDivision >= 60) return;
+  if (t.CurDivision < 0 || t.CurDivision >= 60) return outcome;
   if (score > t.tables.Records[static_cast<std::size_t>(t.CurDivision)][static_cast<std::size_t>(event - 1)])
-    p.prompt.Show("Possible Canadian Record!! May require a Record Application");
+    outcome.Tell("Possible Canadian Record!! May require a Record Application");
+  return outcome;
 }

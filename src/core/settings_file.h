@@ -6,24 +6,25 @@
 #include <string_view>
 #include <vector>
 
+#include "core/outcome.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/file_system.h"
 
 std::string SettingsPath(const Tournament& t);
 std::string SettingsBackupPath(const Tournament& t);
 
-// Opens the file to see that it is there; when not, "ERROR - "<path>" not found" and false.
-bool FileExists(FileSystem& fs, Prompter& prompt, const std::string& path);
+// Opens the file to see that it is there; when not, tells "ERROR - "<path>" not found" and answers false.
+bool FileExists(FileSystem& fs, const std::string& path, Outcome& outcome);
 
-// The settings file's bytes; nothing, after the not-found message or the reason it cannot be read.
-std::optional<std::string> ReadSettingsBytes(Tournament& t, Platform& p);
+// The settings file's bytes; nothing, after telling the not-found message or why it cannot be read.
+std::optional<std::string> ReadSettingsBytes(const Tournament& t, FileSystem& fs, Outcome& outcome);
 
-void ReadSettings(Tournament& t, Platform& p);
-void WriteSettings(Tournament& t, Platform& p);  // throws IoError
-void ReadRecords(Tournament& t, Platform& p);
-void ReadNops(Tournament& t, Platform& p);
-// event: 1 slalom, 2 trick, 3 jump.
-void CheckRecord(Tournament& t, Platform& p, int event, double score);
+Outcome ReadSettings(Tournament& t, FileSystem& fs);
+void WriteSettings(const Tournament& t, FileSystem& fs);  // throws IoError
+Outcome ReadRecords(Tournament& t, FileSystem& fs);
+Outcome ReadNops(Tournament& t, FileSystem& fs);
+// event: 1 slalom, 2 trick, 3 jump. Tells the possible record.
+Outcome CheckRecord(const Tournament& t, FileSystem& fs, int event, double score);
 
 // The seven setting lines as they are written.
 std::vector<std::string> SettingLines(const Tournament& t);

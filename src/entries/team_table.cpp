@@ -64,6 +64,8 @@ bool CollectTeamCodes(TeamTable& teams, const SkierList& skiers) {
   return fits;
 }
 
-void CollectTeams(TeamTable& teams, const SkierList& skiers, Prompter& prompt) {
-  if (!CollectTeamCodes(teams, skiers)) prompt.Show("Too many teams found!");
+Outcome CollectTeams(TeamTable& teams, const SkierList& skiers) {
+  Outcome outcome;
+  if (!CollectTeamCodes(teams, skiers)) outcome.Tell("Too many teams found!");
+  return outcome;
 }

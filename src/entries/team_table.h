@@ -2,17 +2,17 @@
 // Gathering the team codes the skiers carry into the team table, each code keeping its own name.
 #include <optional>
 
+#include "core/outcome.h"
 #include "core/skier_list.h"
 #include "core/teams.h"
-#include "platform/prompter.h"
 
 // Fills the slots with the distinct team codes of the skiers in list order (first appearance
 // first). Each code takes the name it had before, wherever it stood; a named code that no skier
 // carries any more rests in `resting` until it returns. Answers false when a 51st code was met:
 // the table then holds the first 50 codes and collecting stopped there.
 bool CollectTeamCodes(TeamTable& teams, const SkierList& skiers);
-// The same, telling the user "Too many teams found!" when the table overflowed.
-void CollectTeams(TeamTable& teams, const SkierList& skiers, Prompter& prompt);
+// The same, telling "Too many teams found!" when the table overflowed.
+Outcome CollectTeams(TeamTable& teams, const SkierList& skiers);
 
 // The number of used slots (the prefix of slots with a code).
 int UsedTeamSlots(const TeamTable& teams);

@@ -1,13 +1,15 @@
 #pragma once
 // Everything the logic needs from the desktop, passed by reference.
 #include "platform/clock.h"
-#include "platform/dialog_host.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/help_viewer.h"
 #include "platform/printer.h"
 #include "platform/prompter.h"
 #include "platform/random.h"
+
+// Shows the dialog models; it lives with them.
+class DialogHost;
 
 struct Platform {
   Prompter& prompt;

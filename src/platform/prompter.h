@@ -2,6 +2,7 @@
 // Modal message boxes: a text, a title and a set of answers.
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
@@ -29,4 +30,8 @@ class Prompter {
   }
   // A plain message with an OK button, titled like the program.
   void Show(std::string_view text) { Ask(text, "Tallivar", Buttons::Ok); }
+  // What an operation gathered for the scorer, one message after the other.
+  void ShowEach(const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) Show(text);
+  }
 };

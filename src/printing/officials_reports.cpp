@@ -66,6 +66,8 @@ ReportDocument OfficialsDetailedReport(ReportContext& c) {
 
 ReportDocument OfficialsSummaryReport(ReportContext& c) {
   ReportDocument doc = OfficialsDocument("Event Officials Summary");
-  doc.lines = OfficialsSummaryLines(c.t, c.p.prompt, AllRecords(c));
+  Outcome outcome;
+  doc.lines = OfficialsSummaryLines(c.t, AllRecords(c), outcome);
+  c.p.prompt.ShowEach(outcome.messages);
   return doc;
 }

@@ -18,7 +18,7 @@ void RecomputeAfterScore(Tournament& t, Platform& p, ScoreLog log) {
   RecomputeStandings(t, p);
   // Logged once stored and placed: a log that cannot be written is reported without holding back
   // the results themselves.
-  for (const std::string& line : changes) LogEntry(t, p, line);
+  for (const std::string& line : changes) LogEntry(t, p.fs, p.clock, line);
 }
 
 void StoreGridEdits(Tournament& t, Platform& p, const Tournament::GridEdits& edits) {

@@ -123,7 +123,7 @@ void SortTeams(std::vector<TeamScore>& teams) {
 }
 
 TeamStandings ComputeTeamStandings(Tournament& t, Prompter& prompt) {
-  CollectTeams(t.teams, t.skiers, prompt);
+  prompt.ShowEach(CollectTeams(t.teams, t.skiers).messages);
   TeamStandings st;
   st.rule = TeamRuleOf(t.settings.TeamMode.view());
   st.teams = TeamEntries(t.teams);

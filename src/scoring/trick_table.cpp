@@ -74,18 +74,20 @@ std::vector<TrickTableEntry> ParseTrickTable(const std::vector<std::string>& lin
   return table;
 }
 
-void ReadTrickTable(Tournament& t, Platform& p) {
+Outcome ReadTrickTable(Tournament& t, FileSystem& fs) {
   t.TrickTable.clear();
-  auto bytes = ReadSettingsBytes(t, p);
-  if (!bytes) return;
+  Outcome outcome;
+  auto bytes = ReadSettingsBytes(t, fs, outcome);
+  if (!bytes) return outcome;
   t.TrickTable = ParseTrickTable(SplitLines(*bytes));
   for (std::size_t i = 0; i < t.TrickTable.size(); ++i) {
     const TrickTableEntry& e = t.TrickTable[i];
     if (e.fault.empty()) continue;
-    p.prompt.Show("The trick table of \"" + SettingsPath(t) + "\" has a value out of range in entry " +
-                  std::to_string(i + 1) + " (\"" + e.line + "\"): " + e.fault + "; it counts as 0.");
+    outcome.Tell("The trick table of \"" + SettingsPath(t) + "\" has a value out of range in entry " +
+                 std::to_string(i + 1) + " (\"" + e.line + "\"): " + e.fault + "; it counts as 0.");
     break;
   }
+  return outcome;
 }
 
 void LookUpTrick(const std::vector<TrickTableEntry>& table, TrickRow& row) {

@@ -4,10 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/outcome.h"
 #include "core/per_round.h"
 #include "core/tournament.h"
 #include "core/trick_table_entry.h"
-#include "platform/platform.h"
+#include "platform/file_system.h"
 
 inline constexpr int kTrickRowCount = 30;
 inline constexpr int kTrickTableCapacity = 239;
@@ -48,7 +49,7 @@ TrickTableEntry ParseTrickEntry(std::string_view line);
 std::vector<TrickTableEntry> ParseTrickTable(const std::vector<std::string>& lines);
 // Reads the table from the settings file; a missing file is reported and leaves the table empty. The
 // first entry with a value out of range is reported.
-void ReadTrickTable(Tournament& t, Platform& p);
+Outcome ReadTrickTable(Tournament& t, FileSystem& fs);
 // Points, trick number and digits of the first entry whose key is the row's ski count and code;
 // 0 points when none matches.
 void LookUpTrick(const std::vector<TrickTableEntry>& table, TrickRow& row);

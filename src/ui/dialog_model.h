@@ -3,6 +3,7 @@
 // closed. It knows nothing of any toolkit.
 #include <string>
 
+#include "ui/dialog_host.h"
 #include "ui/form_layout.h"
 
 class DialogModel {

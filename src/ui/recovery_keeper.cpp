@@ -11,6 +11,7 @@
 #include "core/skier_file.h"
 #include "results/recompute.h"
 #include "ui/tfrm_options.h"
+#include "core/skier_ops.h"
 
 namespace {
 
@@ -220,7 +221,8 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
     r.eventFile = eventFile;
     r.named = !eventFile.empty();
     const bool named = r.named;
-    RestoreRecovery(t_, p_, r);
+    p_.prompt.ShowEach(RestoreRecovery(t_, p_.fs, r).messages);
+    SelectDivisionEvent(t_, p_, t_.CurDivision);
     if (!r.gridEdits.skiers.empty()) {
       // The scores are stored before their audit lines: a log that cannot be written costs a
       // warning, not the restore.

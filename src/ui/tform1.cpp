@@ -132,7 +132,7 @@ void TForm1::SaveAs1Click() {
   auto path = p_.files.Save(request);
   if (!path) return;
   if (!SaveUnder(*path)) return;
-  CopyTrickFile(t_, p_, oldName, t_.EventBase.str() + ".trk");
+  p_.prompt.ShowEach(CopyTrickFile(p_.fs, oldName, t_.EventBase.str() + ".trk").messages);
   // The names stay, so a later Exit that saves writes the exports under the new name too.
   RunExportsUnderBase(true);
   SetRulesPanel();

@@ -24,7 +24,7 @@ void TfrmEventOfc::Describe(FormLayout& form) {
 
 void TfrmEventOfc::FormShow() {
   lblWhere.caption = "Division: " + DivisionCode(t_.CurDivision) + "    Round: " + std::to_string(Round());
-  PrepareOfficials(t_, p_, buffer);
+  p_.prompt.ShowEach(PrepareOfficials(t_, p_.fs, buffer).messages);
   GetCopy();
   for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i].edit->focus = i == 0;
 }
@@ -36,7 +36,7 @@ void TfrmEventOfc::GetCopy() {
 void TfrmEventOfc::btnSaveClick() {
   for (const Field& f : fields_) buffer.Slot(Round(), event_, f.slot) = f.edit->text;  // the slot keeps 20
   try {
-    WriteOfficials(t_, p_, t_.CurDivision, buffer);
+    WriteOfficials(t_, p_.fs, t_.CurDivision, buffer);
   } catch (const IoError& e) {
     p_.prompt.Show(std::string("The officials were not saved.\n") + e.what());
     return;

@@ -45,7 +45,10 @@ void TfrmImport::FormShow() {
 void TfrmImport::btnGetFileClick() {
   auto path = p_.files.Open({"Get Import File", "Skier Import Data|*.csv;*.txt", "csv", ""});
   if (!path) return;
-  if (!FileExists(p_.fs, p_.prompt, *path)) return;
+  Outcome found;
+  const bool exists = FileExists(p_.fs, *path, found);
+  p_.prompt.ShowEach(found.messages);
+  if (!exists) return;
   LoadFile(*path);
 }
 

@@ -162,7 +162,7 @@ void TfrmJumpRslt::btnSaveClick() {
   for (std::size_t j = 1; j <= 3; ++j) s.JumpDistance[j][r] = ParseJumpEntry(jumps[j - 1]->text);
   const char cls = t_.info.ClassDigit;
   if (t_.RulesMode() == kZetlRules && s.Division < 56 && cls >= '2' && cls <= '4')
-    CheckRecord(t_, p_, 3, BestJump(s, round));
+    p_.prompt.ShowEach(CheckRecord(t_, p_.fs, 3, BestJump(s, round)).messages);
   StoreRampAndSpeed();
   ApplyRunoff();
   for (std::size_t pass = 1; pass <= static_cast<std::size_t>(kPasses); ++pass) {
@@ -173,7 +173,7 @@ void TfrmJumpRslt::btnSaveClick() {
   s.JumpBoat[r] = BoatOfItem(BoatListBox.itemIndex);
   s.JumpClass[r] = ClassOfItem(ClassListBox.itemIndex);
   t_.MarkChanged();
-  LogEntry(t_, p_, AuditLine());
+  LogEntry(t_, p_.fs, p_.clock, AuditLine());
   auditWritten_ = true;
   Close();
 }

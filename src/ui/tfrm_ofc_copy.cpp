@@ -51,7 +51,7 @@ void TfrmOfcCopy::btnSaveClick() {
     return;
   }
   OfficialsRecord source;
-  ReadOfficials(t_, p_, sourceDivision, source);
+  p_.prompt.ShowEach(ReadOfficials(t_, p_.fs, sourceDivision, source).messages);
   const int round = (t_.CurRound >= 1 && t_.CurRound <= 4) ? t_.CurRound : 1;
   for (int k = 1; k <= kOfficialSlots; ++k)
     buffer_.Slot(round, event_, k) = source.Slot(sourceRound, event_, k);

@@ -115,7 +115,7 @@ void TfrmPreferences::btnSaveClick() {
     RulesModeKeeper keep(s.RulesMode);
     StoreRuleDefaults();
     if (!lbedSiteCodePref.text.empty()) s.SiteCode = lbedSiteCodePref.text.substr(0, 8);
-    WriteSettings(t_, p_);
+    WriteSettings(t_, p_.fs);
   }
   Close();
 }

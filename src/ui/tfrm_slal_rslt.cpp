@@ -217,7 +217,7 @@ void TfrmSlalRslt::btnSaveClick() {
     p_.prompt.Show("Please re-check score/rope/speed values for this skier!");
   const char cls = t_.info.ClassDigit;
   if (t_.RulesMode() == kZetlRules && s.Division < 56 && cls >= '2' && cls <= '4')
-    CheckRecord(t_, p_, 1, s.SlalomScore[r]);
+    p_.prompt.ShowEach(CheckRecord(t_, p_.fs, 1, s.SlalomScore[r]).messages);
   // The field shows the announced total, so the runoff place is applied to it exactly once.
   s.SlalomScore[r] = WithRunoff(s.SlalomScore[r], TypedRunoffPlace(edTie));
   for (std::size_t pass = 1; pass <= static_cast<std::size_t>(kPasses); ++pass)
@@ -225,7 +225,7 @@ void TfrmSlalRslt::btnSaveClick() {
   s.SlalomBoat[r] = BoatOfItem(BoatListBox.itemIndex);
   s.SlalomClass[r] = ClassOfItem(ClassListBox.itemIndex);
   t_.MarkChanged();
-  LogEntry(t_, p_, AuditLine());
+  LogEntry(t_, p_.fs, p_.clock, AuditLine());
   auditWritten_ = true;
   Close();
 }

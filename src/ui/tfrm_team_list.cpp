@@ -52,7 +52,7 @@ void TfrmTeamList::FormShow() { Rebuild(); }
 void TfrmTeamList::Rebuild() {
   lbxTeamCode.Clear();
   lbxTeamName.Clear();
-  CollectTeams(t_.teams, t_.skiers, p_.prompt);
+  p_.prompt.ShowEach(CollectTeams(t_.teams, t_.skiers).messages);
   for (int k = 1; k <= UsedTeamSlots(t_.teams); ++k) {
     const TeamSlot& team = t_.teams.slots[static_cast<std::size_t>(k)];
     lbxTeamCode.items.push_back(team.code.str());

@@ -312,7 +312,7 @@ bool TfrmTourInfo::ApplyTournamentSetup() {
   const bool typeChosen = StoreEventType();
   StoreModes();
   StoreSiteCode();
-  if (t_.RulesMode() == kZetlRules) ReadRecords(t_, p_);
+  if (t_.RulesMode() == kZetlRules) p_.prompt.ShowEach(ReadRecords(t_, p_.fs).messages);
   if (!typeChosen) {
     p_.prompt.Show("Event Sanction Level Not Selected!");
     return false;
@@ -320,7 +320,7 @@ bool TfrmTourInfo::ApplyTournamentSetup() {
   WarnAboutSanction();
   t_.MarkChanged();
   const TournamentInfo& i = t_.info;
-  LogEntry(t_, p_,
+  LogEntry(t_, p_.fs, p_.clock,
            i.EventName.str() + " " + i.StartDate.str() + " " + t_.settings.SiteCode.str() + " " +
                i.SanctionNo.str());
   if (!t_.tables.RecordsLoaded) p_.prompt.Show("INI file not found, scoring errors may occur!");

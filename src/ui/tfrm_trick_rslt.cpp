@@ -119,7 +119,7 @@ void TfrmTrickRslt::btnSaveClick() {
   s.TrickScore[r] = ToNumber(edTrickTotal.text);
   const char cls = t_.info.ClassDigit;
   if (t_.RulesMode() == kZetlRules && t_.CurDivision < 56 && (cls == '2' || cls == '3' || cls == '4'))
-    CheckRecord(t_, p_, 2, s.TrickScore[r]);
+    p_.prompt.ShowEach(CheckRecord(t_, p_.fs, 2, s.TrickScore[r]).messages);
   if (!Trim(edTie.text).empty()) s.TrickScore[r] = WithRunoff(s.TrickScore[r], ToInteger(edTie.text));
   s.TrickClass[r] = kClassCodes[ClassList.selected() ? ClassList.itemIndex : 0];
   s.TrickBoat[r] = kBoatCodes[BoatList.selected() ? BoatList.itemIndex : 3];

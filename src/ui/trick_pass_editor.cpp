@@ -15,7 +15,7 @@ char Upper(int key) { return static_cast<char>(std::toupper(static_cast<unsigned
 }  // namespace
 
 void TrickPassEditor::Start() {
-  ReadTrickTable(t_, p_);
+  p_.prompt.ShowEach(ReadTrickTable(t_, p_.fs).messages);
   Load();
 }
 

@@ -14,9 +14,9 @@ TEST(AuditLog, TimeStampAndAppendedLines) {
   Tournament t;
   TestPlatform tp;
   t.EventBase = dir.file("Nats");
-  LogEntry(t, tp.platform, "first");
+  LogEntry(t, tp.fs, tp.clock, "first");
   tp.clock.now.second = 4;
-  LogEntry(t, tp.platform, "second");
+  LogEntry(t, tp.fs, tp.clock, "second");
   std::ifstream in(dir.file("Natslog.log"), std::ios::binary);
   std::stringstream ss;
   ss << in.rdbuf();

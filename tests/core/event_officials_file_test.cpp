@@ -5,6 +5,7 @@
 #include "core/event_files.h"
 #include "core/officials_file.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -63,7 +64,9 @@ TEST(OfficialsFile, SummaryListsEachNameOnceWithItsEvents) {
   std::vector<std::string> expected = Heading();
   expected.insert(expected.end(), {"        Judge Jane          STJ", "        Bob Boat            S  ",
                                    "        A twenty-letter name T ", "        Tim Timer             J"});
-  EXPECT_EQ(OfficialsSummaryLines(t, tp.prompter, r), expected);
+  Outcome told;
+  EXPECT_EQ(OfficialsSummaryLines(t, r, told), expected);
+  Shown(tp.prompter, told);
   EXPECT_TRUE(tp.prompter.shown.empty());
 }
 
@@ -72,7 +75,9 @@ TEST(OfficialsFile, At101NamesTheSummaryStopsAndSays) {
   Tournament t;
   std::vector<OfficialsRecord> r(60);
   for (int i = 0; i < 101; ++i) r[static_cast<std::size_t>(i / 15)].Slot(1, 1, i % 15 + 1) = "N" + std::to_string(i);
-  auto lines = OfficialsSummaryLines(t, tp.prompter, r);
+  Outcome told;
+  auto lines = OfficialsSummaryLines(t, r, told);
+  Shown(tp.prompter, told);
   EXPECT_EQ(lines.size(), 9u + 100u);
   EXPECT_EQ(lines.back(), "        N99                 S  ");
   EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"Too many officials found!"});

@@ -33,7 +33,7 @@ void WriteOfficials(const TempDir& dir) {
 
 // The first version A is saved cleanly; then version B (one more skier, another name) is saved
 // with `failAt`. Answers the files before and after, and whether B's save reported success.
-struct Outcome {
+struct SaveResult {
   Files before, after;
   bool saved;
   bool unsaved;
@@ -42,7 +42,7 @@ struct Outcome {
   bool leftover;  // a temporary backup folder
 };
 
-Outcome SaveSecondVersion(int failAt) {
+SaveResult SaveSecondVersion(int failAt) {
   TempDir dir;
   WriteOfficials(dir);
   TestPlatform tp;
@@ -51,7 +51,7 @@ Outcome SaveSecondVersion(int failAt) {
   t.EventFile = dir.file("Cup.dat");
   EXPECT_TRUE(SaveEvent(t, tp));
   EXPECT_TRUE(SaveEvent(t, tp));  // so that a backup and a log line exist before
-  Outcome o;
+  SaveResult o;
   o.before = Snapshot(dir);
   AddSkier(t, tp, "ZIMMER", "Kai", 16);
   t.info.EventName = "Changed Cup";
@@ -71,7 +71,7 @@ Outcome SaveSecondVersion(int failAt) {
 }  // namespace
 
 TEST(EventSaveFaults, EveryFailedStepLeavesThePreviousSkierFileAndWholeFiles) {
-  const Outcome clean = SaveSecondVersion(0);
+  const SaveResult clean = SaveSecondVersion(0);
   ASSERT_TRUE(clean.saved);
   ASSERT_GT(clean.steps, 30);
   EXPECT_NE(clean.after.at("Cup.dat"), clean.before.at("Cup.dat"));
@@ -83,7 +83,7 @@ TEST(EventSaveFaults, EveryFailedStepLeavesThePreviousSkierFileAndWholeFiles) {
   const int backupSteps = BackupSetSteps(4, false);
   for (int n = 1; n <= clean.steps; ++n) {
     SCOPED_TRACE("failing step " + std::to_string(n));
-    const Outcome o = SaveSecondVersion(n);
+    const SaveResult o = SaveSecondVersion(n);
     if (n > clean.steps - backupSteps) {
       EXPECT_TRUE(o.saved);
       EXPECT_FALSE(o.unsaved);

@@ -5,6 +5,7 @@
 #include "core/event_files.h"
 #include "core/officials.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -23,16 +24,17 @@ struct OfficialsRecords : ::testing::Test {
 TEST_F(OfficialsRecords, PrepareCreatesSixtyEmptyRecordsAndWarnsForAnUnnamedEvent) {
   OfficialsRecord buffer;
   buffer.Slot(1, 1, 1) = "Left over";
-  PrepareOfficials(t, tp, buffer);
+  Shown(tp.prompter, PrepareOfficials(t, tp.fs, buffer));
   EXPECT_EQ(Slurp(path()), std::string(60 * 3780, '\0'));
   EXPECT_TRUE(buffer.Slot(1, 1, 1).empty());
   EXPECT_TRUE(tp.prompter.shown.empty());
   buffer.Slot(1, 1, 1) = "Left over";
-  ReadOfficials(t, tp, 60, buffer);  // an adapted division: no record in a new file, so an empty one
+  // An adapted division: no record in a new file, so an empty one.
+  Shown(tp.prompter, ReadOfficials(t, tp.fs, 60, buffer));
   EXPECT_TRUE(buffer.Slot(1, 1, 1).empty());
 
   t.EventBase = dir.file("TALLIVAR");
-  PrepareOfficials(t, tp, buffer);
+  Shown(tp.prompter, PrepareOfficials(t, tp.fs, buffer));
   EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"No event data file was previously created"});
   EXPECT_EQ(Slurp(dir.file("TALLIVAR.ofc"))->size(), 60u * 3780u);
 }
@@ -52,15 +54,15 @@ TEST_F(OfficialsRecords, EveryDivisionSurvivesSaveAndReopen) {
     OfficialsRecord written;
     written.Slot(4, 3, 15) = "Last Slot";
     written.Slot(1, 1, 1) = "First Slot";
-    WriteOfficials(t, tp, c.division, written);
+    WriteOfficials(t, tp.fs, c.division, written);
     EXPECT_EQ(Slurp(path())->size(), c.fileSize) << c.division;
 
     OfficialsRecord read;
-    ReadOfficials(t, tp, c.division, read);
+    Shown(tp.prompter, ReadOfficials(t, tp.fs, c.division, read));
     EXPECT_EQ(read.Slot(4, 3, 15), "Last Slot") << c.division;
     EXPECT_EQ(read.Slot(1, 1, 1), "First Slot") << c.division;
     if (c.division != 16) {
-      ReadOfficials(t, tp, 16, read);
+      Shown(tp.prompter, ReadOfficials(t, tp.fs, 16, read));
       EXPECT_EQ(read.Slot(1, 1, 1), "Ann") << c.division;
     }
   }
@@ -73,13 +75,13 @@ TEST_F(OfficialsRecords, AFileCutShortIsReportedAndKeptAsideBeforeItIsWritten) {
   std::memcpy(&old[1], "Ann", 3);
   Spit(path(), old);
   OfficialsRecord buffer;
-  ReadOfficials(t, tp, 0, buffer);
+  Shown(tp.prompter, ReadOfficials(t, tp.fs, 0, buffer));
   EXPECT_EQ(buffer.Slot(1, 1, 1), "Ann");
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
   EXPECT_NE(tp.prompter.shown[0].text.find("is not a whole number of officials records"), std::string::npos);
 
   buffer.Slot(1, 1, 2) = "Bo";
-  WriteOfficials(t, tp, 0, buffer);
+  WriteOfficials(t, tp.fs, 0, buffer);
   EXPECT_EQ(Slurp(DamagedCopyPath(path())), old);
   EXPECT_EQ(Slurp(path())->size(), 60u * 3780u);
 }

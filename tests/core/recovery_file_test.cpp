@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "core/errors.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -39,7 +40,7 @@ TEST_F(RecoveryFileTest, ReadsBackWhatWasWritten) {
   EXPECT_EQ(RecoveryTimeText(r.written), "04/07/2026 at 09:05:03");
 
   Tournament u;
-  RestoreRecovery(u, tp, r);
+  Shown(tp.prompter, RestoreRecovery(u, tp.fs, r));
   EXPECT_TRUE(u.Unsaved);
   EXPECT_EQ(u.EventFile.str(), "/events/Lake.dat");
   EXPECT_EQ(u.info.EventName.str(), "Lakeside Open");

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "core/settings_file.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -43,7 +46,7 @@ std::string RecordsSection() {
 
 TEST_F(SettingsTest, ReadsTheSevenLinesByColumn) {
   WriteIni("; comment\n" + Block("Scoring = IWSF") + "[VOND]\n;t\n");
-  ReadSettings(t, p);
+  Shown(p.prompt, ReadSettings(t, p.fs));
   EXPECT_EQ(t.settings.Country, "USA");
   EXPECT_EQ(t.settings.RulesMode, 2);
   EXPECT_EQ(t.settings.LastFile, "/events/Nats.dat");
@@ -84,7 +87,7 @@ TEST_F(SettingsTest, TeamModes) {
 }
 
 TEST_F(SettingsTest, MissingFileShowsBothMessagesAndKeepsDefaults) {
-  ReadSettings(t, p);
+  Shown(p.prompt, ReadSettings(t, p.fs));
   ASSERT_EQ(tp.prompter.shown.size(), 2u);
   EXPECT_EQ(tp.prompter.shown[0].text, "ERROR - \"" + dir.file("TALLIVAR.INI") + "\" not found");
   EXPECT_EQ(tp.prompter.shown[1].text, "INI Read error");
@@ -94,7 +97,7 @@ TEST_F(SettingsTest, MissingFileShowsBothMessagesAndKeepsDefaults) {
 
 TEST_F(SettingsTest, NationalRulesReadTheRecords) {
   WriteIni(Block("Scoring = VOND") + RecordsSection());
-  ReadSettings(t, p);
+  Shown(p.prompt, ReadSettings(t, p.fs));
   EXPECT_TRUE(t.tables.RecordsLoaded);
   EXPECT_EQ(t.tables.RecordsTitle, "National records 2026");
   EXPECT_DOUBLE_EQ(t.tables.Records[0][0], 10.0);
@@ -105,21 +108,21 @@ TEST_F(SettingsTest, NationalRulesReadTheRecords) {
 
 TEST_F(SettingsTest, RecordCheckAboveTheRecordAndForUnsetRows) {
   WriteIni(Block("Scoring = VOND") + RecordsSection());
-  ReadRecords(t, p);
+  Shown(p.prompt, ReadRecords(t, p.fs));
   t.CurDivision = 16;
-  CheckRecord(t, p, 1, 26.0);
+  Shown(p.prompt, CheckRecord(t, p.fs, 1, 26.0));
   EXPECT_TRUE(tp.prompter.shown.empty());
-  CheckRecord(t, p, 1, 26.5);
+  Shown(p.prompt, CheckRecord(t, p.fs, 1, 26.5));
   EXPECT_TRUE(tp.prompter.saw("Possible Canadian Record!! May require a Record Application"));
   tp.prompter.clear();
   t.CurDivision = 52;  // rows 50..55 are 0
-  CheckRecord(t, p, 3, 0.5);
+  Shown(p.prompt, CheckRecord(t, p.fs, 3, 0.5));
   EXPECT_EQ(tp.prompter.shown.size(), 1u);
 }
 
 TEST_F(SettingsTest, NonNumericRecordColumnsGiveZero) {
   WriteIni(Block("Scoring = VOND") + "[VOND]\ntitle\nB1   abcde 12x45 ----\n");
-  ReadSettings(t, p);
+  Shown(p.prompt, ReadSettings(t, p.fs));
   EXPECT_EQ(t.tables.Records[0][0], 0);
   EXPECT_EQ(t.tables.Records[0][1], 0);
   EXPECT_EQ(t.tables.Records[0][2], 0);
@@ -133,7 +136,7 @@ TEST_F(SettingsTest, StandardsSection) {
     nops += buf;
   }
   WriteIni(Block("Scoring = AWSA") + "[VOND]\nx\n" + nops);
-  ReadNops(t, p);
+  Shown(p.prompt, ReadNops(t, p.fs));
   EXPECT_TRUE(t.tables.RecordsLoaded);
   EXPECT_EQ(t.tables.RecordsTitle, "Standards 2026");
   EXPECT_DOUBLE_EQ(t.tables.Nops[0][0], 40.0);
@@ -144,13 +147,13 @@ TEST_F(SettingsTest, StandardsSection) {
 TEST_F(SettingsTest, RewriteKeepsTheLinesAroundTheBlock) {
   std::string before = "; my notes\nfoo=bar\n";
   WriteIni(before + Block("Scoring = VOND") + "dropped line\n" + RecordsSection() + "[TRICK_TABLE]\nx\n[END]\n");
-  ReadSettings(t, p);
+  Shown(p.prompt, ReadSettings(t, p.fs));
   std::string old = ReadFile("TALLIVAR.INI");
   t.settings.RulesMode = 3;
   t.settings.TeamMode = "SUM  ";
   t.settings.PlaceMode = 'T';
   t.EventFile = "/x/Worlds.dat";
-  WriteSettings(t, p);
+  WriteSettings(t, p.fs);
   EXPECT_EQ(ReadFile("TALLIVAR.OLD"), old);
   std::string now = ReadFile("TALLIVAR.INI");
   EXPECT_EQ(now.find("; my notes\r\nfoo=bar\r\n[TALLIVAR]\r\nCountry = USA\r\nScoring = ADAPT\r\n"
@@ -163,7 +166,7 @@ TEST_F(SettingsTest, RewriteKeepsTheLinesAroundTheBlock) {
   // The adapted rules survive the restart.
   Tournament again;
   again.SettingsDir = dir.path();
-  ReadSettings(again, p);
+  Shown(p.prompt, ReadSettings(again, p.fs));
   EXPECT_EQ(again.settings.RulesMode, 3);
   EXPECT_EQ(again.settings.TeamMode, "SUM");
   EXPECT_EQ(again.settings.PlaceMode, 'T');
@@ -173,22 +176,22 @@ TEST_F(SettingsTest, RewriteKeepsTheLinesAroundTheBlock) {
 TEST_F(SettingsTest, RewriteWithoutTheMarkersAppendsTheWholeBlock) {
   WriteIni("just a line\n");
   t.settings.Prov = "QC";
-  WriteSettings(t, p);
+  WriteSettings(t, p.fs);
   EXPECT_EQ(ReadFile("TALLIVAR.INI").rfind("just a line\r\n[TALLIVAR]\r\nCountry = CAN\r\n", 0), 0u);
   Tournament again;
   again.SettingsDir = dir.path();
-  ReadSettings(again, p);
+  Shown(p.prompt, ReadSettings(again, p.fs));
   EXPECT_EQ(again.settings.Prov, "QC");
 }
 
 TEST_F(SettingsTest, WriteWithNoFileMakesACompleteOne) {
-  WriteSettings(t, p);
+  WriteSettings(t, p.fs);
   EXPECT_EQ(ReadFile("TALLIVAR.INI"),
             "[TALLIVAR]\r\nCountry = CAN\r\nScoring = VOND\r\nLastFile = \r\nTeam = BEST3\r\n"
             "Place = Best Score Placement\r\nProv = IND\r\nSiteCode = CAN0000\r\n\r\n");
   Tournament again;
   again.SettingsDir = dir.path();
-  ReadSettings(again, p);
+  Shown(p.prompt, ReadSettings(again, p.fs));
   EXPECT_EQ(again.settings.Prov, "IN");  // the province is read from two columns
 }
 
@@ -200,7 +203,7 @@ TEST_F(SettingsTest, AFailedWriteKeepsTheOldFile) {
     tp.fs.failAt = n;
     t.settings.Prov = "QC";
     try {
-      WriteSettings(t, p);
+      WriteSettings(t, p.fs);
     } catch (const IoError&) {
     }
     std::string now = ReadFile("TALLIVAR.INI");
@@ -213,9 +216,9 @@ struct HostileSettings : SettingsTest, ::testing::WithParamInterface<std::string
 
 TEST_P(HostileSettings, NeverCrashesAndKeepsDefaultsWhereUnreadable) {
   WriteIni(GetParam());
-  ReadSettings(t, p);
-  ReadRecords(t, p);
-  ReadNops(t, p);
+  Shown(p.prompt, ReadSettings(t, p.fs));
+  Shown(p.prompt, ReadRecords(t, p.fs));
+  Shown(p.prompt, ReadNops(t, p.fs));
   EXPECT_LE(t.settings.Country.size(), 3u);
   EXPECT_GE(t.settings.RulesMode, 0);
   EXPECT_LE(t.settings.RulesMode, 3);
@@ -230,3 +233,29 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileSettings,
                          [](const ::testing::TestParamInfo<std::string>& info) {
                            return "File" + std::to_string(info.index);
                          });
+
+TEST_F(SettingsTest, WhatIsToldSaysWhetherTheReadWorked) {
+  struct Row {
+    const char* what;
+    bool iniThere;
+    std::function<Outcome()> run;
+    bool ok;
+    std::size_t told;
+  };
+  const Row rows[] = {
+      {"settings read", true, [&] { return ReadSettings(t, tp.fs); }, true, 0},
+      {"settings missing", false, [&] { return ReadSettings(t, tp.fs); }, false, 2},
+      {"records missing", false, [&] { return ReadRecords(t, tp.fs); }, false, 1},
+      {"record beaten", true, [&] { return CheckRecord(t, tp.fs, 1, 99.0); }, true, 1},
+      {"record check without file", false, [&] { return CheckRecord(t, tp.fs, 1, 99.0); }, false, 1},
+  };
+  for (const Row& row : rows) {
+    std::filesystem::remove(dir.file("TALLIVAR.INI"));
+    if (row.iniThere) WriteIni(Block("Scoring = VOND") + RecordsSection());
+    t.CurDivision = 16;
+    const Outcome outcome = row.run();
+    EXPECT_EQ(outcome.ok, row.ok) << row.what;
+    EXPECT_EQ(outcome.messages.size(), row.told) << row.what;
+  }
+  EXPECT_TRUE(tp.prompter.shown.empty());  // the logic only tells; showing is the front end's
+}

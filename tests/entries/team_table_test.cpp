@@ -8,6 +8,7 @@
 #include "core/file_io.h"
 #include "core/skier_ops.h"
 #include "core/tournament_file.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
 
@@ -28,7 +29,7 @@ struct TeamTableTest : ::testing::Test {
   void Name(const char* code, const char* name) {
     t.teams.slots[static_cast<std::size_t>(*FindTeamSlot(t.teams, code))].name = name;
   }
-  void Collect() { CollectTeams(t.teams, t.skiers, tp.prompter); }
+  void Collect() { Shown(tp.prompter, CollectTeams(t.teams, t.skiers)); }
 };
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/model_dialog.h"
-#include "platform/dialog_host.h"
+#include "ui/dialog_host.h"
 #include "ui/run_handler.h"
 
 class ViewDialogHost : public DialogHost {

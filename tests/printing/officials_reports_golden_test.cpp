@@ -49,10 +49,10 @@ struct OfficialsReports : ::testing::Test {
     om.Slot(4, 1, 1) = "Fourth Round";  // the summary stops after round 3
     im.Slot(2, 1, 2) = "Ken Tower";
     adapted.Slot(1, 1, 1) = "Ada Adapted";  // the summary covers divisions 0..59 only
-    WriteOfficials(t, tp, kW, w);
-    WriteOfficials(t, tp, kOM, om);
-    WriteOfficials(t, tp, kIM, im);
-    WriteOfficials(t, tp, 60, adapted);
+    WriteOfficials(t, tp.fs, kW, w);
+    WriteOfficials(t, tp.fs, kOM, om);
+    WriteOfficials(t, tp.fs, kIM, im);
+    WriteOfficials(t, tp.fs, 60, adapted);
   }
 };
 

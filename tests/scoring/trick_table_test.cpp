@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/file_io.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "trick_test_table.h"
@@ -43,7 +44,7 @@ TEST(TrickTable, ValuesOutOfRangeCountAsZeroAndAreReported) {
   const std::string text =
       "[TRICK_TABLE]\r\n\r\n\r\n\r\n\r\n2S,1,0,1,9999\r\n2B,1,0,2,2147483647\r\n2F,1,0,-3,40\r\n[END]\r\n";
   WriteFileSafely(tp.fs, dir.file("TALLIVAR.INI"), text);
-  ReadTrickTable(t, tp.platform);
+  Shown(tp.prompter, ReadTrickTable(t, tp.fs));
   ASSERT_EQ(t.TrickTable.size(), 3u);
   EXPECT_EQ(t.TrickTable[0].points, 9999);
   EXPECT_EQ(t.TrickTable[1].points, 0);
@@ -90,14 +91,14 @@ TEST(TrickTable, ReadFromTheSettingsFileOrEmptyWhenMissing) {
   Tournament t;
   t.SettingsDir = dir.path();
   t.TrickTable.push_back({});
-  ReadTrickTable(t, tp.platform);
+  Shown(tp.prompter, ReadTrickTable(t, tp.fs));
   EXPECT_TRUE(t.TrickTable.empty());
   EXPECT_TRUE(tp.prompter.saw("ERROR - \"" + dir.file("TALLIVAR.INI") + "\" not found"));
 
   std::string text;
   for (const auto& l : TrickTestLines()) text += l + "\r\n";
   WriteFileSafely(tp.fs, dir.file("TALLIVAR.INI"), text);
-  ReadTrickTable(t, tp.platform);
+  Shown(tp.prompter, ReadTrickTable(t, tp.fs));
   EXPECT_EQ(t.TrickTable.size(), 16u);
 }
 

@@ -8,7 +8,7 @@
 #include <typeinfo>
 #include <vector>
 
-#include "platform/dialog_host.h"
+#include "ui/dialog_host.h"
 #include "ui/dialog_model.h"
 
 class ScriptedDialogHost : public DialogHost {

@@ -110,7 +110,7 @@ TEST_F(TwoWindowsTest, AReadOnlyWindowWritesNoneOfTheEventsOwnFiles) {
   officials.btnSaveClick();
   EXPECT_FALSE(officials.closeRequested());
   EXPECT_NE(b->tp.prompter.shown.back().text.find("is open read-only"), std::string::npos);
-  LogEntry(t, p, "Slalom round 1 changed");
+  LogEntry(t, p.fs, p.clock, "Slalom round 1 changed");
   t.Working = *t.skiers.first();
   TfrmTrickPass pass(t, p);
   pass.FormShow();

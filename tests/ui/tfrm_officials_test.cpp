@@ -5,6 +5,7 @@
 
 #include "core/divisions.h"
 #include "core/officials.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "ui/tfrm_event_ofc.h"
@@ -29,7 +30,7 @@ struct OfficialsDialogs : ::testing::Test {
   }
   OfficialsRecord Stored(int division) {
     OfficialsRecord r;
-    ReadOfficials(t, p, division, r);
+    Shown(p.prompt, ReadOfficials(t, p.fs, division, r));
     return r;
   }
 };
@@ -63,8 +64,8 @@ TEST_F(OfficialsDialogs, CopyingOmRoundOneSlalomFillsOnlyWsRoundTwoSlalom) {
   w.Slot(1, 1, 1) = "W round 1";
   w.Slot(2, 2, 1) = "W trick";
   w.Slot(2, 3, 1) = "W jump";
-  WriteOfficials(t, p, kOM, om);
-  WriteOfficials(t, p, kW, w);
+  WriteOfficials(t, p.fs, kOM, om);
+  WriteOfficials(t, p.fs, kW, w);
 
   t.CurDivision = kW;
   t.CurRound = 2;

@@ -8,6 +8,7 @@
 #include "core/divisions.h"
 #include "core/errors.h"
 #include "core/settings_file.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "ui/setup_lists.h"
@@ -92,7 +93,7 @@ TEST_F(PreferencesTest, AwsaBecomesTheStartupDefaultWhileTheOpenEventKeepsItsRul
   // What was written reads back as the values chosen.
   Tournament back;
   back.SettingsDir = dir.path();
-  ReadSettings(back, p);
+  Shown(p.prompt, ReadSettings(back, p.fs));
   EXPECT_EQ(back.settings.Country, "USA");
   EXPECT_EQ(back.settings.RulesMode, kAwsaRules);
   EXPECT_EQ(back.settings.TeamMode, "BEST3");
