@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/schedule.h"
+#include "core/selection.h"
 #include "core/settings_values.h"
 #include "core/short_string.h"
 #include "core/skier.h"
@@ -86,6 +87,12 @@ struct Tournament {
   // Start-up defaults with the empty list and its two sentinels.
   Tournament();
 
+  Selection Selected() const { return {CurDivision, CurEvent, CurRound}; }
+  void Select(const Selection& s) {
+    CurDivision = s.division;
+    CurEvent = s.event;
+    CurRound = s.round;
+  }
   TSkier& WorkAt(int i) { return Work[static_cast<std::size_t>(i)]; }
   const TSkier& WorkAt(int i) const { return Work[static_cast<std::size_t>(i)]; }
   int RulesMode() const { return settings.RulesMode; }

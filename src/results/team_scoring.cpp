@@ -123,10 +123,14 @@ void SortTeams(std::vector<TeamScore>& teams) {
 }
 
 TeamStandings ComputeTeamStandings(Tournament& t, Prompter& prompt) {
-  CollectTeams(t.teams, t.skiers, prompt);
+  return ComputeTeamStandings(t, t.teams, prompt);
+}
+
+TeamStandings ComputeTeamStandings(const Tournament& t, TeamTable& table, Prompter& prompt) {
+  CollectTeams(table, t.skiers, prompt);
   TeamStandings st;
   st.rule = TeamRuleOf(t.settings.TeamMode.view());
-  st.teams = TeamEntries(t.teams);
+  st.teams = TeamEntries(table);
   switch (st.rule) {
     case TeamRule::Best3:
       TeamBest3(t, st.teams);
