@@ -13,7 +13,7 @@ struct OutputArguments {
   CLI::App* command = nullptr;
   OutputKind kind = OutputKind::Report;
   std::string name, eventFile;
-  Selection selection;
+  SelectionArgs selection;
   std::map<std::string, std::string> values;  // catalogue options that take a value
   std::map<std::string, bool> flags;          // catalogue options that are flags
 };

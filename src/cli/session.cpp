@@ -14,6 +14,7 @@
 #include "core/file_io.h"
 #include "core/output_target.h"
 #include "core/settings_file.h"
+#include "core/skier_ops.h"
 
 int Fail(const Session& s, const std::string& message) {
   s.err << kMessagePrefix << message << '\n';
@@ -25,22 +26,25 @@ int UsageError(const Session& s, const std::string& message) {
   return kExitUsage;
 }
 
-std::optional<std::string> SelectionProblem(const Selection& selection) {
+std::optional<std::string> SelectionProblem(const SelectionArgs& selection) {
   if (selection.division.empty() || FindDivision(selection.division)) return std::nullopt;
   return "there is no division \"" + selection.division + "\"";
 }
 
-bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const Selection& selection,
+bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const SelectionArgs& selection,
                   char defaultEvent) {
   t.SettingsFile = s.settingsFile;
   s.p.prompt.ShowEach(ReadSettings(t, s.p.fs).messages);
   if (!OpenEvent(t, s.p, eventFile)) return false;
-  if (!selection.division.empty()) t.CurDivision = *FindDivision(selection.division);
+  Selection chosen = t.Selected();
+  if (!selection.division.empty()) chosen.division = *FindDivision(selection.division);
   if (!selection.event.empty())
-    t.CurEvent = static_cast<char>(std::toupper(static_cast<unsigned char>(selection.event[0])));
+    chosen.event = static_cast<char>(std::toupper(static_cast<unsigned char>(selection.event[0])));
   else if (defaultEvent != 0)
-    t.CurEvent = defaultEvent;
-  if (selection.round > 0) t.CurRound = selection.round;
+    chosen.event = defaultEvent;
+  if (selection.round > 0) chosen.round = selection.round;
+  t.Select(chosen);
+  DrawTiesOfRound(t, s.p.random, t.CurRound);
   return true;
 }
 

@@ -38,7 +38,7 @@ struct Session {
 };
 
 // The current division, event and round as the line gives them; empty or 0 for the default.
-struct Selection {
+struct SelectionArgs {
   std::string division, event;
   int round = 0;
 };
@@ -50,11 +50,13 @@ int Fail(const Session& s, const std::string& message);
 int UsageError(const Session& s, const std::string& message);
 
 // Checks the selection's division code; a message for the usage error, or nothing.
-std::optional<std::string> SelectionProblem(const Selection& selection);
+std::optional<std::string> SelectionProblem(const SelectionArgs& selection);
 
 // Reads the settings, opens the event and sets the selection (the form's event when the line
-// gives none and `defaultEvent` is set). False when the event cannot be opened; the reason was said.
-bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const Selection& selection,
+// gives none and `defaultEvent` is set), then draws the lots of the selected round's finals that
+// are not drawn yet, which every output shows. False when the event cannot be opened; the reason
+// was said.
+bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const SelectionArgs& selection,
                   char defaultEvent = 0);
 
 // The one door of every output file: `write` makes it and answers an error message, empty on

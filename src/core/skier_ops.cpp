@@ -8,6 +8,7 @@
 #include "core/divisions.h"
 #include "core/skier_identity.h"
 #include "core/text.h"
+#include "core/work_list.h"
 
 namespace {
 
@@ -16,49 +17,6 @@ constexpr int kMaxVisits = 300;
 void FillTimes(PerRound<PerRound<ShortString<5>>, 10>& times) {
   for (int p = 1; p <= 10; ++p)
     for (int r = 1; r <= 4; ++r) times[p][r] = "0.00";
-}
-
-void ShowWorkListFull(Tournament& t, Prompter& prompt, int division) {
-  if (t.workListMessageScopes > 0) {
-    if (t.workListMessageShown) return;
-    t.workListMessageShown = true;
-  }
-  prompt.Show("Division " + DivisionCode(division) + " has more than 300 skiers; only the first 300 are listed.");
-}
-
-double FirstRoundOrderValue(const TSkier& s, char event) {
-  if (event != 'J') return RoundResult(s, event, 1);
-  double v = JumpRoundResult(s, 1);
-  if (s.JumpRamp[1] > 0.25) v += 100;
-  if (s.JumpRamp[1] > 0.27) v += 100;
-  return v;
-}
-
-// The start order key outside a final: the seed; jump skiers on a lower ramp start first, each ramp
-// group in seed order.
-double StartKey(const Tournament& t, TSkier& s) {
-  double k = SeedOf(s, t.CurEvent);
-  if (t.CurEvent != 'J') return k;
-  if (s.JumpRamp[t.CurRound] > 0.25) k += 100;
-  if (s.JumpRamp[t.CurRound] > 0.27) k += 100;
-  return k;
-}
-
-// Ascending by key, equal keys keeping their list order.
-void SortAscending(Tournament& t, std::vector<double>& key) {
-  const int n = t.WorkCount;
-  for (int h = 1; h < n; ++h) {
-    bool swapped = false;
-    for (int i = 1; i <= n - h; ++i) {
-      auto a = static_cast<std::size_t>(i);
-      if (key[a] > key[a + 1]) {
-        std::swap(t.WorkAt(i), t.WorkAt(i + 1));
-        std::swap(key[a], key[a + 1]);
-        swapped = true;
-      }
-    }
-    if (!swapped) break;
-  }
 }
 
 }  // namespace
@@ -210,100 +168,58 @@ void ClearAllScores(Tournament& t) {
   t.ties = {};
 }
 
-void SelectDivision(Tournament& t, Prompter& prompt, int division) {
-  t.WorkCount = 0;
-  bool full = false;
-  t.skiers.ForEach([&](const TSkier& s) {
-    if (s.Division != division) return;
-    if (t.WorkCount == kWorkListSize) {
-      full = true;
-      return;
-    }
-    t.WorkAt(++t.WorkCount) = s;
-  });
-  if (full) ShowWorkListFull(t, prompt, division);
-}
-
 namespace {
 
-// Finalists with equal first-round results start in the order drawn for them once, so every list
-// of this final shows the same order; only a skier new to a tie is drawn, and that is a change to
-// keep.
-void OrderTiedFinalists(Tournament& t, Random& random, int division, const std::vector<double>& key) {
-  const TieKey which{division, t.CurEvent, t.CurRound};
-  std::vector<TieName>& drawn = t.ties.orders[which];
-  bool drew = false;
-  for (int i = 1; i <= t.WorkCount;) {
-    int last = i;
-    while (last < t.WorkCount && key[static_cast<std::size_t>(last + 1)] == key[static_cast<std::size_t>(i)])
-      ++last;
-    const auto size = static_cast<std::size_t>(last - i + 1);
-    if (size > 1) drew |= OrderTie(drawn, std::span<TSkier>(&t.WorkAt(i), size), random);
-    i = last + 1;
-  }
-  if (drawn.empty()) t.ties.orders.erase(which);
-  if (drew) t.MarkChanged();
+// The desktop's list: the work list the dialogs edit and write back.
+void Keep(Tournament& t, Prompter& prompt, int division, const WorkList& list) {
+  t.WorkCount = static_cast<int>(list.skiers.size());
+  for (int i = 1; i <= t.WorkCount; ++i) t.WorkAt(i) = list.skiers[static_cast<std::size_t>(i - 1)];
+  if (list.overfull) ShowOverfull(t, prompt, division);
 }
 
 }  // namespace
 
-static bool FinalistIn(const TSkier& s, char event) {
-  switch (event) {
-    case 'S': return s.SlalomFinalist != 0;
-    case 'T': return s.TrickFinalist != 0;
-    case 'J': return s.JumpFinalist != 0;
-    default: return false;
+void ShowOverfull(Tournament& t, Prompter& prompt, int division) {
+  if (t.workListMessageScopes > 0) {
+    if (t.workListMessageShown) return;
+    t.workListMessageShown = true;
   }
+  prompt.Show(OverfullMessage(division));
+}
+
+void SelectDivision(Tournament& t, Prompter& prompt, int division) {
+  Keep(t, prompt, division, DivisionList(t, division));
 }
 
 void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int division) {
-  const char ev = t.CurEvent;
-  const bool finalOrder = t.CurRound > 1 && t.settings.PlaceMode == 'L';
-  t.WorkCount = 0;
-  bool full = false;
-  t.skiers.ForEach([&](const TSkier& s) {
-    if (s.Division != division || !EnteredIn(s, ev)) return;
-    if (finalOrder && !FinalistIn(s, ev)) return;
-    if (t.WorkCount == kWorkListSize) {
-      full = true;
-      return;
-    }
-    t.WorkAt(++t.WorkCount) = s;
-  });
-  if (full) ShowWorkListFull(t, prompt, division);
-  std::vector<double> key(static_cast<std::size_t>(t.WorkCount) + 1);
-  for (int i = 1; i <= t.WorkCount; ++i) {
-    TSkier& s = t.WorkAt(i);
-    key[static_cast<std::size_t>(i)] = finalOrder ? FirstRoundOrderValue(s, ev) : StartKey(t, s);
-  }
-  SortAscending(t, key);
-  if (finalOrder) OrderTiedFinalists(t, random, division, key);
+  Selection selection = t.Selected();
+  selection.division = division;
+  if (DrawTies(t, random, selection)) t.MarkChanged();
+  Keep(t, prompt, division, StartOrder(t, selection));
 }
 
 void SelectDivisionEvent(Tournament& t, Platform& p, int division) {
   SelectDivisionEvent(t, p.prompt, p.random, division);
 }
 
+void DrawTiesOfRound(Tournament& t, Random& random, int round) {
+  if (round < 2 || t.settings.PlaceMode != 'L') return;
+  bool drew = false;
+  for (char ev : {'S', 'T', 'J'})
+    for (int d = 0; d < kDivisionCount; ++d) drew = DrawTies(t, random, {d, ev, round}) || drew;
+  if (drew) t.MarkChanged();
+}
+
 void DrawTiesOfCurrentRound(Tournament& t, Platform& p) {
-  if (t.CurRound < 2 || t.settings.PlaceMode != 'L') return;
-  const char current = t.CurEvent;
-  for (char ev : {'S', 'T', 'J'}) {
-    t.CurEvent = ev;
-    std::vector<bool> hasFinalist(kDivisionCount, false);
-    t.skiers.ForEach([&](const TSkier& s) {
-      if (s.Division < kDivisionCount && EnteredIn(s, ev) && FinalistIn(s, ev))
-        hasFinalist[s.Division] = true;
-    });
-    for (int d = 0; d < kDivisionCount; ++d)
-      if (hasFinalist[static_cast<std::size_t>(d)]) SelectDivisionEvent(t, p, d);
-  }
-  t.CurEvent = current;
+  DrawTiesOfRound(t, p.random, t.CurRound);
   SelectDivisionEvent(t, p, t.CurDivision);
 }
 
 void WriteBack(Tournament& t, int index) {
-  if (index < 1 || index > t.WorkCount) return;
-  t.StoreSkier(t.WorkAt(index));
+  if (index >= 1 && index <= t.WorkCount) WriteBack(t, t.WorkAt(index));
+}
+
+void WriteBack(Tournament& t, const TSkier& w) { t.StoreSkier(w); }
 }
 
 int CountEntered(const Tournament& t, int division, char event) {

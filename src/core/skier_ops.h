@@ -30,13 +30,19 @@ class OneWorkListMessage {
   Tournament& t_;
 };
 
+// Tells that the division holds more skiers than a list takes; once inside a OneWorkListMessage.
+void ShowOverfull(Tournament& t, Prompter& prompt, int division);
 void SelectDivision(Tournament& t, Prompter& prompt, int division);
 void SelectDivisionEvent(Tournament& t, Platform& p, int division);
 void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int division);
+// Draws every tie of the round's finals not drawn yet (each division and event).
+void DrawTiesOfRound(Tournament& t, Random& random, int round);
 // Draws every tie of the current round's finals not drawn yet (each division and event), so what a
 // save keeps is the order every later list shows. Leaves the current division's work list.
 void DrawTiesOfCurrentRound(Tournament& t, Platform& p);
 void WriteBack(Tournament& t, int index);
+// Stores a copy over the skier it was taken from (same surname, first name and division).
+void WriteBack(Tournament& t, const TSkier& copy);
 int CountEntered(const Tournament& t, int division, char event);
 double BestOverall(const Tournament& t, int division, char event);
 // The round result a placement uses for one event: slalom and trick score, jump round result.

@@ -37,13 +37,17 @@ bool OrderTie(std::vector<TieName>& order, std::span<TSkier> tie, Random& random
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(at), std::move(name));
     drew = true;
   }
+  ApplyTieOrder(order, tie);
+  return drew;
+}
+
+void ApplyTieOrder(const std::vector<TieName>& order, std::span<TSkier> tie) {
   std::vector<std::pair<std::size_t, TSkier>> ranked;
   ranked.reserve(tie.size());
   for (const TSkier& s : tie) ranked.emplace_back(PlaceOf(order, NameOf(s)), s);
   std::stable_sort(ranked.begin(), ranked.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 0; i < ranked.size(); ++i) tie[i] = ranked[i].second;
-  return drew;
 }
 
 void ForgetTieOrders(TieOrders& ties, int division, char event, int fromRound) {

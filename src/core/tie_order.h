@@ -35,6 +35,9 @@ struct TieOrders {
 // drawn uniformly among the places of the tie's skiers already drawn, which keeps their order and
 // makes the whole tie a fair lot. Answers whether anything was drawn (the order then changed).
 bool OrderTie(std::vector<TieName>& order, std::span<TSkier> tie, Random& random);
+// Puts the skiers of one tie in the order drawn, drawing nothing: a skier not drawn yet goes after
+// those drawn, equal skiers keeping their order.
+void ApplyTieOrder(const std::vector<TieName>& order, std::span<TSkier> tie);
 
 // The scorer asked for a new draw: forgets the draws of the division and event from `fromRound` on.
 void ForgetTieOrders(TieOrders& ties, int division, char event, int fromRound);

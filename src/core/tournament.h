@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/schedule.h"
+#include "core/selection.h"
 #include "core/settings_values.h"
 #include "core/short_string.h"
 #include "core/skier.h"
@@ -125,6 +126,12 @@ struct Tournament {
   // After the event was saved or opened.
   void MarkSaved() { Unsaved.saved_ = Unsaved.changes_; }
 
+  Selection Selected() const { return {CurDivision, CurEvent, CurRound}; }
+  void Select(const Selection& s) {
+    CurDivision = s.division;
+    CurEvent = s.event;
+    CurRound = s.round;
+  }
   TSkier& WorkAt(int i) { return Work[static_cast<std::size_t>(i)]; }
   const TSkier& WorkAt(int i) const { return Work[static_cast<std::size_t>(i)]; }
   int RulesMode() const { return settings.RulesMode; }

@@ -1,7 +1,6 @@
 // The reports of one event: the current round for all divisions, the current division's round,
 // and the current division over all rounds (or preliminary and finals under last-round placement).
 #include "core/divisions.h"
-#include "core/skier_ops.h"
 #include "core/text.h"
 #include "printing/result_reports.h"
 #include "results/placement.h"
@@ -30,9 +29,15 @@ std::string EventRoundLine(const TSkier& s, char ev, int r) {
   return line;
 }
 
-std::string DivisionEventCaption(const Tournament& t) {
-  return " Division:" + RightAlign(DivisionCode(t.CurDivision), 5) + " " +
-         RightAlign(EventName(t.CurEvent), 7);
+std::string DivisionEventCaption(const Selection& sel) {
+  return " Division:" + RightAlign(DivisionCode(sel.division), 5) + " " + RightAlign(EventName(sel.event), 7);
+}
+
+// The selection's skiers in ranking order.
+std::vector<TSkier> Ranked(ReportContext& c, const Selection& sel) {
+  std::vector<TSkier> list = StartOrderSkiers(c.t, c.p.prompt, sel);
+  SortByRankScore(c.t, sel.event, list);
+  return list;
 }
 
 std::string EventResultLine(TSkier& s, char ev) {
@@ -72,37 +77,29 @@ std::string PreliminaryFinalsLine(TSkier& s, char ev) {
   }
 }
 
-// Every skier of the division entered in the event, finalist or not, in ranking order.
-void FillByEventAsRoundOne(Tournament& t, Platform& p) {
-  const int round = t.CurRound;
-  t.CurRound = 1;
-  SelectDivisionEvent(t, p, t.CurDivision);
-  t.CurRound = round;
-  SortByRankScore(t);
-}
-
 ReportDocument PreliminaryFinalsResults(ReportContext& c) {
-  Tournament& t = c.t;
+  const Selection& sel = c.selection;
   ReportDocument doc{"Event Results", Orientation::Portrait, 10, {}, {}, {}};
   PageWriter w(doc);
-  FillByEventAsRoundOne(t, c.p);
+  // Every skier of the division entered in the event, finalist or not, as round 1 lists them.
+  std::vector<TSkier> list = Ranked(c, {sel.division, sel.event, 1});
   w.Line("");
   w.Line(RightAlign("EVENT RESULTS", 55));
-  StandardHeader(w, t, c.p.clock.Now());
-  w.Line(DivisionEventCaption(t));
+  StandardHeader(w, c.t, c.p.clock.Now());
+  w.Line(DivisionEventCaption(sel));
   w.Line("");
   w.Line(" PL   COMPETITOR NAME              Team  Preliminary      Finals      Overall");
   w.Line(" -- ------------------------------ ---- -------------  -------------  -------");
-  for (int i = 1; i <= t.WorkCount; ++i) w.Line(PreliminaryFinalsLine(t.WorkAt(i), t.CurEvent));
+  for (TSkier& s : list) w.Line(PreliminaryFinalsLine(s, sel.event));
   return doc;
 }
 
 }  // namespace
 
 ReportDocument EventRoundResults(ReportContext& c) {
-  Tournament& t = c.t;
-  const int r = t.CurRound;
-  const char ev = t.CurEvent;
+  const Tournament& t = c.t;
+  const int r = c.selection.round;
+  const char ev = c.selection.event;
   ReportDocument doc{"Event Round Results", Orientation::Portrait, 10, {}, {}, {}};
   PageWriter w(doc);
   w.SetRule(PageBreakRule::Reaches, 60);
@@ -119,24 +116,22 @@ ReportDocument EventRoundResults(ReportContext& c) {
   });
   w.StartPage();
   for (int d : DivisionsWithSkiers(t)) {
-    SelectDivisionEvent(t, c.p, d);
+    const std::vector<TSkier> list = Ranked(c, {d, ev, r});
     w.Line(DivisionSeparator(d));
-    SortByRankScore(t);
-    for (int i = 1; i <= t.WorkCount; ++i) w.Line(EventRoundLine(t.WorkAt(i), ev, r));
+    for (const TSkier& s : list) w.Line(EventRoundLine(s, ev, r));
   }
   return doc;
 }
 
 ReportDocument SingleRoundResults(ReportContext& c) {
-  Tournament& t = c.t;
-  const int r = t.CurRound;
-  const char ev = t.CurEvent;
+  const Tournament& t = c.t;
+  const int r = c.selection.round;
+  const char ev = c.selection.event;
   ReportDocument doc{"Single Round Results", Orientation::Portrait, 10, {}, {}, {}};
   PageWriter w(doc);
-  SelectDivisionEvent(t, c.p, t.CurDivision);
-  SortByRankScore(t);
+  std::vector<TSkier> list = Ranked(c, c.selection);
   w.Line("");
-  w.Line(RightAlign(DivisionCode(t.CurDivision), 35) + " " + RightAlign(EventName(ev), 6) +
+  w.Line(RightAlign(DivisionCode(c.selection.division), 35) + " " + RightAlign(EventName(ev), 6) +
          " RESULTS - ROUND #" + std::to_string(r));
   StandardHeader(w, t, c.p.clock.Now());
   w.Line("");
@@ -151,8 +146,7 @@ ReportDocument SingleRoundResults(ReportContext& c) {
       w.Line(" PL   COMPETITOR NAME             TEAM    J1      J2      J3     BEST   OVERALL");
   }
   w.Line(" " + std::string(76, '-'));
-  for (int i = 1; i <= t.WorkCount; ++i) {
-    TSkier& s = t.WorkAt(i);
+  for (TSkier& s : list) {
     std::string line = Place(PlaceOf(s, ev), 3) + " " + SkierName(s) + RightAlign(s.Team.view(), 3);
     if (ev == 'S') {
       line += Fixed(s.SlalomBuoys[r], 10, 2) + " @" + Fixed(s.SlalomSpeed[r], 3, 0) + "/" +
@@ -169,20 +163,19 @@ ReportDocument SingleRoundResults(ReportContext& c) {
 }
 
 ReportDocument EventResults(ReportContext& c) {
-  Tournament& t = c.t;
+  const Tournament& t = c.t;
   if (t.PlaceMode() == 'L') return PreliminaryFinalsResults(c);
-  const char ev = t.CurEvent;
+  const char ev = c.selection.event;
   ReportDocument doc{"Event Results", Orientation::Portrait, 10, {}, {}, {}};
   PageWriter w(doc);
-  SelectDivisionEvent(t, c.p, t.CurDivision);
-  SortByRankScore(t);
+  std::vector<TSkier> list = Ranked(c, c.selection);
   w.Line(RightAlign("EVENT RESULTS", 52));
   StandardHeader(w, t, c.p.clock.Now());
-  w.Line(DivisionEventCaption(t));
+  w.Line(DivisionEventCaption(c.selection));
   const std::string columns = " PL   COMPETITOR NAME              Team Round1 Round2 Round3 Round4  ";
   if (t.PlaceMode() == 'B') w.Line(columns + "Best   Overall");
   if (t.PlaceMode() == 'T') w.Line(columns + "Total  Overall");
   w.Line(" -- ------------------------------ ---- ------ ------ ------ ------  -----  -------");
-  for (int i = 1; i <= t.WorkCount; ++i) w.Line(EventResultLine(t.WorkAt(i), ev));
+  for (TSkier& s : list) w.Line(EventResultLine(s, ev));
   return doc;
 }

@@ -93,24 +93,25 @@ int PlaceInEvent(const TSkier& s, char event) {
 
 }  // namespace
 
-std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt, bool byPlace) {
-  SelectDivision(t, prompt, t.CurDivision);
-  const int r = t.CurRound;
+std::vector<std::string> ResultsViewLines(const Tournament& t, const Selection& sel, Prompter& prompt,
+                                          bool byPlace) {
+  const std::vector<TSkier> list = DivisionSkiers(t, prompt, sel.division);
+  const int r = sel.round;
   std::vector<std::string> lines = {
       "Event Name: " + t.info.EventName.str(),
       "Chief     : " + t.info.ChiefOfComp.str(),
       "Calculator: " + t.info.Scorer.str(),
       "Date      : " + t.info.StartDate.str(),
-      "Current Round Results for " + DivisionCode(t.CurDivision),
+      "Current Round Results for " + DivisionCode(sel.division),
       "",
       "   COMPETITOR NAME        PL   SLALOM             PL TRICK   PL JUMP  PL OVERALL",
   };
-  if (t.WorkCount == 0) lines.push_back("No entries in this Division/Event!");
+  if (list.empty()) lines.push_back("No entries in this Division/Event!");
   std::vector<const TSkier*> order;
-  for (int i = 1; i <= t.WorkCount; ++i) order.push_back(&t.WorkAt(i));
+  for (const TSkier& s : list) order.push_back(&s);
   if (byPlace)
-    std::stable_sort(order.begin(), order.end(), [&t](const TSkier* a, const TSkier* b) {
-      return PlaceInEvent(*a, t.CurEvent) < PlaceInEvent(*b, t.CurEvent);
+    std::stable_sort(order.begin(), order.end(), [&sel](const TSkier* a, const TSkier* b) {
+      return PlaceInEvent(*a, sel.event) < PlaceInEvent(*b, sel.event);
     });
   for (const TSkier* skier : order) {
     const TSkier& s = *skier;
@@ -127,6 +128,6 @@ std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt, bool 
 
 ReportDocument ResultsViewReport(ReportContext& c) {
   ReportDocument doc{"Results View", Orientation::Portrait, 10, {}, {}, {}};
-  doc.lines = ResultsViewLines(c.t, c.p.prompt);
+  doc.lines = ResultsViewLines(c.t, c.selection, c.p.prompt);
   return doc;
 }

@@ -400,21 +400,21 @@ bool PrintBlankForm(Printer& printer, const Tournament& t, JudgingForm form) {
   return true;
 }
 
-bool PrintSeededForm(Printer& printer, Tournament& t, Platform& p, JudgingForm form) {
+bool PrintSeededForm(Printer& printer, const Tournament& t, Platform& p, JudgingForm form) {
   const char event = JudgingFormEvent(form);
   if (t.CurEvent != event) {
     p.prompt.Show(WrongEventMessage(event));
     return false;
   }
-  SelectDivisionEvent(t, p, t.CurDivision);
+  const std::vector<TSkier> list = StartOrderSkiers(t, p.prompt, t.Selected());
   const FormLayout f = SeededLayout(t, form);
   if (!Begin(printer, f)) return false;
   FormPainter painter(printer, t, f);
-  const int count = std::min(t.WorkCount, MostSkiers(form));
+  const int count = std::min(static_cast<int>(list.size()), MostSkiers(form));
   if (form == JudgingForm::Trick) {
     for (int i = 1; i <= std::max(count, 1); ++i) {
       if (i > 1) printer.NewPage();
-      painter.EmptyForm(TrickSkierLines(t, count > 0 ? &t.WorkAt(i) : nullptr));
+      painter.EmptyForm(TrickSkierLines(t, count > 0 ? &list[static_cast<std::size_t>(i - 1)] : nullptr));
     }
   } else {
     const int perPage = SkiersPerPage(form);
@@ -424,7 +424,7 @@ bool PrintSeededForm(Printer& printer, Tournament& t, Platform& p, JudgingForm f
         printer.NewPage();
         painter.EmptyForm();
       }
-      painter.SkierRow(i % perPage + 1, t.WorkAt(i + 1));
+      painter.SkierRow(i % perPage + 1, list[static_cast<std::size_t>(i)]);
     }
   }
   printer.EndDoc();

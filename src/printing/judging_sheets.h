@@ -28,7 +28,6 @@ int MostSkiers(JudgingForm form);
 // Draws the blank form on one page. False when the user cancelled the print job.
 bool PrintBlankForm(Printer& printer, const Tournament& t, JudgingForm form);
 
-// Draws the form with the current division's skiers of the current event, in start order (the work
-// list is filled afresh). When the current event is not the form's, says so and prints nothing.
-// False when nothing was printed.
-bool PrintSeededForm(Printer& printer, Tournament& t, Platform& p, JudgingForm form);
+// Draws the form with the current division's skiers of the current event, in start order. When
+// the current event is not the form's, says so and prints nothing. False when nothing was printed.
+bool PrintSeededForm(Printer& printer, const Tournament& t, Platform& p, JudgingForm form);

@@ -1,13 +1,12 @@
 #include <algorithm>
 
-#include "core/skier_ops.h"
 #include "core/text.h"
 #include "printing/result_reports.h"
 
-void SortByOverallScore(Tournament& t) {
-  auto first = t.Work.begin() + 1;
-  std::stable_sort(first, first + t.WorkCount,
+std::vector<TSkier> ByOverallScore(std::vector<TSkier> list) {
+  std::stable_sort(list.begin(), list.end(),
                    [](const TSkier& a, const TSkier& b) { return a.OverallScore > b.OverallScore; });
+  return list;
 }
 
 namespace {
@@ -29,7 +28,7 @@ std::string TotalsLine(const TSkier& s) {
 }  // namespace
 
 ReportDocument MultiRoundTotals(ReportContext& c) {
-  Tournament& t = c.t;
+  const Tournament& t = c.t;
   ReportDocument doc{"Multi-Round Totals", Orientation::Portrait, 9, {}, {}, {}};
   PageWriter w(doc);
   // The line that takes the counter past 60 starts the next page, so a page ends with the 60th
@@ -52,10 +51,9 @@ ReportDocument MultiRoundTotals(ReportContext& c) {
   });
   w.StartPage();
   for (int d : DivisionsWithSkiers(t)) {
-    SelectDivision(t, c.p.prompt, d);
+    const std::vector<TSkier> list = ByOverallScore(DivisionSkiers(t, c.p.prompt, d));
     w.Line(DivisionSeparator(d));
-    SortByOverallScore(t);
-    for (int i = 1; i <= t.WorkCount; ++i) w.Line(TotalsLine(t.WorkAt(i)));
+    for (const TSkier& s : list) w.Line(TotalsLine(s));
     w.Line("");
   }
   return doc;

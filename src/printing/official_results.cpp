@@ -83,7 +83,7 @@ std::string LaterRoundLine(const TSkier& s, int r) {
 }  // namespace
 
 ReportDocument OfficialResults(ReportContext& c) {
-  Tournament& t = c.t;
+  const Tournament& t = c.t;
   ReportDocument doc{"Official Results", Orientation::Portrait, 10, {}, {}, {}};
   PageWriter w(doc);
   w.SetRule(PageBreakRule::Reaches, kOfficialPageLimit);
@@ -95,13 +95,11 @@ ReportDocument OfficialResults(ReportContext& c) {
   w.StartPage();
   const int rounds = std::clamp(t.RoundCount, 1, 4);
   for (int d : DivisionsWithSkiers(t)) {
-    SelectDivision(t, c.p.prompt, d);
+    const std::vector<TSkier> list = ByOverallScore(DivisionSkiers(t, c.p.prompt, d));
     division = -1;
     w.Line("****** " + DivisionCode(d) + " ******");
     division = d;
-    SortByOverallScore(t);
-    for (int i = 1; i <= t.WorkCount; ++i) {
-      const TSkier& s = t.WorkAt(i);
+    for (const TSkier& s : list) {
       // A skier's block starts on a page with room for two more lines.
       w.BreakIfFull(2);
       w.LineInBlock(RoundOneLine(s));

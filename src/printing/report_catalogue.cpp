@@ -196,17 +196,15 @@ const char* OutputKindName(OutputKind kind) {
   return "report";
 }
 
-std::optional<ReportDocument> BuildReport(std::string_view name, Tournament& t, Platform& p,
+std::optional<ReportDocument> BuildReport(std::string_view name, const Tournament& t, Platform& p,
                                           const ReportOptions& options) {
   const ReportEntry* entry = FindReport(name);
   if (!entry) return std::nullopt;
-  ReportContext context{t, p, options};
-  ReportDocument doc = entry->build(context);
-  RefillWorkList(t, p);
-  return doc;
+  ReportContext context{t, p, options, t.Selected()};
+  return entry->build(context);
 }
 
-bool PrintNamedReport(std::string_view name, Tournament& t, Platform& p, const ReportOptions& options) {
+bool PrintNamedReport(std::string_view name, const Tournament& t, Platform& p, const ReportOptions& options) {
   auto doc = BuildReport(name, t, p, options);
   if (!doc || doc->lines.empty()) return false;  // a report with nothing to print sends no page
   return SendToPrinter(p.printer, *doc);

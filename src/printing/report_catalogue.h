@@ -24,12 +24,13 @@ struct ReportOptions {
   int GetInt(std::string_view key, int fallback) const;
 };
 
-// What a report is built from: the tournament with its current selection, the desktop services
-// (the clock for "Posted:", the prompter for messages) and the report's options.
+// What a report is built from: the tournament, which it only reads, the services (the clock for
+// "Posted:", the prompter for messages), the report's options and the selection it reports on.
 struct ReportContext {
-  Tournament& t;
+  const Tournament& t;
   Platform& p;
   const ReportOptions& options;
+  Selection selection;
 };
 
 using ReportBuilder = ReportDocument (*)(ReportContext& context);
@@ -83,10 +84,11 @@ const ReportEntry* FindReport(std::string_view name);
 // "report", "judging form" or "export file".
 const char* OutputKindName(OutputKind kind);
 
-// Builds a report by name, then fills the work list for the current division again (every report
-// ends that way). nullopt when no report has that name.
-std::optional<ReportDocument> BuildReport(std::string_view name, Tournament& t, Platform& p,
+// Builds a report by name for the tournament's current selection. nullopt when no report has that
+// name. The lots of a final are drawn before (DrawTiesOfRound): a report shows them, draws none.
+std::optional<ReportDocument> BuildReport(std::string_view name, const Tournament& t, Platform& p,
                                           const ReportOptions& options = {});
 // Builds a report and sends it to the platform printer; false when there is no such report or the
 // print job was cancelled.
-bool PrintNamedReport(std::string_view name, Tournament& t, Platform& p, const ReportOptions& options = {});
+bool PrintNamedReport(std::string_view name, const Tournament& t, Platform& p,
+                      const ReportOptions& options = {});

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "core/divisions.h"
-#include "core/skier_ops.h"
 #include "core/text.h"
+#include "core/work_list.h"
 
 std::vector<std::vector<std::string>> ReportDocument::Pages() const {
   std::vector<std::vector<std::string>> pages(1);
@@ -155,6 +156,23 @@ std::vector<int> DivisionsWithSkiers(const Tournament& t) {
   return out;
 }
 
+namespace {
+
+std::vector<TSkier> Listed(Prompter& prompt, int division, WorkList list) {
+  if (list.overfull) prompt.Show(OverfullMessage(division));
+  return std::move(list.skiers);
+}
+
+}  // namespace
+
+std::vector<TSkier> DivisionSkiers(const Tournament& t, Prompter& prompt, int division) {
+  return Listed(prompt, division, DivisionList(t, division));
+}
+
+std::vector<TSkier> StartOrderSkiers(const Tournament& t, Prompter& prompt, const Selection& selection) {
+  return Listed(prompt, selection.division, StartOrder(t, selection));
+}
+
 // ---- Sending -------------------------------------------------------------------------------
 
 bool SendToPrinter(Printer& printer, const ReportDocument& doc) {
@@ -184,12 +202,4 @@ bool SendToPrinter(Printer& printer, const ReportDocument& doc) {
   drawPending(doc.lines.size());
   printer.EndDoc();
   return true;
-}
-
-void RefillWorkList(Tournament& t, Platform& p) { SelectDivisionEvent(t, p, t.CurDivision); }
-
-bool PrintReport(Tournament& t, Platform& p, const ReportDocument& doc) {
-  bool printed = SendToPrinter(p.printer, doc);
-  RefillWorkList(t, p);
-  return printed;
 }

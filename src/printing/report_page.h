@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/selection.h"
 #include "core/skier.h"
 #include "core/tournament.h"
 #include "platform/platform.h"
@@ -124,6 +125,10 @@ std::string DivisionSeparator(int division);
 // The divisions an all-division report visits: catalogue order 0..59 (never the adapted ones),
 // only those with at least one skier.
 std::vector<int> DivisionsWithSkiers(const Tournament& t);
+// The skiers a report lists: every skier of a division, or the selection's start order. A division
+// with more skiers than a list takes is said.
+std::vector<TSkier> DivisionSkiers(const Tournament& t, Prompter& prompt, int division);
+std::vector<TSkier> StartOrderSkiers(const Tournament& t, Prompter& prompt, const Selection& selection);
 
 // ---- Sending -------------------------------------------------------------------------------
 
@@ -131,8 +136,3 @@ std::vector<int> DivisionsWithSkiers(const Tournament& t);
 // every line (a form feed line as a form feed) with its font changes and drawn bitmaps. Returns
 // false when the user cancelled the print job.
 bool SendToPrinter(Printer& printer, const ReportDocument& doc);
-// A report's last step, printed or not: the work list holds the current division's skiers of the
-// current event again.
-void RefillWorkList(Tournament& t, Platform& p);
-// Sends the document and refills the work list.
-bool PrintReport(Tournament& t, Platform& p, const ReportDocument& doc);

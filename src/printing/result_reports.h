@@ -14,8 +14,9 @@ ReportDocument EventSummary(ReportContext& c);
 // The on-screen results view of the current division: its lines, and the same lines as a document.
 // byPlace: the skiers by their place in the current event, those without a place last, instead
 // of in list order.
-std::vector<std::string> ResultsViewLines(Tournament& t, Prompter& prompt, bool byPlace = false);
+std::vector<std::string> ResultsViewLines(const Tournament& t, const Selection& sel, Prompter& prompt,
+                                          bool byPlace = false);
 ReportDocument ResultsViewReport(ReportContext& c);
 
-// The work list ordered by overall score, highest first; equal scores keep their order.
-void SortByOverallScore(Tournament& t);
+// The list ordered by overall score, highest first; equal scores keep their order.
+std::vector<TSkier> ByOverallScore(std::vector<TSkier> list);

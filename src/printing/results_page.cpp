@@ -1,6 +1,7 @@
 #include "printing/results_page.h"
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "core/divisions.h"
@@ -8,6 +9,7 @@
 #include "core/output_target.h"
 #include "core/skier_ops.h"
 #include "core/text.h"
+#include "core/work_list.h"
 #include "results/export_fields.h"
 #include "results/placement.h"
 
@@ -180,17 +182,15 @@ void AppendDivision(std::string& out, int division, const std::vector<const TSki
 
 // The running order of one division in the current event and round: the start order the start list
 // prints; in a final only the finalists run.
-void AppendRunningOrder(std::string& out, Tournament& t, Platform& p, int division) {
-  SelectDivisionEvent(t, p, division);
-  if (t.WorkCount == 0) return;
+void AppendRunningOrder(std::string& out, const Tournament& t, const WorkList& list, int division) {
+  if (list.skiers.empty()) return;
   const bool finals = t.PlaceMode() == 'L' && t.CurRound >= 2;
   out += "<h3>Division " + Text(DivisionCode(division)) + "</h3>\n";
   out +=
       "<div class=\"scroll\"><table>\n<thead><tr><th>Order</th><th>Bib</th><th class=\"name\">Skier</th>"
       "<th class=\"name\">Team</th></tr></thead>\n<tbody>\n";
   int order = 0;
-  for (int i = 1; i <= t.WorkCount; ++i) {
-    const TSkier& s = t.WorkAt(i);
+  for (const TSkier& s : list.skiers) {
     if (finals && !IsFinalist(s, t.CurEvent)) continue;
     out += "<tr>" + Cell(std::to_string(++order)) + Cell(Text(s.Bib.view())) + Cell(FullName(s), "name") +
            Cell(Text(s.Team.view()), "team") + "</tr>\n";
@@ -246,7 +246,7 @@ std::string ResultsPagePath(const Tournament& t) {
   return base.empty() ? "" : base + "-results.html";
 }
 
-std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt) {
+std::string ResultsPageHtml(const Tournament& t, Platform& p, const DateTime& savedAt) {
   const std::string name = Text(t.info.EventName.view());
   std::string out;
   out.reserve(4096 + 600 * static_cast<std::size_t>(t.SkierCount()));
@@ -272,21 +272,20 @@ std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt)
       if (!skiers.empty() && HasScores(skiers) == scored) AppendDivision(out, d, skiers);
     }
 
-  // The running order is built in the work list; whatever a dialog holds there is put back.
-  const std::vector<TSkier> work = t.Work;
-  const int workCount = t.WorkCount;
-  OneWorkListMessage oneMessage(t);
+  bool saidOverfull = false;  // once for the whole page
   out += "<section class=\"running\">\n<h2>Running order: " + Text(EventName(t.CurEvent)) + ", round " +
          std::to_string(t.CurRound) + "</h2>\n";
-  for (int d = 0; d < kNoDivision; ++d)
-    if (IsCatalogueDivision(d) && CountEntered(t, d, t.CurEvent) > 0) AppendRunningOrder(out, t, p, d);
+  for (int d = 0; d < kNoDivision; ++d) {
+    if (!IsCatalogueDivision(d) || CountEntered(t, d, t.CurEvent) == 0) continue;
+    const WorkList list = StartOrder(t, {d, t.CurEvent, t.CurRound});
+    if (list.overfull && !std::exchange(saidOverfull, true)) p.prompt.Show(OverfullMessage(d));
+    AppendRunningOrder(out, t, list, d);
+  }
   out += "</section>\n</body>\n</html>\n";
-  t.Work = work;
-  t.WorkCount = workCount;
   return out;
 }
 
-bool WriteResultsPage(Tournament& t, Platform& p, const std::string& path) {
+bool WriteResultsPage(const Tournament& t, Platform& p, const std::string& path) {
   try {
     WriteOutputFile(p.fs, t, path, ResultsPageHtml(t, p, p.clock.Now()));
     return true;
@@ -298,7 +297,7 @@ bool WriteResultsPage(Tournament& t, Platform& p, const std::string& path) {
   return false;
 }
 
-bool WriteResultsPageBesideEvent(Tournament& t, Platform& p) {
+bool WriteResultsPageBesideEvent(const Tournament& t, Platform& p) {
   const std::string path = ResultsPagePath(t);
   return path.empty() || WriteResultsPage(t, p, path);
 }

@@ -13,14 +13,14 @@ std::string ResultsPagePath(const Tournament& t);
 // The page: the event name and dates, the "PROVISIONAL RESULTS" banner with `savedAt`, per division
 // (catalogue order, divisions without skiers left out) every skier's place, score and points in each
 // event and the overall place and points, the running order of the current round and event, and the
-// rules and placement rule used. Reads the skier list only; the work list is left as it was.
-std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt);
+// rules and placement rule used. Changes nothing.
+std::string ResultsPageHtml(const Tournament& t, Platform& p, const DateTime& savedAt);
 
 // Writes the page safely to `path`. A failure is shown as a warning naming the file and answers
 // false; it never throws, so a save that went well stays a save that went well.
-bool WriteResultsPage(Tournament& t, Platform& p, const std::string& path);
+bool WriteResultsPage(const Tournament& t, Platform& p, const std::string& path);
 // The same to ResultsPagePath(t); nothing (and true) for an unnamed event.
-bool WriteResultsPageBesideEvent(Tournament& t, Platform& p);
+bool WriteResultsPageBesideEvent(const Tournament& t, Platform& p);
 
 // UTF-8 text made safe inside HTML elements and attribute values; every control character
 // (U+0000..U+001F, U+007F..U+009F) becomes a space.

@@ -1,7 +1,6 @@
 // The two reports laid out like the multi-round totals but showing one round's scores: all
 // results of the current round (every division) and the current division after the round.
 #include "core/divisions.h"
-#include "core/skier_ops.h"
 #include "core/text.h"
 #include "printing/result_reports.h"
 
@@ -27,8 +26,8 @@ std::string RoundLine(const TSkier& s, int r, int teamWidth) {
 }  // namespace
 
 ReportDocument RoundResults(ReportContext& c) {
-  Tournament& t = c.t;
-  const int r = t.CurRound;
+  const Tournament& t = c.t;
+  const int r = c.selection.round;
   ReportDocument doc{"Round Results", Orientation::Landscape, 9, {}, {}, {}};
   PageWriter w(doc);
   w.SetRule(PageBreakRule::Reaches, 50);
@@ -44,26 +43,24 @@ ReportDocument RoundResults(ReportContext& c) {
   });
   w.StartPage();
   for (int d : DivisionsWithSkiers(t)) {
-    SelectDivision(t, c.p.prompt, d);
+    const std::vector<TSkier> list = ByOverallScore(DivisionSkiers(t, c.p.prompt, d));
     w.Line(DivisionSeparator(d));
-    SortByOverallScore(t);
-    for (int i = 1; i <= t.WorkCount; ++i) w.Line(RoundLine(t.WorkAt(i), r, 5));
+    for (const TSkier& s : list) w.Line(RoundLine(s, r, 5));
     w.Line("");
   }
   return doc;
 }
 
 ReportDocument DivisionResults(ReportContext& c) {
-  Tournament& t = c.t;
-  const int r = t.CurRound;
+  const Tournament& t = c.t;
+  const int r = c.selection.round;
   ReportDocument doc{"Division Results", Orientation::Portrait, 10, {}, {}, {}};
   PageWriter w(doc);
-  SelectDivision(t, c.p.prompt, t.CurDivision);
-  SortByOverallScore(t);
+  const std::vector<TSkier> list = ByOverallScore(DivisionSkiers(t, c.p.prompt, c.selection.division));
   w.Line("");
   w.Line(RightAlign(" RESULTS - AFTER ROUND #", 58) + std::to_string(r));
   StandardHeader(w, t, c.p.clock.Now());
-  w.Line(" Division: " + RightAlign(DivisionCode(t.CurDivision), 5));
+  w.Line(" Division: " + RightAlign(DivisionCode(c.selection.division), 5));
   w.Line("");
   w.SetFontSize(9);
   w.Line(std::string(47, ' ') + "SLALOM            TRICK              JUMP          OVERALL");
@@ -71,6 +68,6 @@ ReportDocument DivisionResults(ReportContext& c) {
          "Buoys  Ovl  Pl    Points  Ovl  Pl    Dist   Ovl  Pl     TOTAL");
   w.Line(std::string(" -- ------------------------------ ----    ") + kSlalomHeadingRule);
   // The scores of the round the report is titled with (the points and places are the event's).
-  for (int i = 1; i <= t.WorkCount; ++i) w.Line(RoundLine(t.WorkAt(i), r, 4));
+  for (const TSkier& s : list) w.Line(RoundLine(s, r, 4));
   return doc;
 }

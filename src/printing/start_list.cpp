@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "core/divisions.h"
-#include "core/skier_ops.h"
 #include "core/text.h"
 #include "printing/report_page.h"
 
@@ -14,9 +13,9 @@ constexpr int kLastRegularDivision = 59;
 
 const char* const kHeading = "     SEED        BIB   NAME                           TEAM";
 
-int Round(const Tournament& t) { return (t.CurRound >= 1 && t.CurRound <= 4) ? t.CurRound : 1; }
+int Round(const Selection& sel) { return (sel.round >= 1 && sel.round <= 4) ? sel.round : 1; }
 
-bool FinalsCase(const Tournament& t) { return t.PlaceMode() == 'L' && t.CurRound >= 2; }
+bool FinalsCase(const Tournament& t, const Selection& sel) { return t.PlaceMode() == 'L' && sel.round >= 2; }
 
 bool IsFinalist(const TSkier& s, char event) {
   switch (event) {
@@ -32,11 +31,11 @@ bool IsFinalist(const TSkier& s, char event) {
 }
 
 // The seed (or, in a final, the first-round score) column; empty for a skier a final leaves out.
-std::string ValueColumn(const Tournament& t, const TSkier& s) {
-  const char ev = t.CurEvent;
-  const bool finals = FinalsCase(t);
+std::string ValueColumn(const Tournament& t, const Selection& sel, const TSkier& s) {
+  const char ev = sel.event;
+  const bool finals = FinalsCase(t, sel);
   if (finals && !IsFinalist(s, ev)) return "";
-  const int r = finals ? 1 : Round(t);
+  const int r = finals ? 1 : Round(sel);
   switch (ev) {
     case 'S':
       return Fixed(finals ? s.SlalomScore[1] : s.SlalomSeed, 10, 2) + "     ";
@@ -50,7 +49,8 @@ std::string ValueColumn(const Tournament& t, const TSkier& s) {
   }
 }
 
-using DivisionBlock = std::function<std::vector<std::string>(const Tournament&, int)>;
+using DivisionBlock =
+    std::function<std::vector<std::string>(const Tournament&, const Selection&, const std::vector<TSkier>&)>;
 
 void Append(std::vector<std::string>& out, const std::vector<std::string>& more) {
   out.insert(out.end(), more.begin(), more.end());
@@ -72,18 +72,19 @@ std::vector<int> ParseDivisionList(std::string_view text) {
   return out;
 }
 
-std::vector<std::string> StartListDivisionLines(const Tournament& t, int division) {
+std::vector<std::string> StartListDivisionLines(const Tournament& t, const Selection& sel,
+                                                const std::vector<TSkier>& list) {
   const std::string name = t.info.EventName.str();
   std::vector<std::string> lines{
       RightAlign("STARTING LIST", 47),
       RightAlign(name, static_cast<int>(name.size() / 2) + 40),
-      "       DIVISION:" + RightAlign(DivisionCode(division), 3) + " " + RightAlign(EventName(t.CurEvent), 6),
+      "       DIVISION:" + RightAlign(DivisionCode(sel.division), 3) + " " +
+          RightAlign(EventName(sel.event), 6),
       kHeading,
       "     " + std::string(58, '-'),
   };
-  for (int i = 1; i <= t.WorkCount; ++i) {
-    const TSkier& s = t.WorkAt(i);
-    std::string value = ValueColumn(t, s);
+  for (const TSkier& s : list) {
+    std::string value = ValueColumn(t, sel, s);
     if (value.empty()) continue;
     lines.push_back(value + "  " + RightAlign(s.Bib.view(), 3) + "   " + Name15(s.FirstName.view()) +
                     Name15(s.Surname.view()) + RightAlign(s.Team.view(), 4));
@@ -92,15 +93,15 @@ std::vector<std::string> StartListDivisionLines(const Tournament& t, int divisio
   return lines;
 }
 
-std::vector<std::string> StartPreviewDivisionLines(const Tournament& t, int division) {
+std::vector<std::string> StartPreviewDivisionLines(const Tournament& t, const Selection& sel,
+                                                   const std::vector<TSkier>& list) {
   std::vector<std::string> lines{
-      ("STARTING LIST - DIVISION  " + DivisionCode(division)).substr(0, 30),
+      ("STARTING LIST - DIVISION  " + DivisionCode(sel.division)).substr(0, 30),
       kHeading,
       "     " + std::string(53, '-'),
   };
-  for (int i = 1; i <= t.WorkCount; ++i) {
-    const TSkier& s = t.WorkAt(i);
-    std::string value = ValueColumn(t, s);
+  for (const TSkier& s : list) {
+    std::string value = ValueColumn(t, sel, s);
     if (value.empty()) continue;
     lines.push_back(value + "   " + PadRight(s.Bib.view(), 5) + "     " + Name15(s.FirstName.view()) +
                     Name15(s.Surname.view()) + s.Team.str());
@@ -109,16 +110,21 @@ std::vector<std::string> StartPreviewDivisionLines(const Tournament& t, int divi
   return lines;
 }
 
-std::optional<std::vector<std::string>> StartListLines(Tournament& t, Platform& p, StartListChoice choice,
-                                                       std::string_view divisions, bool preview) {
+std::optional<std::vector<std::string>> StartListLines(const Tournament& t, const Selection& sel, Platform& p,
+                                                       StartListChoice choice, std::string_view divisions,
+                                                       bool preview) {
   const DivisionBlock block =
       preview ? DivisionBlock(StartPreviewDivisionLines) : DivisionBlock(StartListDivisionLines);
+  // The block of one division, or nothing when it has no skier in the start order.
+  auto blockOf = [&](int division) {
+    const Selection one{division, sel.event, sel.round};
+    const std::vector<TSkier> list = StartOrderSkiers(t, p.prompt, one);
+    return list.empty() ? std::vector<std::string>{} : block(t, one, list);
+  };
   std::vector<std::string> out;
   switch (choice) {
     case StartListChoice::Current:
-      // Built afresh, so the list never shows copies older than the skier list.
-      SelectDivisionEvent(t, p, t.CurDivision);
-      Append(out, block(t, t.CurDivision));
+      Append(out, block(t, sel, StartOrderSkiers(t, p.prompt, sel)));
       return out;
     case StartListChoice::Several: {
       const std::vector<int> named = ParseDivisionList(divisions);
@@ -127,28 +133,25 @@ std::optional<std::vector<std::string>> StartListLines(Tournament& t, Platform& 
         return std::nullopt;
       }
       for (int d : named) {
-        SelectDivisionEvent(t, p, d);
-        if (t.WorkCount > 0) Append(out, block(t, d));
+        Append(out, blockOf(d));
         out.emplace_back();
       }
       break;
     }
     case StartListChoice::All:
       for (int d = 0; d <= kLastRegularDivision; ++d) {
-        SelectDivisionEvent(t, p, d);
-        if (t.WorkCount > 0) Append(out, block(t, d));
+        Append(out, blockOf(d));
         // The printed list keeps one empty line per division code, entrants or not.
         if (!preview) out.emplace_back();
       }
       break;
   }
-  SelectDivisionEvent(t, p, t.CurDivision);
   return out;
 }
 
-std::optional<ReportDocument> StartListDocument(Tournament& t, Platform& p, StartListChoice choice,
-                                                std::string_view divisions) {
-  auto lines = StartListLines(t, p, choice, divisions, false);
+std::optional<ReportDocument> StartListDocument(const Tournament& t, const Selection& sel, Platform& p,
+                                                StartListChoice choice, std::string_view divisions) {
+  auto lines = StartListLines(t, sel, p, choice, divisions, false);
   if (!lines) return std::nullopt;
   ReportDocument doc;
   doc.title = "Starting List";
@@ -169,13 +172,14 @@ StartListChoice ChoiceOf(const ReportOptions& options) {
 }  // namespace
 
 ReportDocument StartListReport(ReportContext& c) {
-  auto doc = StartListDocument(c.t, c.p, ChoiceOf(c.options), c.options.Get("divisions"));
+  auto doc = StartListDocument(c.t, c.selection, c.p, ChoiceOf(c.options), c.options.Get("divisions"));
   return doc ? *doc : ReportDocument{"Starting List", Orientation::Portrait, 10, {}, {}, {}};
 }
 
 ReportDocument StartListPreviewReport(ReportContext& c) {
   ReportDocument doc{"Start List Preview", Orientation::Portrait, 10, {}, {}, {}};
-  if (auto lines = StartListLines(c.t, c.p, ChoiceOf(c.options), c.options.Get("divisions"), true))
+  if (auto lines =
+          StartListLines(c.t, c.selection, c.p, ChoiceOf(c.options), c.options.Get("divisions"), true))
     doc.lines = std::move(*lines);
   return doc;
 }

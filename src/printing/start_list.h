@@ -16,20 +16,23 @@ enum class StartListChoice { Current = 0, Several = 1, All = 2 };
 // and W, any other piece an exact division code (no spaces trimmed); pieces naming none are skipped.
 std::vector<int> ParseDivisionList(std::string_view text);
 
-// The printed block of the division in the work list, in its start order, ending in an empty line.
-std::vector<std::string> StartListDivisionLines(const Tournament& t, int division);
+// The printed block of one division's start order, ending in an empty line.
+std::vector<std::string> StartListDivisionLines(const Tournament& t, const Selection& sel,
+                                                const std::vector<TSkier>& list);
 // The preview block of the same.
-std::vector<std::string> StartPreviewDivisionLines(const Tournament& t, int division);
+std::vector<std::string> StartPreviewDivisionLines(const Tournament& t, const Selection& sel,
+                                                   const std::vector<TSkier>& list);
 
 // The lines of a whole start list (print or preview) for a choice; `divisions` is the typed list of
-// the second choice. nullopt after "No valid divisions found". Leaves the work list holding the
-// current division in start order.
-std::optional<std::vector<std::string>> StartListLines(Tournament& t, Platform& p, StartListChoice choice,
-                                                       std::string_view divisions, bool preview);
+// the second choice; `sel` gives the event and round, and the division of the first choice.
+// nullopt after "No valid divisions found".
+std::optional<std::vector<std::string>> StartListLines(const Tournament& t, const Selection& sel, Platform& p,
+                                                       StartListChoice choice, std::string_view divisions,
+                                                       bool preview);
 
 // The printed start list as a report document (portrait, 10 points).
-std::optional<ReportDocument> StartListDocument(Tournament& t, Platform& p, StartListChoice choice,
-                                                std::string_view divisions);
+std::optional<ReportDocument> StartListDocument(const Tournament& t, const Selection& sel, Platform& p,
+                                                StartListChoice choice, std::string_view divisions);
 
 // Report catalogue entries: the current division, or option "divisions" ("M,W") for a typed list,
 // or option "all" for every division.

@@ -81,13 +81,21 @@ ReportDocument TeamStandingsDocument(const Tournament& t, const TeamStandings& s
   return doc;
 }
 
-ReportDocument TeamStandingsReport(ReportContext& c) {
-  return TeamStandingsDocument(c.t, ComputeTeamStandings(c.t, c.p.prompt));
+namespace {
+
+// A report changes nothing: the team codes are collected into a copy of the team table.
+TeamStandings StandingsOf(ReportContext& c) {
+  TeamTable table = c.t.teams;
+  return ComputeTeamStandings(c.t, table, c.p.prompt);
 }
+
+}  // namespace
+
+ReportDocument TeamStandingsReport(ReportContext& c) { return TeamStandingsDocument(c.t, StandingsOf(c)); }
 
 ReportDocument TeamResultsReport(ReportContext& c) {
   ReportDocument doc{"Team Scoring Results", Orientation::Portrait, 10, {}, {}, {}};
   doc.lines.push_back(kTeamResultHeading);
-  for (auto& line : TeamResultLines(ComputeTeamStandings(c.t, c.p.prompt))) doc.lines.push_back(line);
+  for (auto& line : TeamResultLines(StandingsOf(c))) doc.lines.push_back(line);
   return doc;
 }

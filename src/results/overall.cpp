@@ -8,6 +8,7 @@
 
 #include "core/divisions.h"
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 
 namespace {
 
@@ -203,34 +204,27 @@ void ComputeOverallScores(Tournament& t) {
   });
 }
 
-void PlaceOverall(Tournament& t, Prompter& prompt) {
-  SelectDivision(t, prompt, t.CurDivision);
-  const int n = t.WorkCount;
-  for (int pass = 1; pass < n; ++pass) {
-    bool swapped = false;
-    for (int i = 1; i <= n - pass; ++i) {
-      if (t.WorkAt(i).OverallScore < t.WorkAt(i + 1).OverallScore) {
-        std::swap(t.WorkAt(i), t.WorkAt(i + 1));
-        swapped = true;
-      }
-    }
-    if (!swapped) break;
-  }
+void PlaceOverall(Tournament& t, Prompter& prompt, int division) {
+  WorkList all = DivisionList(t, division);
+  if (all.overfull) ShowOverfull(t, prompt, division);
+  std::vector<TSkier>& list = all.skiers;
+  std::stable_sort(list.begin(), list.end(),
+                   [](const TSkier& a, const TSkier& b) { return a.OverallScore > b.OverallScore; });
   int counter = 1;
-  for (int i = 1; i <= n; ++i) {
-    TSkier& s = t.WorkAt(i);
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    TSkier& s = list[i];
     if (s.OverallScore <= 0) {
       s.OverallPlace = 0;
       continue;
     }
-    if (i == 1) {
+    if (i == 0) {
       s.OverallPlace = 1;
       continue;
     }
     ++counter;
-    const TSkier& above = t.WorkAt(i - 1);
+    const TSkier& above = list[i - 1];
     s.OverallPlace = s.OverallScore < above.OverallScore ? counter : above.OverallPlace;
   }
-  for (int k = 1; k <= n; ++k) WriteBack(t, k);
+  for (const TSkier& s : list) WriteBack(t, s);
   t.MarkChanged();
 }

@@ -33,5 +33,5 @@ void ComputeTrickPoints(Tournament& t);
 void ComputeJumpPoints(Tournament& t);
 // The overall score of every skier of the list.
 void ComputeOverallScores(Tournament& t);
-// The overall places of the current division.
-void PlaceOverall(Tournament& t, Prompter& prompt);
+// The overall places of the division.
+void PlaceOverall(Tournament& t, Prompter& prompt, int division);

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <utility>
+#include <vector>
 
 #include "core/divisions.h"
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 
 namespace {
 
@@ -20,23 +23,23 @@ double SecondBestJump(const TSkier& s, int round) {
   return d[1];
 }
 
-bool JumpTieBreakApplies(const Tournament& t) {
-  return t.CurEvent == 'J' && t.RulesMode() != kIwwfRules && t.PlaceMode() == 'F';
+bool JumpTieBreakApplies(const Tournament& t, char event) {
+  return event == 'J' && t.RulesMode() != kIwwfRules && t.PlaceMode() == 'F';
 }
 
 // Two equal jump ranking scores at positions i and i + 1: the longer second-best jump wins.
 // Answers whether the pair changed (exchanged or raised).
-bool BreakJumpTie(Tournament& t, int i) {
+bool BreakJumpTie(std::span<TSkier> list, std::size_t i) {
   // The ranking score being tied is the first round's, so the tie goes to the first round's jumps.
   constexpr int kRankedRound = 1;
   bool changed = false;
-  if (SecondBestJump(t.WorkAt(i + 1), kRankedRound) > SecondBestJump(t.WorkAt(i), kRankedRound)) {
-    t.WorkAt(i + 1).JumpRankScore += 0.01;
-    std::swap(t.WorkAt(i), t.WorkAt(i + 1));
+  if (SecondBestJump(list[i + 1], kRankedRound) > SecondBestJump(list[i], kRankedRound)) {
+    list[i + 1].JumpRankScore += 0.01;
+    std::swap(list[i], list[i + 1]);
     changed = true;
   }
-  if (SecondBestJump(t.WorkAt(i), kRankedRound) > SecondBestJump(t.WorkAt(i + 1), kRankedRound)) {
-    t.WorkAt(i).JumpRankScore += 0.01;
+  if (SecondBestJump(list[i], kRankedRound) > SecondBestJump(list[i + 1], kRankedRound)) {
+    list[i].JumpRankScore += 0.01;
     changed = true;
   }
   return changed;
@@ -47,54 +50,62 @@ double FirstRoundResult(const TSkier& s, char event) { return RoundResult(s, eve
 // Equal finalists at positions [from, to] share no place by right: their round 1 results decide,
 // the better round 1 result taking the better place, equal round 1 results sharing it.
 // (A pairwise exchange down the list would misplace a tie of three or more.)
-void PlaceTiedFinalists(Tournament& t, char event, int from, int to, int firstPlace) {
-  for (int i = from; i <= to; ++i) {
-    double mine = FirstRoundResult(t.WorkAt(i), event);
+void PlaceTiedFinalists(std::span<TSkier> list, char event, std::size_t from, std::size_t to,
+                        int firstPlace) {
+  for (std::size_t i = from; i <= to; ++i) {
+    double mine = FirstRoundResult(list[i], event);
     int better = 0;
-    for (int k = from; k <= to; ++k)
-      if (FirstRoundResult(t.WorkAt(k), event) > mine) ++better;
-    PlaceOf(t.WorkAt(i), event) = firstPlace + better;
+    for (std::size_t k = from; k <= to; ++k)
+      if (FirstRoundResult(list[k], event) > mine) ++better;
+    PlaceOf(list[i], event) = firstPlace + better;
   }
 }
 
-// Places the sorted work list. With `finalistBonus` above 0, ties of scores above it are decided by
+// Places the sorted list. With `finalistBonus` above 0, ties of scores above it are decided by
 // the round 1 results.
-void AssignPlaces(Tournament& t, char event, double finalistBonus) {
-  const int n = t.WorkCount;
+void AssignPlaces(std::span<TSkier> list, char event, double finalistBonus) {
+  const std::size_t n = list.size();
   int counter = 1;
-  int i = 1;
-  while (i <= n) {
-    TSkier& s = t.WorkAt(i);
+  std::size_t i = 0;
+  while (i < n) {
+    TSkier& s = list[i];
     double score = RankScoreOf(s, event);
     if (!CountsAsScore(score, event)) {
       PlaceOf(s, event) = 0;
       ++i;
       continue;
     }
-    if (i > 1) ++counter;
-    int last = i;
-    while (last < n && RankScoreOf(t.WorkAt(last + 1), event) == score) ++last;
+    if (i > 0) ++counter;
+    std::size_t last = i;
+    while (last + 1 < n && RankScoreOf(list[last + 1], event) == score) ++last;
     if (finalistBonus > 0 && score > finalistBonus && last > i) {
-      PlaceTiedFinalists(t, event, i, last, counter);
+      PlaceTiedFinalists(list, event, i, last, counter);
     } else {
-      for (int k = i; k <= last; ++k) PlaceOf(t.WorkAt(k), event) = counter;
+      for (std::size_t k = i; k <= last; ++k) PlaceOf(list[k], event) = counter;
     }
-    counter += last - i;
+    counter += static_cast<int>(last - i);
     i = last + 1;
   }
 }
 
-void WriteBackAll(Tournament& t) {
-  for (int k = 1; k <= t.WorkCount; ++k) WriteBack(t, k);
+void Store(Tournament& t, const std::vector<TSkier>& list) {
+  for (const TSkier& s : list) WriteBack(t, s);
+  t.MarkChanged();
+}
+
+// The selection's skiers in start order, as a rule places them.
+std::vector<TSkier> StartOrderToPlace(Tournament& t, Platform& p, const Selection& sel) {
+  DrawTies(t, p.random, sel);
+  WorkList list = StartOrder(t, sel);
+  if (list.overfull) ShowOverfull(t, p.prompt, sel.division);
+  return std::move(list.skiers);
 }
 
 // The shared ending of every rule: sort, place, store.
-void RankAndStore(Tournament& t, Platform& p, bool refill) {
-  SortByRankScore(t);
-  AssignPlaces(t, t.CurEvent, 0);
-  WriteBackAll(t);
-  t.MarkChanged();
-  if (refill) SelectDivisionEvent(t, p, t.CurDivision);
+void RankAndStore(Tournament& t, const Selection& sel, std::vector<TSkier>& list) {
+  SortByRankScore(t, sel.event, list);
+  AssignPlaces(list, sel.event, 0);
+  Store(t, list);
 }
 
 double BestOfRounds(const TSkier& s, char event) {
@@ -134,23 +145,22 @@ bool CountsAsScore(double rankScore, char event) { return event == 'J' ? rankSco
 
 double FinalistBonus(char event) { return event == 'T' ? 20000.0 : 100.0; }
 
-void SortByRankScore(Tournament& t) {
-  const char ev = t.CurEvent;
-  const int n = t.WorkCount;
-  const bool jumpTies = JumpTieBreakApplies(t);
+void SortByRankScore(const Tournament& t, char event, std::span<TSkier> list) {
+  const int n = static_cast<int>(list.size());
+  const bool jumpTies = JumpTieBreakApplies(t, event);
   // A raised jump score may now exceed the record above it, so a pass that only raised a score
   // does not end the sort; the bound only guards against a pathological run of raises.
   const int maxPasses = jumpTies ? 10 * n : n - 1;
   for (int pass = 1; pass <= maxPasses; ++pass) {
     bool changed = false;
     const int last = std::max(n - pass, jumpTies ? n - 1 : 0);
-    for (int i = 1; i <= last; ++i) {
-      double upper = RankScoreOf(t.WorkAt(i), ev);
-      double lower = RankScoreOf(t.WorkAt(i + 1), ev);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(last); ++i) {
+      double upper = RankScoreOf(list[i], event);
+      double lower = RankScoreOf(list[i + 1], event);
       if (upper < lower) {
-        std::swap(t.WorkAt(i), t.WorkAt(i + 1));
+        std::swap(list[i], list[i + 1]);
         changed = true;
-      } else if (jumpTies && upper == lower && BreakJumpTie(t, i)) {
+      } else if (jumpTies && upper == lower && BreakJumpTie(list, i)) {
         changed = true;
       }
     }
@@ -166,39 +176,36 @@ void ComputeTotals(Tournament& t) {
   });
 }
 
-void PlaceFirstRound(Tournament& t, Platform& p) {
-  SelectDivisionEvent(t, p, t.CurDivision);
-  for (int k = 1; k <= t.WorkCount; ++k) {
-    TSkier& s = t.WorkAt(k);
-    RankScoreOf(s, t.CurEvent) = RoundResult(s, t.CurEvent, 1);
-  }
-  RankAndStore(t, p, true);
+void PlaceFirstRound(Tournament& t, Platform& p, const Selection& sel) {
+  std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
+  for (TSkier& s : list) RankScoreOf(s, sel.event) = RoundResult(s, sel.event, 1);
+  RankAndStore(t, sel, list);
 }
 
-void PlaceBestScore(Tournament& t, Platform& p) {
-  SelectDivisionEvent(t, p, t.CurDivision);
-  for (int k = 1; k <= t.WorkCount; ++k) {
-    TSkier& s = t.WorkAt(k);
-    double best = BestOfRounds(s, t.CurEvent);
-    if (t.CurEvent == 'J' && best < 0.2) best = 0;
-    RankScoreOf(s, t.CurEvent) = best;
+void PlaceBestScore(Tournament& t, Platform& p, const Selection& sel) {
+  std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
+  for (TSkier& s : list) {
+    double best = BestOfRounds(s, sel.event);
+    if (sel.event == 'J' && best < 0.2) best = 0;
+    RankScoreOf(s, sel.event) = best;
   }
-  RankAndStore(t, p, true);
+  RankAndStore(t, sel, list);
 }
 
-void PlaceTotalScore(Tournament& t, Platform& p) {
+void PlaceTotalScore(Tournament& t, Platform& p, const Selection& sel) {
   ComputeTotals(t);
-  SelectDivisionEvent(t, p, t.CurDivision);
-  RankAndStore(t, p, false);
+  std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
+  RankAndStore(t, sel, list);
 }
 
-void PlaceLastRound(Tournament& t, Platform& p) {
-  const char ev = t.CurEvent;
-  const int round = t.CurRound;
-  SelectDivision(t, p.prompt, t.CurDivision);
+void PlaceLastRound(Tournament& t, Platform& p, const Selection& sel) {
+  const char ev = sel.event;
+  const int round = sel.round;
+  WorkList all = DivisionList(t, sel.division);
+  if (all.overfull) ShowOverfull(t, p.prompt, sel.division);
+  std::vector<TSkier>& list = all.skiers;
   const double bonus = FinalistBonus(ev);
-  for (int k = 1; k <= t.WorkCount; ++k) {
-    TSkier& s = t.WorkAt(k);
+  for (TSkier& s : list) {
     double& rank = RankScoreOf(s, ev);
     if (round == 1) {
       rank = RoundResult(s, ev, 1);
@@ -208,25 +215,28 @@ void PlaceLastRound(Tournament& t, Platform& p) {
       rank = RoundResult(s, ev, round);
     }
   }
-  SortByRankScore(t);
-  AssignPlaces(t, ev, round == 2 ? bonus : 0);
-  if (round == 2) {
-    for (int k = 1; k <= t.WorkCount; ++k) {
-      TSkier& s = t.WorkAt(k);
+  SortByRankScore(t, ev, list);
+  AssignPlaces(list, ev, round == 2 ? bonus : 0);
+  if (round == 2)
+    for (TSkier& s : list)
       if (IsFinalist(s, ev)) RankScoreOf(s, ev) -= bonus;
-    }
-  }
-  WriteBackAll(t);
-  t.MarkChanged();
-  SelectDivisionEvent(t, p, t.CurDivision);
+  Store(t, list);
 }
 
-void PlaceEvent(Tournament& t, Platform& p) {
+void PlaceEvent(Tournament& t, Platform& p, const Selection& sel) {
   switch (t.PlaceMode()) {
-    case 'B': PlaceBestScore(t, p); break;
-    case 'F': PlaceFirstRound(t, p); break;
-    case 'L': PlaceLastRound(t, p); break;
-    case 'T': PlaceTotalScore(t, p); break;
+    case 'B':
+      PlaceBestScore(t, p, sel);
+      break;
+    case 'F':
+      PlaceFirstRound(t, p, sel);
+      break;
+    case 'L':
+      PlaceLastRound(t, p, sel);
+      break;
+    case 'T':
+      PlaceTotalScore(t, p, sel);
+      break;
     default: break;
   }
 }

@@ -1,21 +1,23 @@
 #pragma once
-// Event placement: the ranking score of the current event for every skier of the current division,
-// and the place it earns (competition ranking, 0 = no place).
+// Event placement: the ranking score of the selection's event for every skier of its division, and
+// the place it earns (competition ranking, 0 = no place), stored in the skier list.
+#include <span>
+
 #include "core/tournament.h"
 #include "platform/platform.h"
 
 // The placement rule's letter picks the ranking: B best score, F first round, L last round,
 // T total score; any other letter places nothing.
-void PlaceEvent(Tournament& t, Platform& p);
-void PlaceFirstRound(Tournament& t, Platform& p);
-void PlaceBestScore(Tournament& t, Platform& p);
-void PlaceTotalScore(Tournament& t, Platform& p);
-void PlaceLastRound(Tournament& t, Platform& p);
+void PlaceEvent(Tournament& t, Platform& p, const Selection& sel);
+void PlaceFirstRound(Tournament& t, Platform& p, const Selection& sel);
+void PlaceBestScore(Tournament& t, Platform& p, const Selection& sel);
+void PlaceTotalScore(Tournament& t, Platform& p, const Selection& sel);
+void PlaceLastRound(Tournament& t, Platform& p, const Selection& sel);
 
-// Orders the work list by the current event's ranking score, highest first; equal scores keep their
-// order, except that a jump tie under first-round placement (all rule sets but IWWF) goes to the
-// longer second-best jump, whose ranking score is raised by 0.01 or 0.02.
-void SortByRankScore(Tournament& t);
+// Orders the list by the event's ranking score, highest first; equal scores keep their order,
+// except that a jump tie under first-round placement (all rule sets but IWWF) goes to the longer
+// second-best jump, whose ranking score is raised by 0.01 or 0.02.
+void SortByRankScore(const Tournament& t, char event, std::span<TSkier> list);
 
 // Every skier's ranking scores become the totals of rounds 1 to 3 (jump: the round results).
 void ComputeTotals(Tournament& t);

@@ -32,9 +32,10 @@ void StoreGridEdits(Tournament& t, Platform& p, const Tournament::GridEdits& edi
 }
 
 void RecomputeStandings(Tournament& t, Platform& p) {
-  ComputeEventPoints(t, t.CurEvent);
-  PlaceEvent(t, p);
+  const Selection sel = t.Selected();
+  ComputeEventPoints(t, sel.event);
+  PlaceEvent(t, p, sel);
   ComputeOverallScores(t);
-  PlaceOverall(t, p.prompt);
-  SelectDivisionEvent(t, p, t.CurDivision);
+  PlaceOverall(t, p.prompt, sel.division);
+  SelectDivisionEvent(t, p, sel.division);
 }

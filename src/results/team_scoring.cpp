@@ -123,10 +123,14 @@ void SortTeams(std::vector<TeamScore>& teams) {
 }
 
 TeamStandings ComputeTeamStandings(Tournament& t, Prompter& prompt) {
-  prompt.ShowEach(CollectTeams(t.teams, t.skiers).messages);
+  return ComputeTeamStandings(t, t.teams, prompt);
+}
+
+TeamStandings ComputeTeamStandings(const Tournament& t, TeamTable& table, Prompter& prompt) {
+  prompt.ShowEach(CollectTeams(table, t.skiers).messages);
   TeamStandings st;
   st.rule = TeamRuleOf(t.settings.TeamMode.view());
-  st.teams = TeamEntries(t.teams);
+  st.teams = TeamEntries(table);
   switch (st.rule) {
     case TeamRule::Best3:
       TeamBest3(t, st.teams);

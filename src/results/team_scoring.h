@@ -72,6 +72,8 @@ inline constexpr const char* kNationalTeamWarning =
 // the tournament's team rule and sorts them. Under the national rule with several rounds, while
 // the current round is the first, the user is warned that the standings may be wrong.
 TeamStandings ComputeTeamStandings(Tournament& t, Prompter& prompt);
+// The same with the codes collected into `table` instead of the tournament's team table.
+TeamStandings ComputeTeamStandings(const Tournament& t, TeamTable& table, Prompter& prompt);
 
 // The lines of the team results window: the title under the international rule, then per team its
 // code, its name in 20 characters and its total; at most 49 teams.

@@ -7,6 +7,7 @@
 #include "printing/start_list.h"
 #include "results/exports.h"
 #include "ui/quick_grids.h"
+#include "ui/report_runs.h"
 #include "ui/tabout_box.h"
 #include "ui/tfrm_declared_pass.h"
 #include "ui/tfrm_entry_list.h"
@@ -54,7 +55,7 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showSchedule = [&t, &p] { Show<TfrmSched>(p, t, p); };
   h.showOfficials = [&t, &p] { ShowOfficialsDialog(t, p, t.CurEvent); };
   h.printAllStartLists = [&t, &p] {
-    if (auto doc = StartListDocument(t, p, StartListChoice::All, "")) PrintReport(t, p, *doc);
+    PrintBuilt(t, p, [&] { return StartListDocument(t, t.Selected(), p, StartListChoice::All, ""); });
   };
   h.showEntryLists = [&t, &p] { Show<TfrmEntryLists>(p, t, p); };
   h.showSeedOptions = [&t, &p, memory = std::make_shared<SeedOptionMemory>()] {

@@ -2,6 +2,7 @@
 
 #include "help/help_topics.h"
 #include "printing/entry_lists.h"
+#include "ui/report_runs.h"
 
 TEntryListsView::TEntryListsView() : DialogModel("View Entry") {
   EntryViews.readOnly = true;
@@ -39,7 +40,7 @@ std::optional<EntryListKind> TfrmEntryLists::chosen() const {
 }
 
 void TfrmEntryLists::btnPrintClick() {
-  if (auto kind = chosen()) PrintNamedReport(EntryListReportName(*kind), t_, p_);
+  if (auto kind = chosen()) RunReport(t_, p_, [&] { PrintNamedReport(EntryListReportName(*kind), t_, p_); });
 }
 
 void TfrmEntryLists::btnViewClick() {

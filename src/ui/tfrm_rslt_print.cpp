@@ -2,6 +2,7 @@
 
 #include "help/help_topics.h"
 #include "printing/award_reports.h"
+#include "ui/report_runs.h"
 #include "ui/tfrm_options.h"
 #include "ui/tfrm_skier_select.h"
 
@@ -64,7 +65,7 @@ void TfrmRsltPrint::FormShow() {
 void TfrmRsltPrint::btnPrintClick() {
   const char* name = PrintReportName(rgPrint.itemIndex);
   if (!name) return;
-  PrintNamedReport(name, t_, p_);
+  RunReport(t_, p_, [&] { PrintNamedReport(name, t_, p_); });
 }
 
 void TfrmRsltPrint::btnOtherClick() {
@@ -81,7 +82,7 @@ void TfrmRsltPrint::btnOtherClick() {
     options.values["skier"] = FullName(*skier);
     options.values["skier-division"] = DivisionCode(skier->Division);
   }
-  PrintNamedReport(name, t_, p_, options);
+  RunReport(t_, p_, [&] { PrintNamedReport(name, t_, p_, options); });
 }
 
 void TfrmRsltPrint::btnCurrOptClick() {

@@ -2,6 +2,7 @@
 
 #include "printing/report_page.h"
 #include "printing/result_reports.h"
+#include "ui/report_runs.h"
 #include "ui/tfrm_options.h"
 
 TfrmRsltView::TfrmRsltView(Tournament& t, Platform& p)
@@ -28,6 +29,5 @@ void TfrmRsltView::btnOptionsClick() {
 }
 
 void TfrmRsltView::Rebuild() {
-  Memo1.lines = ResultsViewLines(t_, p_.prompt, cbByPlace.checked);
-  RefillWorkList(t_, p_);
+  RunReport(t_, p_, [&] { Memo1.lines = ResultsViewLines(t_, t_.Selected(), p_.prompt, cbByPlace.checked); });
 }

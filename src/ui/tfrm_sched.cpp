@@ -6,6 +6,7 @@
 #include "help/help_topics.h"
 #include "printing/schedule_day_report.h"
 #include "seeding/schedule_day.h"
+#include "ui/report_runs.h"
 
 namespace {
 
@@ -202,7 +203,7 @@ void TfrmSched::btnDeleteClick() {
 
 void TfrmSched::btnPrintClick() {
   // The day as shown, stored with "OK" or not.
-  PrintReport(t_, p_, ScheduleDayReport(day_, working_));
+  PrintBuilt(t_, p_, [&] { return ScheduleDayReport(day_, working_); });
   edDay.focus = true;
 }
 

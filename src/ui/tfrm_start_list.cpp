@@ -3,6 +3,7 @@
 #include "help/help_topics.h"
 #include "printing/report_page.h"
 #include "printing/start_list.h"
+#include "ui/report_runs.h"
 #include "ui/tfrm_options.h"
 
 namespace {
@@ -44,12 +45,16 @@ std::string TfrmStartList::TypedDivisions() const {
 }
 
 void TfrmStartList::btnPrintClick() {
-  if (auto doc = StartListDocument(t_, p_, Choice(rgStartLst), TypedDivisions())) PrintReport(t_, p_, *doc);
+  PrintBuilt(t_, p_,
+             [&] { return StartListDocument(t_, t_.Selected(), p_, Choice(rgStartLst), TypedDivisions()); });
 }
 
 void TfrmStartList::btnPreviewClick() {
   TfrmPreviewStart preview;
-  auto lines = StartListLines(t_, p_, Choice(rgStartLst), TypedDivisions(), true);
+  std::optional<std::vector<std::string>> lines;
+  RunReport(t_, p_, [&] {
+    lines = StartListLines(t_, t_.Selected(), p_, Choice(rgStartLst), TypedDivisions(), true);
+  });
   if (!lines) return;
   preview.memPrevStart.lines = std::move(*lines);
   p_.dialogs.ShowModal(preview);

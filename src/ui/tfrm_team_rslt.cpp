@@ -1,6 +1,7 @@
 #include "ui/tfrm_team_rslt.h"
 
 #include "printing/team_standings.h"
+#include "ui/report_runs.h"
 
 TfrmTeamRslt::TfrmTeamRslt(Tournament& t, Platform& p) : DialogModel("Team Scoring Results"), t_(t), p_(p) {
   Memo1.fixedPitch = true;
@@ -23,7 +24,7 @@ void TfrmTeamRslt::FormShow() {
 
 void TfrmTeamRslt::btnPrintClick() {
   SortTeams(standings_.teams);
-  PrintReport(t_, p_, TeamStandingsDocument(t_, standings_));
+  PrintBuilt(t_, p_, [&] { return TeamStandingsDocument(t_, standings_); });
 }
 
 void TfrmTeamRslt::btnHelpClick() { p_.help.ShowTopic(kHelpTeamResults); }

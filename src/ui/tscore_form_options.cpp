@@ -2,6 +2,7 @@
 
 #include "help/help_topics.h"
 #include "printing/judging_sheets.h"
+#include "ui/report_runs.h"
 #include "ui/tfrm_options.h"
 
 TScoreFormOptions::TScoreFormOptions(Tournament& t, Platform& p)
@@ -21,7 +22,7 @@ void TScoreFormOptions::Describe(FormLayout& form) {
 void TScoreFormOptions::btnPrtJudgeClick() {
   const int item = rgJudgeSheets.itemIndex;
   if (item < 0 || item >= static_cast<int>(rgJudgeSheets.items.size())) return;
-  PrintSeededForm(p_.printer, t_, p_, static_cast<JudgingForm>(item));
+  RunReport(t_, p_, [&] { PrintSeededForm(p_.printer, t_, p_, static_cast<JudgingForm>(item)); });
 }
 
 void TScoreFormOptions::btnPrtBlankClick() {

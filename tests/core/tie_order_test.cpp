@@ -7,6 +7,7 @@
 
 #include "core/event_files.h"
 #include "core/tie_order_file.h"
+#include "core/work_list.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 
@@ -111,6 +112,28 @@ TEST_F(JumpFinal, SaveKeepsTheDrawOfEveryFinalOfTheRoundSoLaterListsAgree) {
   EXPECT_EQ(t.ties.orders.count({16, 'S', 2}), 1u);
   EXPECT_EQ(t.ties.orders.count({17, 'J', 2}), 1u);
   EXPECT_EQ(t.CurEvent, 'J');
+}
+
+std::vector<std::string> Names(const WorkList& list) {
+  std::vector<std::string> out;
+  for (const TSkier& s : list.skiers) out.push_back(s.Surname.str());
+  return out;
+}
+
+TEST_F(JumpFinal, AStartOrderShowsTheDrawnLotAndNeverDrawsOne) {
+  const Selection final{17, 'J', 2};
+  // Before the draw the tie keeps list order: building a list draws nothing.
+  EXPECT_EQ(Names(StartOrder(t, final)),
+            (std::vector<std::string>{"EKLUND", "AHO", "BERG", "CRANE", "DAHL"}));
+  EXPECT_TRUE(t.ties.orders.empty());
+  ASSERT_TRUE(DrawTies(t, tp.random, final));
+  EXPECT_FALSE(DrawTies(t, tp.random, final));
+  const std::vector<std::string> drawn = Names(StartOrder(t, final));
+  SelectDivisionEvent(t, tp, 17);
+  EXPECT_EQ(WorkNames(t), drawn);
+  // Outside the final nothing is drawn and every skier entered starts, by seed.
+  EXPECT_FALSE(DrawTies(t, tp.random, {17, 'J', 1}));
+  EXPECT_EQ(StartOrder(t, {17, 'J', 1}).skiers.size(), 6u);
 }
 
 TEST(TieOrder, ASkierNewToATieIsDrawnAmongTheTiesPlacesOnly) {

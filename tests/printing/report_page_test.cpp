@@ -93,8 +93,7 @@ TEST(ReportPage, PrinterGetsFontOrientationPagesAndTheLogo) {
   w.FormFeed();
   w.Line("two");
   TestPlatform tp;
-  Tournament t;
-  ASSERT_TRUE(PrintReport(t, tp, doc));
+  ASSERT_TRUE(SendToPrinter(tp.printer, doc));
   const auto& d = tp.printer.documents.at(0);
   EXPECT_EQ(d.title, "Test");
   EXPECT_EQ(d.orientation, Orientation::Landscape);
@@ -113,7 +112,7 @@ TEST(ReportPage, PrinterGetsFontOrientationPagesAndTheLogo) {
   EXPECT_EQ(logo.y2, 410);
 
   tp.printer.cancel = true;
-  EXPECT_FALSE(PrintReport(t, tp, doc));
+  EXPECT_FALSE(SendToPrinter(tp.printer, doc));
 }
 
 TEST(ReportCatalogue, NamesAreUniqueAndBuildersPresent) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/skier_ops.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
 
@@ -57,14 +58,15 @@ struct StartListTest : ::testing::Test {
 }  // namespace
 
 TEST_F(StartListTest, PrintedListAndPreviewMatchTheHandWrittenPages) {
-  auto doc = StartListDocument(t, p, StartListChoice::Current, "");
+  auto doc = StartListDocument(t, t.Selected(), p, StartListChoice::Current, "");
   ASSERT_TRUE(doc);
   EXPECT_EQ(doc->lines, Expected("start_list_m_slalom.txt"));
   t.CurEvent = 'J';
-  auto lines = StartListLines(t, p, StartListChoice::Several, "w", true);
+  SelectDivisionEvent(t, p, t.CurDivision);
+  auto lines = StartListLines(t, t.Selected(), p, StartListChoice::Several, "w", true);
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines, Expected("start_preview_w_jump.txt"));
-  ASSERT_EQ(t.WorkCount, 1);  // the current division again afterwards
+  ASSERT_EQ(t.WorkCount, 1);  // the current division's list as it was
   EXPECT_EQ(t.WorkAt(1).Surname, "JUMPER");
 }
 
@@ -81,15 +83,15 @@ TEST(StartListDivisions, TypedListIsCutAtCommasWithoutTrimming) {
 TEST_F(StartListTest, NoDivisionNamedStopsWithAMessage) {
   for (const char* text : {"", "zz, m"}) {
     tp.prompter.clear();
-    EXPECT_FALSE(StartListLines(t, p, StartListChoice::Several, text, false)) << text;
+    EXPECT_FALSE(StartListLines(t, t.Selected(), p, StartListChoice::Several, text, false)) << text;
     EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"No valid divisions found"});
   }
 }
 
 TEST_F(StartListTest, AllDivisionsLeaveOutAdaptedAndPrintOneEmptyLinePerCode) {
   Add("PARA", "Pat", kMMP1, "S", "5", "ON");
-  auto printed = StartListLines(t, p, StartListChoice::All, "", false);
-  auto preview = StartListLines(t, p, StartListChoice::All, "", true);
+  auto printed = StartListLines(t, t.Selected(), p, StartListChoice::All, "", false);
+  auto preview = StartListLines(t, t.Selected(), p, StartListChoice::All, "", true);
   ASSERT_TRUE(printed && preview);
   // One division with slalom entrants: 5 heading lines, 3 skiers, its empty line.
   EXPECT_EQ(printed->size(), 9u + 60u);
@@ -104,7 +106,7 @@ TEST_F(StartListTest, FinalShowsFirstRoundScoresOfFinalistsOnly) {
     if (s.Surname == "CHO") s.SlalomFinalist = 1, s.SlalomScore[1] = 31.5;
     if (s.Surname == "ADAMS") s.SlalomFinalist = 1, s.SlalomScore[1] = 12;
   }
-  auto lines = StartListLines(t, p, StartListChoice::Current, "", true);
+  auto lines = StartListLines(t, t.Selected(), p, StartListChoice::Current, "", true);
   ASSERT_TRUE(lines);
   ASSERT_EQ(lines->size(), 6u);
   EXPECT_EQ((*lines)[3].substr(0, 10), "     12.00");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/skier_ops.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
 #include "ui/quick_grids.h"
@@ -78,6 +79,30 @@ TEST_F(WiredMenus, AllStartListsPrintEveryDivisionOfTheEventInOneJob) {
   EXPECT_NE(text.find("HALL"), std::string::npos);
   EXPECT_NE(text.find("COLE"), std::string::npos);
   EXPECT_EQ(text.find("DALE"), std::string::npos);
+}
+
+TEST_F(WiredMenus, AStartListOfAFinalNotShownYetDrawsItsLotOnceForEveryLaterList) {
+  t.settings.PlaceMode = 'L';
+  t.CurRound = 2;
+  t.CurDivision = 16;  // the final of division W has not been shown
+  for (const char* name : {"AHO", "BERG", "CRANE", "DAHL"})
+    AddSkier(t, p, name, "Ann", 17, "S").SlalomFinalist = 1;
+  t.MarkSaved();
+  Command("AllStartLists1")->action();
+  ASSERT_EQ(tp.printer.documents.size(), 1u);
+  EXPECT_TRUE(t.Unsaved);  // the draw is kept with the event
+  std::vector<std::string> printed;
+  for (const auto& line : tp.printer.documents[0].pages.at(0).lines)
+    for (const char* name : {"AHO", "BERG", "CRANE", "DAHL"})
+      if (line.find(name) != std::string::npos) printed.push_back(name);
+  SelectDivisionEvent(t, p, 17);
+  std::vector<std::string> later;
+  for (int i = 1; i <= t.WorkCount; ++i) later.push_back(t.WorkAt(i).Surname.str());
+  EXPECT_EQ(printed, later);
+  // The work list is the current division's again.
+  t.CurDivision = 16;
+  Command("AllStartLists1")->action();
+  EXPECT_EQ(t.WorkCount, 0);
 }
 
 TEST_F(WiredMenus, EntryFormOpensTheDeclaredPass) {

@@ -1,0 +1,126 @@
+#include "core/work_list.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+
+#include "core/divisions.h"
+#include "core/skier_ops.h"
+
+namespace {
+
+bool FinalistIn(const TSkier& s, char event) {
+  switch (event) {
+    case 'S':
+      return s.SlalomFinalist != 0;
+    case 'T':
+      return s.TrickFinalist != 0;
+    case 'J':
+      return s.JumpFinalist != 0;
+    default:
+      return false;
+  }
+}
+
+bool IsFinal(const Tournament& t, const Selection& selection) {
+  return selection.round > 1 && t.settings.PlaceMode == 'L';
+}
+
+// Jump skiers on a higher ramp come after those on a lower one.
+double WithRamp(double key, const TSkier& s, int round) {
+  if (s.JumpRamp[round] > 0.25) key += 100;
+  if (s.JumpRamp[round] > 0.27) key += 100;
+  return key;
+}
+
+double FirstRoundOrderValue(const TSkier& s, char event) {
+  if (event != 'J') return RoundResult(s, event, 1);
+  return WithRamp(JumpRoundResult(s, 1), s, 1);
+}
+
+// The start order key outside a final: the seed; jump skiers on a lower ramp start first, each ramp
+// group in seed order.
+double StartKey(const TSkier& s, const Selection& selection) {
+  switch (selection.event) {
+    case 'T':
+      return s.TrickSeed;
+    case 'J':
+      return WithRamp(s.JumpSeed, s, selection.round);
+    default:
+      return s.SlalomSeed;
+  }
+}
+
+// The selection's skiers ascending by their order keys, equal keys in list order.
+WorkList Sorted(const Tournament& t, const Selection& selection) {
+  const char ev = selection.event;
+  const bool inFinal = IsFinal(t, selection);
+  std::vector<std::pair<double, const TSkier*>> keyed;
+  WorkList list;
+  t.skiers.ForEach([&](const TSkier& s) {
+    if (s.Division != selection.division || !EnteredIn(s, ev)) return;
+    if (inFinal && !FinalistIn(s, ev)) return;
+    if (static_cast<int>(keyed.size()) == kWorkListSize) {
+      list.overfull = true;
+      return;
+    }
+    keyed.emplace_back(inFinal ? FirstRoundOrderValue(s, ev) : StartKey(s, selection), &s);
+  });
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& k : keyed) list.skiers.push_back(*k.second);
+  return list;
+}
+
+// Calls `tie` with each run of more than one finalist with equal first-round results.
+template <typename Tie>
+void ForEachTie(std::vector<TSkier>& finalists, char event, Tie tie) {
+  for (std::size_t i = 0; i < finalists.size();) {
+    const double key = FirstRoundOrderValue(finalists[i], event);
+    std::size_t end = i + 1;
+    while (end < finalists.size() && FirstRoundOrderValue(finalists[end], event) == key) ++end;
+    if (end - i > 1) tie(std::span<TSkier>(finalists.data() + i, end - i));
+    i = end;
+  }
+}
+
+TieKey TieKeyOf(const Selection& selection) { return {selection.division, selection.event, selection.round}; }
+
+}  // namespace
+
+WorkList DivisionList(const Tournament& t, int division) {
+  WorkList list;
+  t.skiers.ForEach([&](const TSkier& s) {
+    if (s.Division != division) return;
+    if (static_cast<int>(list.skiers.size()) == kWorkListSize)
+      list.overfull = true;
+    else
+      list.skiers.push_back(s);
+  });
+  return list;
+}
+
+WorkList StartOrder(const Tournament& t, const Selection& selection) {
+  WorkList list = Sorted(t, selection);
+  auto drawn = t.ties.orders.find(TieKeyOf(selection));
+  if (IsFinal(t, selection) && drawn != t.ties.orders.end())
+    ForEachTie(list.skiers, selection.event,
+               [&](std::span<TSkier> tie) { ApplyTieOrder(drawn->second, tie); });
+  return list;
+}
+
+bool DrawTies(Tournament& t, Random& random, const Selection& selection) {
+  if (!IsFinal(t, selection)) return false;
+  WorkList list = Sorted(t, selection);
+  const TieKey which = TieKeyOf(selection);
+  std::vector<TieName>& drawn = t.ties.orders[which];
+  bool drew = false;
+  ForEachTie(list.skiers, selection.event,
+             [&](std::span<TSkier> tie) { drew |= OrderTie(drawn, tie, random); });
+  if (drawn.empty()) t.ties.orders.erase(which);
+  return drew;
+}
+
+std::string OverfullMessage(int division) {
+  return "Division " + DivisionCode(division) + " has more than 300 skiers; only the first 300 are listed.";
+}

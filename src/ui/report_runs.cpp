@@ -1,0 +1,17 @@
+#include "ui/report_runs.h"
+
+#include "core/skier_ops.h"
+
+void RunReport(Tournament& t, Platform& p, const std::function<void()>& report) {
+  DrawTiesOfRound(t, p.random, t.CurRound);
+  report();
+  SelectDivisionEvent(t, p, t.CurDivision);
+}
+
+bool PrintBuilt(Tournament& t, Platform& p, const std::function<std::optional<ReportDocument>()>& build) {
+  bool printed = false;
+  RunReport(t, p, [&] {
+    if (auto doc = build()) printed = SendToPrinter(p.printer, *doc);
+  });
+  return printed;
+}
