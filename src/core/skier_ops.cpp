@@ -220,7 +220,6 @@ void WriteBack(Tournament& t, int index) {
 }
 
 void WriteBack(Tournament& t, const TSkier& w) { t.StoreSkier(w); }
-}
 
 int CountEntered(const Tournament& t, int division, char event) {
   int n = 0;
