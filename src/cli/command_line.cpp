@@ -9,6 +9,7 @@
 #include "cli/file_commands.h"
 #include "cli/output_help.h"
 #include "cli/report_command.h"
+#include "cli/serve_command.h"
 #include "cli/sheet_command.h"
 #include "core/settings_file.h"
 #include "core/version.h"
@@ -25,6 +26,7 @@ struct Commands {
   ReportCommand report;
   SheetCommand sheet;
   FileCommands files;
+  ServeCommand serve;
   std::string settings;
 };
 
@@ -37,6 +39,7 @@ void AddCommands(CLI::App& app, Commands& c) {
   AddReportCommand(app, c.report);
   AddSheetCommand(app, c.sheet);
   AddFileCommands(app, c.files);
+  AddServeCommand(app, c.serve);
 }
 
 // The help of a command without outputs of its own: what it does and its arguments.
@@ -88,6 +91,7 @@ int Dispatch(const Commands& c, Session& s) {
   if (auto status = RunReportCommand(c.report, s)) return *status;
   if (auto status = RunSheetCommand(c.sheet, s)) return *status;
   if (auto status = RunFileCommand(c.files, s)) return *status;
+  if (auto status = RunServeCommand(c.serve, s)) return *status;
   return UsageError(s, "a command is needed");
 }
 

@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
 #include <thread>
 
@@ -79,6 +81,7 @@ std::string BindProblem(const LiveServer::Options& options, int error) {
 
 struct LiveServer::Impl {
   std::atomic<std::shared_ptr<const LiveSnapshot>> snapshot;
+  mutable std::atomic<std::uint64_t> answered{0};
   std::unique_ptr<httplib::Server> server;
   std::thread thread;
   int port = 0;
@@ -95,6 +98,7 @@ void LiveServer::Impl::Serve(const httplib::Request& req, httplib::Response& res
     res.set_content("The results are not ready yet.\n", "text/plain; charset=utf-8");
     return;
   }
+  ++answered;
   if (json)
     Respond(req, res, now->json, now->jsonEtag, "application/json; charset=utf-8");
   else
@@ -145,6 +149,8 @@ LiveServer::~LiveServer() { Stop(); }
 
 bool LiveServer::Start(const Options& options, std::string& error) {
   Stop();
+  // A phone that walks out of range mid-answer must cost an error code, not the scorer's program.
+  ::signal(SIGPIPE, SIG_IGN);
   auto server = impl_->MakeServer();
   errno = 0;
   int port = options.port;
@@ -159,7 +165,13 @@ bool LiveServer::Start(const Options& options, std::string& error) {
   impl_->port = port;
   impl_->server = std::move(server);
   httplib::Server* raw = impl_->server.get();
-  impl_->thread = std::thread([raw] { raw->listen_after_bind(); });
+  auto ended = std::make_shared<std::atomic<bool>>(false);
+  impl_->thread = std::thread([raw, ended] {
+    raw->listen_after_bind();
+    *ended = true;
+  });
+  // A stop asked for before the listening loop runs would be lost and leave Stop() waiting for ever.
+  while (!raw->is_running() && !*ended) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   return true;
 }
 
@@ -174,6 +186,8 @@ void LiveServer::Stop() {
 bool LiveServer::Running() const { return impl_->server != nullptr; }
 
 int LiveServer::Port() const { return impl_->port; }
+
+std::uint64_t LiveServer::Answered() const { return impl_->answered.load(); }
 
 void LiveServer::Publish(std::shared_ptr<const LiveSnapshot> snapshot) {
   impl_->snapshot.store(std::move(snapshot));
