@@ -44,15 +44,23 @@ void AddCommands(CLI::App& app, Commands& c) {
 
 // The help of a command without outputs of its own: what it does and its arguments.
 std::string PlainCommandHelp(const CLI::App& command) {
-  std::string usage = "Usage: tallivar " + command.get_name(), arguments;
+  std::string usage = "Usage: tallivar " + command.get_name(), arguments, options;
   for (const CLI::Option* option : command.get_options()) {
-    if (option->nonpositional()) continue;
+    if (option == command.get_help_ptr()) continue;
+    if (option->nonpositional()) {
+      const std::string name = option->get_name() + " " + option->get_type_name();
+      usage += " [" + name + "]";
+      options += "  " + name + std::string(name.size() < 20 ? 20 - name.size() : 1, ' ') +
+                 option->get_description() + "\n";
+      continue;
+    }
     const std::string name = option->get_name() == "EVENT" ? "EVENT.dat" : option->get_name();
     usage += " " + name;
     arguments += "  " + name + std::string(name.size() < 12 ? 12 - name.size() : 1, ' ') +
                  option->get_description() + "\n";
   }
-  return usage + "\n\n" + command.get_description() + ".\n\n" + arguments;
+  return usage + "\n\n" + command.get_description() + ".\n\n" + arguments +
+         (options.empty() ? "" : "\nOptions:\n" + options);
 }
 
 // The help the line asks for: of one output, of a command, or of the program.

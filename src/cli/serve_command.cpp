@@ -95,9 +95,12 @@ void AddServeCommand(CLI::App& app, ServeCommand& a) {
   a.command = app.add_subcommand("serve", "Serve the live results of an event to phones and browsers");
   a.command->add_option("EVENT", a.eventFile, "The event file (.dat)")->required();
   a.command->add_option("--port", a.port, "The port to listen on (default 8080; 0 any free port)")
-      ->check(CLI::Range(0, 65535));
-  a.command->add_option("--listen", a.listen,
-                        "The address to listen on (default 127.0.0.1; 0.0.0.0 for the lake's network)");
+      ->check(CLI::Range(0, 65535).description(""))
+      ->type_name("N");
+  a.command
+      ->add_option("--listen", a.listen,
+                   "The address to listen on (default 127.0.0.1; 0.0.0.0 for the lake's network)")
+      ->type_name("ADDRESS");
 }
 
 std::optional<int> RunServeCommand(const ServeCommand& a, Session& s) {
