@@ -19,6 +19,7 @@ constexpr std::size_t kMaxHeaders = 64;
 constexpr std::size_t kMaxBody = 1024;
 constexpr std::size_t kWorkers = 8;
 constexpr std::size_t kWaitingConnections = 64;
+constexpr int kBacklog = 128;
 constexpr time_t kTimeoutSeconds = 5;
 constexpr time_t kKeepAliveSeconds = 2;
 constexpr const char* kAllow = "GET, HEAD";
@@ -85,6 +86,7 @@ struct LiveServer::Impl {
   std::unique_ptr<httplib::Server> server;
   std::thread thread;
   int port = 0;
+  int socket = -1;  // the listening socket, once bound
 
   std::unique_ptr<httplib::Server> MakeServer();
   void Serve(const httplib::Request& req, httplib::Response& res, bool json) const;
@@ -109,9 +111,10 @@ std::unique_ptr<httplib::Server> LiveServer::Impl::MakeServer() {
   auto s = std::make_unique<httplib::Server>();
   s->new_task_queue = [] { return new ConnectionQueue(kWorkers, kWaitingConnections); };
   // Without SO_REUSEPORT a second server on the same port is refused instead of sharing it.
-  s->set_socket_options([](int sock) {
+  s->set_socket_options([this](int sock) {
     int yes = 1;
     ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    socket = sock;
   });
   s->set_read_timeout(kTimeoutSeconds, 0);
   s->set_write_timeout(kTimeoutSeconds, 0);
@@ -162,6 +165,9 @@ bool LiveServer::Start(const Options& options, std::string& error) {
     error = BindProblem(options, errno);
     return false;
   }
+  // The library's backlog of five turns a crowd of phones arriving together into connection
+  // retries a second later; listening again only lengthens the line.
+  ::listen(impl_->socket, kBacklog);
   impl_->port = port;
   impl_->server = std::move(server);
   httplib::Server* raw = impl_->server.get();
