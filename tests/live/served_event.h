@@ -9,7 +9,8 @@
 inline bool SaveCarlsenSlalom(Platform& p, const std::string& event, double score) {
   Tournament t;
   if (!OpenEvent(t, p, event)) return false;
-  for (auto& s : t.skiers.nodes)
+  t.skiers.ForEach([score](TSkier& s) {
     if (s.Surname == "CARLSEN") s.SlalomRankScore = score;
+  });
   return SaveEvent(t, p);
 }
