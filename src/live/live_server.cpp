@@ -14,9 +14,11 @@
 
 namespace {
 
-// A phone asks for a page of a few hundred kilobytes at most; anything larger is no browser of ours.
+// A phone's request is one line and a dozen headers without a body; anything much larger is no
+// browser of ours. (The library itself cuts the request line and each header line at 8 KB.)
 constexpr std::size_t kMaxHeaders = 64;
 constexpr std::size_t kMaxBody = 1024;
+// Answering takes well under a millisecond, so a few workers serve a whole shore of phones.
 constexpr std::size_t kWorkers = 8;
 constexpr std::size_t kWaitingConnections = 64;
 constexpr int kBacklog = 128;
