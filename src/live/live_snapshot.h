@@ -4,6 +4,7 @@
 // read it while the scorer goes on typing.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/tournament.h"
 #include "platform/platform.h"
@@ -20,3 +21,6 @@ struct LiveSnapshot {
 // `provisional` marks the results as provisional. Leaves the tournament as it was.
 std::shared_ptr<const LiveSnapshot> BuildLiveSnapshot(Tournament& t, Platform& p,
                                                       const DateTime& dataTime, bool provisional);
+
+// A quoted strong entity tag of the bytes.
+std::string EntityTag(std::string_view bytes);

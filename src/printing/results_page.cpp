@@ -1,15 +1,10 @@
 #include "printing/results_page.h"
 
-#include <cstdio>
-#include <vector>
-
 #include "core/divisions.h"
 #include "core/errors.h"
 #include "core/output_target.h"
 #include "core/skier_ops.h"
-#include "core/text.h"
 #include "results/export_fields.h"
-#include "results/placement.h"
 
 namespace {
 
@@ -44,8 +39,6 @@ td.overall{font-weight:bold}
 @media print{.banner{color:#000;background:none;border:2px solid #000}section{break-after:page;page-break-after:always}section:last-of-type{break-after:auto;page-break-after:auto}.scroll{overflow:visible}}
 )";
 
-constexpr const char* kEvents = "STJ";
-
 // The caption of each box of a results card, taken from its column so the two never differ.
 std::string NarrowLabels() {
   std::string css = "@media screen and (max-width:600px){";
@@ -53,7 +46,7 @@ std::string NarrowLabels() {
   auto label = [&css, &column](const std::string& text) {
     css += ".division td:nth-child(" + std::to_string(++column) + ")::before{content:\"" + text + "\"}";
   };
-  for (const char* e = kEvents; *e; ++e) {
+  for (const char* e = kResultEvents; *e; ++e) {
     // An event the skier is not in leaves three empty boxes: the line goes, the others stay aligned.
     const std::string none =
         ".division td:nth-child(" + std::to_string(column + 1) + "):empty:has(+td:empty+td:empty)";
@@ -65,136 +58,42 @@ std::string NarrowLabels() {
   return css + "}\n";
 }
 
-// Every text of the page, whatever its source, reaches the page through here.
-std::string Text(std::string_view windows1252) { return HtmlEscape(Utf8FromWindows1252(windows1252)); }
-
-std::string Number(double value, int decimals) { return Trim(Fixed(value, 0, decimals)); }
-
-int Decimals(char event) { return event == 'S' ? 2 : event == 'T' ? 0 : 1; }
-
-bool Entered(const TSkier& s, char event) {
-  switch (event) {
-    case 'S':
-      return s.SlalomEntry.view() == "S";
-    case 'T':
-      return s.TrickEntry.view() == "T";
-    default:
-      return s.JumpEntry.view() == "J";
-  }
-}
-
-double RankScore(const TSkier& s, char event) {
-  return event == 'S' ? s.SlalomRankScore : event == 'T' ? s.TrickRankScore : s.JumpRankScore;
-}
-
-int Place(const TSkier& s, char event) {
-  return event == 'S' ? s.SlalomPlace : event == 'T' ? s.TrickPlace : s.JumpPlace;
-}
-
-double PointsOf(const TSkier& s, char event) {
-  return event == 'S' ? s.SlalomPoints : event == 'T' ? s.TrickPoints : s.JumpPoints;
-}
-
-std::string RulesName(int rulesMode) {
-  switch (rulesMode) {
-    case kAwsaRules:
-      return "AWSA rules";
-    case kIwwfRules:
-      return "IWWF rules";
-    case kAdaptedRules:
-      return "Adapted rules";
-    default:
-      return "ZETL rules";
-  }
-}
-
-std::string PlacementName(char mode) {
-  switch (mode) {
-    case 'B':
-      return "best score";
-    case 'F':
-      return "first round";
-    case 'L':
-      return "last round";
-    case 'T':
-      return "total score";
-    default:
-      return std::string("rule ") + mode;
-  }
-}
-
-std::string DateText(std::string_view yyyymmdd) {
-  if (yyyymmdd.size() != 8 || yyyymmdd == "YYYYMMDD") return "";
-  return std::string(yyyymmdd.substr(0, 4)) + "-" + std::string(yyyymmdd.substr(4, 2)) + "-" +
-         std::string(yyyymmdd.substr(6, 2));
-}
-
-std::string Stamp(const DateTime& d) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour,
-                d.minute, d.second);
-  return buffer;
-}
-
 std::string Cell(const std::string& html, const char* cls = nullptr) {
   return cls ? std::string("<td class=\"") + cls + "\">" + html + "</td>" : "<td>" + html + "</td>";
 }
 
-std::string FullName(const TSkier& s) {
-  return Text(ExportFirstName(s.FirstName.view())) + " " + Text(ExportSurname(s.Surname.view()));
-}
-
-bool IsCatalogueDivision(int d) { return DivisionCode(d) != "XX"; }
-
-bool HasScores(const std::vector<const TSkier*>& skiers) {
-  for (const TSkier* s : skiers)
-    for (const char* e = kEvents; *e; ++e)
-      if (Entered(*s, *e) && (Place(*s, *e) >= 1 || RankScore(*s, *e) != 0)) return true;
-  return false;
-}
-
-void AppendDivision(std::string& out, int division, const std::vector<const TSkier*>& skiers) {
-  out += "<section class=\"division\">\n<h2>Division " + Text(DivisionCode(division)) + "</h2>\n";
+void AppendDivision(std::string& out, const DivisionResults& division) {
+  out += "<section class=\"division\">\n<h2>Division " + HtmlEscape(division.code) + "</h2>\n";
   out +=
       "<div class=\"scroll\"><table>\n<thead><tr><th class=\"name\">Skier</th><th class=\"name\">Team</th>";
-  for (const char* e = kEvents; *e; ++e) {
-    const std::string name = Text(EventName(*e));
+  for (const char* e = kResultEvents; *e; ++e) {
+    const std::string name = HtmlEscape(EventName(*e));
     out += "<th>" + name + " place</th><th>" + name + " score</th><th>" + name + " points</th>";
   }
   out += "<th>Overall place</th><th>Overall points</th></tr></thead>\n<tbody>\n";
-  for (const TSkier* s : skiers) {
-    out += "<tr>" + Cell(FullName(*s), "name") + Cell(Text(s->Team.view()), "team");
-    for (const char* e = kEvents; *e; ++e) {
-      if (!Entered(*s, *e)) {
+  for (const ResultRow& row : division.rows) {
+    out += "<tr>" + Cell(HtmlEscape(row.name), "name") + Cell(HtmlEscape(row.team), "team");
+    for (const EventCell& cell : row.events) {
+      if (!cell.entered) {
         out += "<td></td><td></td><td></td>";
         continue;
       }
-      out += Cell(PlaceOrEmpty(Place(*s, *e))) + Cell(Number(RankScore(*s, *e), Decimals(*e))) +
-             Cell(Number(PointsOf(*s, *e), 2));
+      out += Cell(PlaceOrEmpty(cell.place)) + Cell(cell.score) + Cell(cell.points);
     }
-    out += Cell(PlaceOrEmpty(s->OverallPlace), "overall") + Cell(Number(s->OverallScore, 2), "overall");
+    out += Cell(PlaceOrEmpty(row.overallPlace), "overall") + Cell(row.overallPoints, "overall");
     out += "</tr>\n";
   }
   out += "</tbody></table></div>\n</section>\n";
 }
 
-// The running order of one division in the current event and round: the start order the start list
-// prints; in a final only the finalists run.
-void AppendRunningOrder(std::string& out, Tournament& t, Platform& p, int division) {
-  SelectDivisionEvent(t, p, division);
-  if (t.WorkCount == 0) return;
-  const bool finals = t.PlaceMode() == 'L' && t.CurRound >= 2;
-  out += "<h3>Division " + Text(DivisionCode(division)) + "</h3>\n";
+void AppendRunningOrder(std::string& out, const RunningDivision& division) {
+  out += "<h3>Division " + HtmlEscape(division.code) + "</h3>\n";
   out +=
       "<div class=\"scroll\"><table>\n<thead><tr><th>Order</th><th>Bib</th><th class=\"name\">Skier</th>"
       "<th class=\"name\">Team</th></tr></thead>\n<tbody>\n";
-  int order = 0;
-  for (int i = 1; i <= t.WorkCount; ++i) {
-    const TSkier& s = t.WorkAt(i);
-    if (finals && !IsFinalist(s, t.CurEvent)) continue;
-    out += "<tr>" + Cell(std::to_string(++order)) + Cell(Text(s.Bib.view())) + Cell(FullName(s), "name") +
-           Cell(Text(s.Team.view()), "team") + "</tr>\n";
-  }
+  for (const RunningSkier& s : division.skiers)
+    out += "<tr>" + Cell(std::to_string(s.order)) + Cell(HtmlEscape(s.bib)) +
+           Cell(HtmlEscape(s.name), "name") + Cell(HtmlEscape(s.team), "team") + "</tr>\n";
   out += "</tbody></table></div>\n";
 }
 
@@ -247,42 +146,38 @@ std::string ResultsPagePath(const Tournament& t) {
 }
 
 std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt) {
-  const std::string name = Text(t.info.EventName.view());
+  return ResultsPageHtml(GatherResults(t, p), savedAt);
+}
+
+std::string ResultsPageHtml(const ResultsData& data, const DateTime& savedAt, std::string_view headExtra) {
+  const std::string name = HtmlEscape(data.eventName);
+  std::size_t skiers = 0;
+  for (const DivisionResults& d : data.divisions) skiers += d.rows.size();
   std::string out;
-  out.reserve(4096 + 600 * static_cast<std::size_t>(t.SkierCount));
+  out.reserve(4096 + 600 * skiers);
   out +=
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\" />\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />\n<title>" +
-      name + " - provisional results</title>\n<style>" + kStyle + NarrowLabels() +
-      "</style>\n</head>\n<body>\n<header>\n";
+      name + " - provisional results</title>\n<style>" + kStyle + NarrowLabels() + "</style>\n";
+  out += headExtra;
+  out += "</head>\n<body>\n<header>\n";
   out += "<h1>" + name + "</h1>\n";
-  const std::string from = Text(DateText(t.info.StartDate.view())),
-                    to = Text(DateText(t.info.EndDate.view()));
+  const std::string from = HtmlEscape(data.startDate), to = HtmlEscape(data.endDate);
   if (!from.empty())
     out += "<p class=\"dates\">" + from + (to.empty() || to == from ? "" : " to " + to) + "</p>\n";
-  out += "<p class=\"banner\">PROVISIONAL RESULTS<span>Last saved " + Stamp(savedAt) + "</span></p>\n";
-  out += "<p class=\"rules\">Scored under " + Text(RulesName(t.RulesMode())) + ", placement by " +
-         Text(PlacementName(t.PlaceMode())) + ".</p>\n</header>\n";
+  out += "<p class=\"banner\">PROVISIONAL RESULTS<span>Last saved " + ResultsStamp(savedAt) + "</span></p>\n";
+  out += "<p class=\"rules\">Scored under " + HtmlEscape(data.rules) + ", placement by " +
+         HtmlEscape(data.placement) + ".</p>\n</header>\n";
 
   // Divisions with results come before those still waiting for their first score.
   for (bool scored : {true, false})
-    for (int d = 0; d < kNoDivision; ++d) {
-      if (!IsCatalogueDivision(d)) continue;
-      const auto skiers = DivisionByOverall(t, d);
-      if (!skiers.empty() && HasScores(skiers) == scored) AppendDivision(out, d, skiers);
-    }
+    for (const DivisionResults& d : data.divisions)
+      if (d.scored == scored) AppendDivision(out, d);
 
-  // The running order is built in the work list; whatever a dialog holds there is put back.
-  const std::vector<TSkier> work = t.Work;
-  const int workCount = t.WorkCount;
-  OneWorkListMessage oneMessage(t);
-  out += "<section class=\"running\">\n<h2>Running order: " + Text(EventName(t.CurEvent)) + ", round " +
-         std::to_string(t.CurRound) + "</h2>\n";
-  for (int d = 0; d < kNoDivision; ++d)
-    if (IsCatalogueDivision(d) && CountEntered(t, d, t.CurEvent) > 0) AppendRunningOrder(out, t, p, d);
+  out += "<section class=\"running\">\n<h2>Running order: " + HtmlEscape(EventName(data.runningEvent)) +
+         ", round " + std::to_string(data.runningRound) + "</h2>\n";
+  for (const RunningDivision& d : data.running) AppendRunningOrder(out, d);
   out += "</section>\n</body>\n</html>\n";
-  t.Work = work;
-  t.WorkCount = workCount;
   return out;
 }
 

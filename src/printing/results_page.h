@@ -6,6 +6,7 @@
 
 #include "core/tournament.h"
 #include "platform/platform.h"
+#include "printing/results_rows.h"
 
 // Where the page of the event goes: the event base + "-results.html"; empty for an unnamed event.
 std::string ResultsPagePath(const Tournament& t);
@@ -15,6 +16,9 @@ std::string ResultsPagePath(const Tournament& t);
 // event and the overall place and points, the running order of the current round and event, and the
 // rules and placement rule used. Reads the skier list only; the work list is left as it was.
 std::string ResultsPageHtml(Tournament& t, Platform& p, const DateTime& savedAt);
+// The same from results already gathered; `headExtra` goes at the end of the page's head.
+std::string ResultsPageHtml(const ResultsData& data, const DateTime& savedAt,
+                            std::string_view headExtra = {});
 
 // Writes the page safely to `path`. A failure is shown as a warning naming the file and answers
 // false; it never throws, so a save that went well stays a save that went well.

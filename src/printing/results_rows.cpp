@@ -1,0 +1,152 @@
+#include "printing/results_rows.h"
+
+#include <cstdio>
+
+#include "core/divisions.h"
+#include "core/skier_ops.h"
+#include "core/text.h"
+#include "results/export_fields.h"
+#include "results/placement.h"
+
+namespace {
+
+std::string Utf8(std::string_view windows1252) { return Utf8FromWindows1252(windows1252); }
+
+std::string Number(double value, int decimals) { return Trim(Fixed(value, 0, decimals)); }
+
+int Decimals(char event) { return event == 'S' ? 2 : event == 'T' ? 0 : 1; }
+
+bool Entered(const TSkier& s, char event) {
+  switch (event) {
+    case 'S':
+      return s.SlalomEntry.view() == "S";
+    case 'T':
+      return s.TrickEntry.view() == "T";
+    default:
+      return s.JumpEntry.view() == "J";
+  }
+}
+
+double RankScore(const TSkier& s, char event) {
+  return event == 'S' ? s.SlalomRankScore : event == 'T' ? s.TrickRankScore : s.JumpRankScore;
+}
+
+int Place(const TSkier& s, char event) {
+  return event == 'S' ? s.SlalomPlace : event == 'T' ? s.TrickPlace : s.JumpPlace;
+}
+
+double PointsOf(const TSkier& s, char event) {
+  return event == 'S' ? s.SlalomPoints : event == 'T' ? s.TrickPoints : s.JumpPoints;
+}
+
+std::string RulesName(int rulesMode) {
+  switch (rulesMode) {
+    case kAwsaRules:
+      return "AWSA rules";
+    case kIwwfRules:
+      return "IWWF rules";
+    case kAdaptedRules:
+      return "Adapted rules";
+    default:
+      return "ZETL rules";
+  }
+}
+
+std::string PlacementName(char mode) {
+  switch (mode) {
+    case 'B':
+      return "best score";
+    case 'F':
+      return "first round";
+    case 'L':
+      return "last round";
+    case 'T':
+      return "total score";
+    default:
+      return std::string("rule ") + mode;
+  }
+}
+
+std::string DateText(std::string_view yyyymmdd) {
+  if (yyyymmdd.size() != 8 || yyyymmdd == "YYYYMMDD") return "";
+  return std::string(yyyymmdd.substr(0, 4)) + "-" + std::string(yyyymmdd.substr(4, 2)) + "-" +
+         std::string(yyyymmdd.substr(6, 2));
+}
+
+std::string FullName(const TSkier& s) {
+  return Utf8(ExportFirstName(s.FirstName.view())) + " " + Utf8(ExportSurname(s.Surname.view()));
+}
+
+bool IsCatalogueDivision(int d) { return DivisionCode(d) != "XX"; }
+
+ResultRow RowOf(const TSkier& s) {
+  ResultRow row{FullName(s), Utf8(s.Team.view()), {}, s.OverallPlace, Number(s.OverallScore, 2)};
+  for (int i = 0; i < 3; ++i) {
+    const char e = kResultEvents[i];
+    if (!Entered(s, e)) continue;
+    row.events[i] = {true, Place(s, e), Number(RankScore(s, e), Decimals(e)), Number(PointsOf(s, e), 2)};
+  }
+  return row;
+}
+
+bool HasScores(const std::vector<const TSkier*>& skiers) {
+  for (const TSkier* s : skiers)
+    for (const char* e = kResultEvents; *e; ++e)
+      if (Entered(*s, *e) && (Place(*s, *e) >= 1 || RankScore(*s, *e) != 0)) return true;
+  return false;
+}
+
+// The start order the start list prints; in a final only the finalists run.
+RunningDivision RunningOrder(Tournament& t, Platform& p, int division) {
+  RunningDivision running{Utf8(DivisionCode(division)), {}};
+  SelectDivisionEvent(t, p, division);
+  const bool finals = t.PlaceMode() == 'L' && t.CurRound >= 2;
+  for (int i = 1; i <= t.WorkCount; ++i) {
+    const TSkier& s = t.WorkAt(i);
+    if (finals && !IsFinalist(s, t.CurEvent)) continue;
+    running.skiers.push_back(
+        {static_cast<int>(running.skiers.size()) + 1, Utf8(s.Bib.view()), FullName(s), Utf8(s.Team.view())});
+  }
+  return running;
+}
+
+}  // namespace
+
+std::string ResultsStamp(const DateTime& d) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour,
+                d.minute, d.second);
+  return buffer;
+}
+
+ResultsData GatherResults(Tournament& t, Platform& p) {
+  ResultsData data;
+  data.eventName = Utf8(t.info.EventName.view());
+  data.startDate = Utf8(DateText(t.info.StartDate.view()));
+  data.endDate = Utf8(DateText(t.info.EndDate.view()));
+  data.rules = RulesName(t.RulesMode());
+  data.placement = PlacementName(t.PlaceMode());
+  for (int d = 0; d < kNoDivision; ++d) {
+    if (!IsCatalogueDivision(d)) continue;
+    const auto skiers = DivisionByOverall(t, d);
+    if (skiers.empty()) continue;
+    DivisionResults& division = data.divisions.emplace_back();
+    division.code = Utf8(DivisionCode(d));
+    division.scored = HasScores(skiers);
+    for (const TSkier* s : skiers) division.rows.push_back(RowOf(*s));
+  }
+
+  data.runningEvent = t.CurEvent;
+  data.runningRound = t.CurRound;
+  const std::vector<TSkier> work = t.Work;
+  const int workCount = t.WorkCount;
+  OneWorkListMessage oneMessage(t);
+  for (int d = 0; d < kNoDivision; ++d) {
+    if (!IsCatalogueDivision(d) || CountEntered(t, d, t.CurEvent) == 0) continue;
+    RunningDivision running = RunningOrder(t, p, d);
+    if (t.WorkCount > 0) data.running.push_back(std::move(running));
+  }
+  t.Work = work;
+  t.WorkCount = workCount;
+  return data;
+}
