@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 // A finder pattern at module (x, y): a dark ring, a light ring and a dark 3x3 core, with a light
@@ -51,9 +54,10 @@ TEST(QrCode, AnAddressBecomesASymbolAReaderFinds) {
     ASSERT_EQ(code.size, c.symbolSize + 2 * q) << c.text;
     ASSERT_EQ(code.dark.size(), static_cast<std::size_t>(code.size * code.size));
     for (int y = 0; y < code.size; ++y)
-      for (int x = 0; x < code.size; ++x)
-        if (x < q || y < q || x >= code.size - q || y >= code.size - q)
-          ASSERT_FALSE(code.Dark(x, y)) << c.text << ": quiet zone at " << x << "," << y;
+      for (int x = 0; x < code.size; ++x) {
+        const bool edge = x < q || y < q || x >= code.size - q || y >= code.size - q;
+        ASSERT_FALSE(edge && code.Dark(x, y)) << c.text << ": quiet zone at " << x << "," << y;
+      }
     const int far = code.size - q - 7;
     EXPECT_TRUE(FinderAt(code, q, q)) << c.text;
     EXPECT_TRUE(FinderAt(code, far, q)) << c.text;
