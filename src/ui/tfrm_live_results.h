@@ -23,7 +23,7 @@ class TfrmLiveResults : public DialogModel {
   ModuleMatrix qrAddress;
   Label lblStatus;
   Button btnStart{"&Start"};
-  Button btnStop{"S&top"};
+  Button btnStop{"St&op"};
   Button btnClose{"Close"};
 
   void Describe(FormLayout& form) override;

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
+#include "live/qr_code.h"
 #include "support/fake_live_outlet.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -33,6 +34,7 @@ struct LiveResultsDialog : ::testing::Test {
   LiveResultsDialog() {
     t.SettingsDir = dir.path();
     WireProgramDialogs(window.form(), t, platform);
+    window.Refresh();  // the menu commands follow their hooks
     window.show();
   }
   QAction* ResultsCommand(const QString& caption) {
