@@ -342,17 +342,26 @@ QWidget* ModelDialog::BindMatrix(const FormItem& item, Binding& b) {
   auto* w = new QLabel;
   b.label = CaptionLabel(item, w);
   Name(item, w);
+  w->setAlignment(Qt::AlignCenter);
   const int pixels = std::max(1, item.minWidth);
-  b.refresh = [w, matrix, pixels, shown = std::vector<bool>(), drawn = false]() mutable {
+  const int reserved = std::max(0, item.minHeight);
+  b.refresh = [w, matrix, pixels, reserved, shown = std::vector<bool>(), drawn = false]() mutable {
     w->setToolTip(ToQt(matrix->text));
     w->setAccessibleDescription(ToQt(matrix->text));
     if (drawn && shown == matrix->dark) return;
     drawn = true;
     shown = matrix->dark;
     const int side = matrix->size * pixels;
+    const int room = std::max(matrix->size, reserved) * pixels;
+    w->setFixedSize(room, room);
+    w->setVisible(room > 0);
+    if (side <= 0) {
+      w->clear();
+      return;
+    }
     // Drawn module by module at a whole number of pixels each: a scaled picture blurs the edges a
     // phone's camera looks for.
-    QImage image(std::max(side, 1), std::max(side, 1), QImage::Format_Mono);
+    QImage image(side, side, QImage::Format_Mono);
     image.setColor(0, qRgb(255, 255, 255));
     image.setColor(1, qRgb(0, 0, 0));
     image.fill(0);
@@ -362,9 +371,7 @@ QWidget* ModelDialog::BindMatrix(const FormItem& item, Binding& b) {
                         static_cast<std::size_t>(x / pixels);
         if (at < matrix->dark.size() && matrix->dark[at]) image.setPixel(x, y, 1);
       }
-    w->setPixmap(side > 0 ? QPixmap::fromImage(image) : QPixmap());
-    w->setFixedSize(std::max(side, 1), std::max(side, 1));
-    w->setVisible(side > 0);
+    w->setPixmap(QPixmap::fromImage(image));
   };
   return w;
 }

@@ -38,7 +38,8 @@ std::vector<InterfaceAddress> InterfaceAddresses() {
   for (const ifaddrs* i = list.get(); i; i = i->ifa_next) {
     if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET) continue;
     sockaddr_in address{};
-    std::copy_n(reinterpret_cast<const char*>(i->ifa_addr), sizeof address, reinterpret_cast<char*>(&address));
+    std::copy_n(reinterpret_cast<const char*>(i->ifa_addr), sizeof address,
+                reinterpret_cast<char*>(&address));
     char text[INET_ADDRSTRLEN] = {};
     if (!inet_ntop(AF_INET, &address.sin_addr, text, sizeof text)) continue;
     // IFF_RUNNING as well: a cable pulled out or a Wi-Fi not joined leaves the interface up.

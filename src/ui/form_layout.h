@@ -119,10 +119,12 @@ class FormLayout {
     i.minHeight = minHeight;
     return Add(std::move(i));
   }
-  // A picture of modules, `modulePixels` wide each on the screen.
-  FormLayout& AddMatrix(const std::string& caption, ModuleMatrix& m, int modulePixels = 4) {
+  // A picture of modules, `modulePixels` wide each on the screen, keeping room for a square of
+  // `reservedModules` so the dialog does not jump when the picture comes and goes.
+  FormLayout& AddMatrix(const std::string& caption, ModuleMatrix& m, int modulePixels, int reservedModules) {
     FormItem i{FormItem::Kind::Matrix, caption, &m};
     i.minWidth = modulePixels;
+    i.minHeight = reservedModules;
     return Add(std::move(i));
   }
   // A button by its role: where it stands and which key presses it.

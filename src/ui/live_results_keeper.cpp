@@ -12,7 +12,9 @@ class ServerOutlet : public LiveOutlet {
   void Stop() override { server_.Stop(); }
   bool Running() const override { return server_.Running(); }
   int Port() const override { return server_.Port(); }
-  void Publish(std::shared_ptr<const LiveSnapshot> snapshot) override { server_.Publish(std::move(snapshot)); }
+  void Publish(std::shared_ptr<const LiveSnapshot> snapshot) override {
+    server_.Publish(std::move(snapshot));
+  }
 
  private:
   LiveServer server_;
@@ -72,10 +74,12 @@ bool LiveResultsKeeper::Publish() {
   }
   if (failureShown_) return false;
   failureShown_ = true;
-  p_.prompt.Ask("The live results could not be brought up to date, so phones still show the results "
-                "from before this change.\n" +
-                    why + "\nThe next change tries again. This message is not shown again while the "
-                          "live results are being served.",
-                "Live Results", Buttons::Ok);
+  p_.prompt.Ask(
+      "The live results could not be brought up to date, so phones still show the results "
+      "from before this change.\n" +
+          why +
+          "\nThe next change tries again. This message is not shown again while the "
+          "live results are being served.",
+      "Live Results", Buttons::Ok);
   return false;
 }

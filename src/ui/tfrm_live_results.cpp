@@ -43,13 +43,19 @@ void TfrmLiveResults::Describe(FormLayout& form) {
       .Name("edPort")
       .EndGroup()
       .BeginGroup("Addresses phones can use")
-      .AddList("", lbAddresses, [this] { lbAddressesClick(); })
+      .AddList(
+          "", lbAddresses, [this] { lbAddressesClick(); }, {}, 3)
       .Name("lbAddresses")
-      .AddMatrix("", qrAddress, 5)
-      .Name("qrAddress")
+      .Width(28)
       .EndGroup()
       .AddLabel(lblStatus)
       .Name("lblStatus")
+      .NewColumn()
+      .BeginGroup("Scan with a phone")
+      // Room for the code of the longest address ("http://255.255.255.255:65535/").
+      .AddMatrix("", qrAddress, 6, 37)
+      .Name("qrAddress")
+      .EndGroup()
       .AddButton(
           btnStart, [this] { btnStartClick(); }, ButtonRole::Accept)
       .Name("btnStart")
@@ -64,7 +70,8 @@ void TfrmLiveResults::Describe(FormLayout& form) {
 void TfrmLiveResults::FormShow() {
   // Until the scorer chose otherwise, the dialog is there for the phones at the lake.
   const LiveServer::Options& o = keeper_.options();
-  rgReach.itemIndex = keeper_.everStarted() && o.address == kThisComputer ? kReachThisComputer : kReachLakeNetwork;
+  rgReach.itemIndex =
+      keeper_.everStarted() && o.address == kThisComputer ? kReachThisComputer : kReachLakeNetwork;
   edPort.text = std::to_string(keeper_.Running() ? keeper_.Port() : o.port);
   problem_.clear();
   ShowState();

@@ -23,7 +23,8 @@ TEST(PhoneAddresses, OnlyInterfacesAPhoneCanReachEachOnce) {
 TEST(PhoneAddresses, ThisComputerHasItsLoopbackListed) {
   // The system's own list: the loopback is there on any machine that runs a server at all.
   bool loopback = false;
-  for (const InterfaceAddress& i : InterfaceAddresses()) loopback = loopback || (i.loopback && i.ipv4 == "127.0.0.1");
+  for (const InterfaceAddress& i : InterfaceAddresses())
+    loopback = loopback || (i.loopback && i.ipv4 == "127.0.0.1");
   EXPECT_TRUE(loopback);
 }
 

@@ -44,8 +44,8 @@ TEST(QrCode, AnAddressBecomesASymbolAReaderFinds) {
     std::string text;
     int symbolSize;  // modules per side without the quiet zone: 17 + 4 x version
   } cases[] = {
-      {"http://10.0.0.5:8080/", 25},                               // 21 bytes: version 2 at level M
-      {"http://192.168.100.200:65535/", 29},                       // 29 bytes: version 3
+      {"http://10.0.0.5:8080/", 25},                                 // 21 bytes: version 2 at level M
+      {"http://192.168.100.200:65535/", 29},                         // 29 bytes: version 3
       {"http://192.168.100.200:65535/results-of-the-day.html", 33},  // 52 bytes: version 4
   };
   for (const auto& c : cases) {

@@ -79,9 +79,8 @@ TEST_F(LiveKeeperTest, AFailedBuildIsToldOnceAndNeverThrown) {
 }
 
 TEST_F(LiveKeeperTest, TheRealSnapshotIsProvisionalAndCarriesTheTimeOfTheChange) {
-  keeper.SetBuilder([](Tournament& tour, Platform& p, const DateTime& at) {
-    return BuildLiveSnapshot(tour, p, at, true);
-  });
+  keeper.SetBuilder(
+      [](Tournament& tour, Platform& p, const DateTime& at) { return BuildLiveSnapshot(tour, p, at, true); });
   AddSkier(t, tp, "ARNVALE", "Tomas", 16);
   tp.clock.now = {2026, 7, 4, 14, 37, 9};
   Start();
@@ -192,7 +191,8 @@ TEST(LiveResultsOfTheMainWindow, FollowStoredScoresOpensAndSaves) {
   form.Checkpoint();
   form.Checkpoint();
   ASSERT_EQ(log->published.size(), 3u);
-  EXPECT_NE(log->published.back()->json.find("\"3.50\""), std::string::npos) << "unsaved, yet served" << log->published.back()->json;
+  EXPECT_NE(log->published.back()->json.find("\"3.50\""), std::string::npos)
+      << "unsaved, yet served" << log->published.back()->json;
   tp.files.Then(dir.file("Lake.dat"));
   form.Save1Click();
   form.Checkpoint();
