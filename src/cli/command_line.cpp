@@ -9,6 +9,7 @@
 #include "cli/file_commands.h"
 #include "cli/output_help.h"
 #include "cli/report_command.h"
+#include "cli/serve_command.h"
 #include "cli/sheet_command.h"
 #include "core/settings_file.h"
 #include "core/version.h"
@@ -25,6 +26,7 @@ struct Commands {
   ReportCommand report;
   SheetCommand sheet;
   FileCommands files;
+  ServeCommand serve;
   std::string settings;
 };
 
@@ -37,19 +39,28 @@ void AddCommands(CLI::App& app, Commands& c) {
   AddReportCommand(app, c.report);
   AddSheetCommand(app, c.sheet);
   AddFileCommands(app, c.files);
+  AddServeCommand(app, c.serve);
 }
 
 // The help of a command without outputs of its own: what it does and its arguments.
 std::string PlainCommandHelp(const CLI::App& command) {
-  std::string usage = "Usage: tallivar " + command.get_name(), arguments;
+  std::string usage = "Usage: tallivar " + command.get_name(), arguments, options;
   for (const CLI::Option* option : command.get_options()) {
-    if (option->nonpositional()) continue;
+    if (option == command.get_help_ptr()) continue;
+    if (option->nonpositional()) {
+      const std::string name = option->get_name() + " " + option->get_type_name();
+      usage += " [" + name + "]";
+      options += "  " + name + std::string(name.size() < 20 ? 20 - name.size() : 1, ' ') +
+                 option->get_description() + "\n";
+      continue;
+    }
     const std::string name = option->get_name() == "EVENT" ? "EVENT.dat" : option->get_name();
     usage += " " + name;
     arguments += "  " + name + std::string(name.size() < 12 ? 12 - name.size() : 1, ' ') +
                  option->get_description() + "\n";
   }
-  return usage + "\n\n" + command.get_description() + ".\n\n" + arguments;
+  return usage + "\n\n" + command.get_description() + ".\n\n" + arguments +
+         (options.empty() ? "" : "\nOptions:\n" + options);
 }
 
 // The help the line asks for: of one output, of a command, or of the program.
@@ -88,6 +99,7 @@ int Dispatch(const Commands& c, Session& s) {
   if (auto status = RunReportCommand(c.report, s)) return *status;
   if (auto status = RunSheetCommand(c.sheet, s)) return *status;
   if (auto status = RunFileCommand(c.files, s)) return *status;
+  if (auto status = RunServeCommand(c.serve, s)) return *status;
   return UsageError(s, "a command is needed");
 }
 

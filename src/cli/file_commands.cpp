@@ -1,9 +1,5 @@
 #include "cli/file_commands.h"
 
-#include <chrono>
-#include <ctime>
-#include <filesystem>
-
 #include "core/family_check.h"
 #include "core/file_io.h"
 #include "printing/results_page.h"
@@ -18,17 +14,6 @@ int RunExport(const FileCommands& a, Session& s) {
   Tournament t;
   if (!OpenSelected(s, t, a.exportArgs.eventFile, {})) return kExitFailed;
   return WriteOutput(s, t, a.target, JoinCrLf(entry->exportLines(t)));
-}
-
-// The page's banner gives the time the event was last saved: the skier file's modification time.
-DateTime SavedAt(const std::string& eventFile, Platform& p) {
-  std::error_code ec;
-  const auto written = std::filesystem::last_write_time(eventFile, ec);
-  if (ec) return p.clock.Now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 int RunResultsPage(const FileCommands& a, Session& s) {

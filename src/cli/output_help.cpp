@@ -104,6 +104,7 @@ std::string ProgramHelp() {
   Row(out, "export KIND EVENT.dat FILE", "write a results export file: " + kinds, width);
   Row(out, "results-page EVENT.dat FILE", "write the provisional results page (HTML)", width);
   Row(out, "check EVENT.dat", "check every file of the event and say what is damaged", width);
+  Row(out, "serve EVENT.dat", "serve the live results to phones (--port N, --listen ADDRESS)", width);
   out << "\nOptions:\n";
   Row(out, "--settings FILE", "read the settings from FILE (default ./TALLIVAR.INI)", width);
   Row(out, "-h, --help", "this help; COMMAND --help and report NAME --help tell more", width);
@@ -124,5 +125,6 @@ std::string UsageSynopsis() {
          " EVENT.dat FILE\n"
          "       tallivar results-page EVENT.dat FILE\n"
          "       tallivar check EVENT.dat\n"
+         "       tallivar serve EVENT.dat [--port N] [--listen ADDRESS]\n"
          "       tallivar --help | --version\n";
 }

@@ -4,7 +4,9 @@
 
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 #include "cli/output_help.h"
@@ -42,6 +44,16 @@ bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const
     t.CurEvent = defaultEvent;
   if (selection.round > 0) t.CurRound = selection.round;
   return true;
+}
+
+DateTime SavedAt(const std::string& eventFile, Platform& p) {
+  std::error_code ec;
+  const auto written = std::filesystem::last_write_time(eventFile, ec);
+  if (ec) return p.clock.Now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 namespace {

@@ -57,6 +57,9 @@ std::optional<std::string> SelectionProblem(const Selection& selection);
 bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const Selection& selection,
                   char defaultEvent = 0);
 
+// When the event was last saved: the skier file's modification time (now when it cannot be told).
+DateTime SavedAt(const std::string& eventFile, Platform& p);
+
 // The one door of every output file: `write` makes it and answers an error message, empty on
 // success; `explain` adds what the file's folder tells when the writer cannot say why.
 int WriteTo(Session& s, const std::string& target, const std::function<std::string()>& write, bool explain);

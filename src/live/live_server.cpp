@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
 #include <thread>
 
@@ -12,11 +14,14 @@
 
 namespace {
 
-// A phone asks for a page of a few hundred kilobytes at most; anything larger is no browser of ours.
+// A phone's request is one line and a dozen headers without a body; anything much larger is no
+// browser of ours. (The library itself cuts the request line and each header line at 8 KB.)
 constexpr std::size_t kMaxHeaders = 64;
 constexpr std::size_t kMaxBody = 1024;
+// Answering takes well under a millisecond, so a few workers serve a whole shore of phones.
 constexpr std::size_t kWorkers = 8;
 constexpr std::size_t kWaitingConnections = 64;
+constexpr int kBacklog = 128;
 constexpr time_t kTimeoutSeconds = 5;
 constexpr time_t kKeepAliveSeconds = 2;
 constexpr const char* kAllow = "GET, HEAD";
@@ -79,9 +84,11 @@ std::string BindProblem(const LiveServer::Options& options, int error) {
 
 struct LiveServer::Impl {
   std::atomic<std::shared_ptr<const LiveSnapshot>> snapshot;
+  mutable std::atomic<std::uint64_t> answered{0};
   std::unique_ptr<httplib::Server> server;
   std::thread thread;
   int port = 0;
+  int socket = -1;  // the listening socket, once bound
 
   std::unique_ptr<httplib::Server> MakeServer();
   void Serve(const httplib::Request& req, httplib::Response& res, bool json) const;
@@ -95,6 +102,7 @@ void LiveServer::Impl::Serve(const httplib::Request& req, httplib::Response& res
     res.set_content("The results are not ready yet.\n", "text/plain; charset=utf-8");
     return;
   }
+  ++answered;
   if (json)
     Respond(req, res, now->json, now->jsonEtag, "application/json; charset=utf-8");
   else
@@ -105,9 +113,10 @@ std::unique_ptr<httplib::Server> LiveServer::Impl::MakeServer() {
   auto s = std::make_unique<httplib::Server>();
   s->new_task_queue = [] { return new ConnectionQueue(kWorkers, kWaitingConnections); };
   // Without SO_REUSEPORT a second server on the same port is refused instead of sharing it.
-  s->set_socket_options([](int sock) {
+  s->set_socket_options([this](int sock) {
     int yes = 1;
     ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    socket = sock;
   });
   s->set_read_timeout(kTimeoutSeconds, 0);
   s->set_write_timeout(kTimeoutSeconds, 0);
@@ -145,6 +154,8 @@ LiveServer::~LiveServer() { Stop(); }
 
 bool LiveServer::Start(const Options& options, std::string& error) {
   Stop();
+  // A phone that walks out of range mid-answer must cost an error code, not the scorer's program.
+  ::signal(SIGPIPE, SIG_IGN);
   auto server = impl_->MakeServer();
   errno = 0;
   int port = options.port;
@@ -156,10 +167,19 @@ bool LiveServer::Start(const Options& options, std::string& error) {
     error = BindProblem(options, errno);
     return false;
   }
+  // The library's backlog of five turns a crowd of phones arriving together into connection
+  // retries a second later; listening again only lengthens the line.
+  ::listen(impl_->socket, kBacklog);
   impl_->port = port;
   impl_->server = std::move(server);
   httplib::Server* raw = impl_->server.get();
-  impl_->thread = std::thread([raw] { raw->listen_after_bind(); });
+  auto ended = std::make_shared<std::atomic<bool>>(false);
+  impl_->thread = std::thread([raw, ended] {
+    raw->listen_after_bind();
+    *ended = true;
+  });
+  // A stop asked for before the listening loop runs would be lost and leave Stop() waiting for ever.
+  while (!raw->is_running() && !*ended) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   return true;
 }
 
@@ -174,6 +194,8 @@ void LiveServer::Stop() {
 bool LiveServer::Running() const { return impl_->server != nullptr; }
 
 int LiveServer::Port() const { return impl_->port; }
+
+std::uint64_t LiveServer::Answered() const { return impl_->answered.load(); }
 
 void LiveServer::Publish(std::shared_ptr<const LiveSnapshot> snapshot) {
   impl_->snapshot.store(std::move(snapshot));

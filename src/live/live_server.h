@@ -2,6 +2,7 @@
 // The live results server: fixed read-only routes ("/" the page, "/results.json" the JSON) over HTTP
 // on the lake's own network. It runs on its own threads and only ever reads the snapshot it was
 // last given, so no client can hold up a save or a dialog.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,8 @@ class LiveServer {
   bool Running() const;
   // The port listened on (the one chosen when Options::port was 0).
   int Port() const;
+  // The results (page or JSON) answered since the program started, 304s included.
+  std::uint64_t Answered() const;
   // Replaces what is served; safe to call from any thread while clients are being answered.
   void Publish(std::shared_ptr<const LiveSnapshot> snapshot);
 
