@@ -10,7 +10,6 @@ struct FakeLiveOutlet : LiveOutlet {
   struct Log {
     std::vector<LiveServer::Options> starts;
     std::vector<std::shared_ptr<const LiveSnapshot>> published;
-    int stops = 0;
     std::string refusal;  // a start fails with this reason when set
   };
   std::shared_ptr<Log> log = std::make_shared<Log>();
@@ -19,19 +18,12 @@ struct FakeLiveOutlet : LiveOutlet {
 
   bool Start(const LiveServer::Options& options, std::string& error) override {
     log->starts.push_back(options);
-    if (!log->refusal.empty()) {
-      error = log->refusal;
-      running = false;
-      return false;
-    }
-    running = true;
-    port = options.port == 0 ? 49152 : options.port;
-    return true;
+    error = log->refusal;
+    running = error.empty();
+    port = options.port;
+    return running;
   }
-  void Stop() override {
-    ++log->stops;
-    running = false;
-  }
+  void Stop() override { running = false; }
   bool Running() const override { return running; }
   int Port() const override { return port; }
   void Publish(std::shared_ptr<const LiveSnapshot> snapshot) override { log->published.push_back(snapshot); }
