@@ -89,6 +89,8 @@ QWidget* ModelDialog::BuildItem(const FormItem& item, Binding& b) {
       return BindMemo(item, b);
     case FormItem::Kind::Button:
       return BindButton(item, b);
+    case FormItem::Kind::Matrix:
+      return BindMatrix(item, b);
     case FormItem::Kind::Label:
     case FormItem::Kind::Column:
     case FormItem::Kind::Group:

@@ -73,6 +73,7 @@ class ModelDialog : public QDialog {
   QWidget* BindMemo(const FormItem& item, Binding& b);
   QWidget* BindButton(const FormItem& item, Binding& b);
   QWidget* BindLabel(const FormItem& item, Binding& b);
+  QWidget* BindMatrix(const FormItem& item, Binding& b);
 
   void Collect();
   void ButtonClicked(const FormItem& item);

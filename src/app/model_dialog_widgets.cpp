@@ -5,9 +5,11 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -332,5 +334,44 @@ QWidget* ModelDialog::BindLabel(const FormItem& item, Binding& b) {
   Name(item, w);
   if (auto* const* label = std::get_if<Label*>(&item.control); label && *label)
     b.refresh = [w, label = *label] { w->setText(ToQt(label->caption)); };
+  return w;
+}
+
+QWidget* ModelDialog::BindMatrix(const FormItem& item, Binding& b) {
+  auto* matrix = std::get<ModuleMatrix*>(item.control);
+  auto* w = new QLabel;
+  b.label = CaptionLabel(item, w);
+  Name(item, w);
+  w->setAlignment(Qt::AlignCenter);
+  const int pixels = std::max(1, item.minWidth);
+  const int reserved = std::max(0, item.minHeight);
+  b.refresh = [w, matrix, pixels, reserved, shown = std::vector<bool>(), drawn = false]() mutable {
+    w->setToolTip(ToQt(matrix->text));
+    w->setAccessibleDescription(ToQt(matrix->text));
+    if (drawn && shown == matrix->dark) return;
+    drawn = true;
+    shown = matrix->dark;
+    const int side = matrix->size * pixels;
+    const int room = std::max(matrix->size, reserved) * pixels;
+    w->setFixedSize(room, room);
+    w->setVisible(room > 0);
+    if (side <= 0) {
+      w->clear();
+      return;
+    }
+    // Drawn module by module at a whole number of pixels each: a scaled picture blurs the edges a
+    // phone's camera looks for.
+    QImage image(side, side, QImage::Format_Mono);
+    image.setColor(0, qRgb(255, 255, 255));
+    image.setColor(1, qRgb(0, 0, 0));
+    image.fill(0);
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x) {
+        const auto at = static_cast<std::size_t>(y / pixels) * static_cast<std::size_t>(matrix->size) +
+                        static_cast<std::size_t>(x / pixels);
+        if (at < matrix->dark.size() && matrix->dark[at]) image.setPixel(x, y, 1);
+      }
+    w->setPixmap(QPixmap::fromImage(image));
+  };
   return w;
 }

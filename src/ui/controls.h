@@ -102,6 +102,13 @@ struct Button {
   bool visible = true;
 };
 
+// A square of dark and light modules (a QR code) the view draws as a picture.
+struct ModuleMatrix {
+  int size = 0;            // modules per side; 0 draws nothing
+  std::vector<bool> dark;  // size x size, row by row
+  std::string text;        // what the picture says, for a screen reader and a tooltip
+};
+
 struct StatusBar {
   std::array<std::string, 3> panels;
   std::array<int, 3> widths{375, 175, 50};

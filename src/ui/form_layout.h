@@ -13,7 +13,7 @@
 
 // The control an item shows; the alternative says which kind, so a mismatch does not compile.
 using ControlRef = std::variant<std::monostate, Label*, Edit*, ListBox*, CheckBox*, RadioGroup*,
-                                CheckListBox*, StringGrid*, Memo*, Button*>;
+                                CheckListBox*, StringGrid*, Memo*, Button*, ModuleMatrix*>;
 
 // What a button does for the dialog as a whole; it decides where the button stands (the button box
 // at the foot of the dialog, in the platform's order) and which key presses it.
@@ -35,6 +35,7 @@ struct FormItem {
     Grid,
     Memo,
     Button,
+    Matrix,
     Column,  // the next items start a new column to the right
     Group,   // a titled group; the items up to the matching EndGroup are inside it
     EndGroup,
@@ -116,6 +117,14 @@ class FormLayout {
     FormItem i{FormItem::Kind::Memo, caption, &m};
     i.minWidth = minWidth;
     i.minHeight = minHeight;
+    return Add(std::move(i));
+  }
+  // A picture of modules, `modulePixels` wide each on the screen, keeping room for a square of
+  // `reservedModules` so the dialog does not jump when the picture comes and goes.
+  FormLayout& AddMatrix(const std::string& caption, ModuleMatrix& m, int modulePixels, int reservedModules) {
+    FormItem i{FormItem::Kind::Matrix, caption, &m};
+    i.minWidth = modulePixels;
+    i.minHeight = reservedModules;
     return Add(std::move(i));
   }
   // A button by its role: where it stands and which key presses it.

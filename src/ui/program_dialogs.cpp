@@ -14,6 +14,7 @@
 #include "ui/tfrm_entry_lists.h"
 #include "ui/tfrm_event_ofc.h"
 #include "ui/tfrm_import.h"
+#include "ui/tfrm_live_results.h"
 #include "ui/tfrm_preferences.h"
 #include "ui/tfrm_result_list.h"
 #include "ui/tfrm_rslt_print.h"
@@ -87,4 +88,5 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.runTextExport = [&t, &p] { RunTextExport(t, p); };
   h.runCsvExport = [&t, &p] { RunCsvExport(t, p); };
   h.writeResultsPage = [&t, &p] { return WriteResultsPageBesideEvent(t, p); };
+  h.showLiveResults = [&form, &p] { Show<TfrmLiveResults>(p, form.live()); };
 }

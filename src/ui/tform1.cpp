@@ -40,7 +40,7 @@ std::string RulesPanelText(int rulesMode) {
   }
 }
 
-TForm1::TForm1(Tournament& t, Platform& p) : t_(t), p_(p), recovery_(t, p), lock_(p) {
+TForm1::TForm1(Tournament& t, Platform& p) : t_(t), p_(p), recovery_(t, p), lock_(p), live_(t, p) {
   StatusBar1.panels = {kUntitled, t.StatusSelection, "ZETL Rules"};
 }
 
@@ -60,6 +60,7 @@ void TForm1::SetRulesPanel() {
 
 void TForm1::New1Click() {
   Call(hooks.showTourInfo);
+  live_.EventReplaced();
   SetRulesPanel();
 }
 
@@ -75,6 +76,7 @@ void TForm1::Open1Click() {
   }
   lock_.Opened(*path, how);
   recovery_.Forget();
+  live_.EventReplaced();
   StatusBar1.panels[0] = t_.EventFile.str();
   // The copy beside an event someone else has open is their unsaved work, not ours to restore.
   if (how == Opening::Editable) TookRecovered(recovery_.Offer(RecoveryPathOfEvent(*path), *path));
@@ -114,6 +116,7 @@ bool TForm1::SaveClean() {
   }
   lock_.Saved(target);
   recovery_.Discard(true);
+  live_.EventReplaced();
   if (hooks.writeResultsPage) hooks.writeResultsPage();
   return true;
 }
@@ -309,6 +312,7 @@ void TForm1::ResultsPage1Click() {
     p_.prompt.Show("The provisional results page was written to " + ResultsPagePath(t_));
 }
 
+void TForm1::LiveResults1Click() { Call(hooks.showLiveResults); }
 
 // ---- Help menu ----
 

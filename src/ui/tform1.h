@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/event_lock_keeper.h"
+#include "ui/live_results_keeper.h"
 #include "ui/recovery_keeper.h"
 
 struct MenuCommand {
@@ -51,6 +52,7 @@ struct TForm1Hooks {
   std::function<void()> runCsvExport;              // writes t.CsvExportFile
   // Writes the results page beside the named event; answers false after a warning naming the file.
   std::function<bool()> writeResultsPage;
+  std::function<void()> showLiveResults;  // TfrmLiveResults
 };
 
 inline constexpr const char* kUntitled = "untitled.dat";
@@ -76,10 +78,14 @@ class TForm1 {
   // After every handler and command the program runs: a change that completed is copied to the
   // recovery file.
   // The copy of an event open read-only would be another program's copy: none is written.
+  // The live results follow the same completed changes, also of an event open read-only.
   void Checkpoint() {
     t_.EventReadOnly = lock_.readOnly();
     if (!lock_.readOnly()) recovery_.Checkpoint(HasName());
+    live_.Checkpoint();
   }
+  // The live results server, which goes on serving after its dialog closed.
+  LiveResultsKeeper& live() { return live_; }
   // Whether the open event is someone else's and may only be looked at.
   bool ReadOnly() const { return lock_.readOnly(); }
   // At start-up: offers back the unsaved work of the last event or of a new event.
@@ -112,6 +118,7 @@ class TForm1 {
   void ExporttoCSVFile1Click();
   void PrintResults1Click();
   void ResultsPage1Click();
+  void LiveResults1Click();
   void UserGuideClick();
   void SetUpInfo1Click();
   void About1Click();
@@ -147,4 +154,5 @@ class TForm1 {
   bool exitRequested_ = false;
   RecoveryKeeper recovery_;
   EventLockKeeper lock_;
+  LiveResultsKeeper live_;
 };

@@ -86,7 +86,10 @@ std::vector<Menu> TForm1::Menus() {
                         static_cast<bool>(h.showResultPrint)),
                     Item(
                         "ResultsPage1", "&Results Page", [this] { ResultsPage1Click(); },
-                        static_cast<bool>(h.writeResultsPage))}});
+                        static_cast<bool>(h.writeResultsPage)),
+                    Item(
+                        "LiveResults1", "&Live Results...", [this] { LiveResults1Click(); },
+                        static_cast<bool>(h.showLiveResults))}});
   menus.push_back(
       {"&Help",
        {Item("UserGuide", "&User Guide", [this] { UserGuideClick(); }),

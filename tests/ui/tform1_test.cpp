@@ -97,7 +97,7 @@ TEST_F(MainFormTest, MenusHaveTheirCaptionsSeparatorsAndShortcuts) {
                                       "Start Lists of &All Divisions", "&Event Schedule", "&Officials ..."}));
   EXPECT_EQ(results, (std::vector<std::string>{"&Input Results", "&View Results", "&Team Results",
                                                "Export to &Textfile", "Export to &CSV File",
-                                               "&Print Results ...", "&Results Page"}));
+                                               "&Print Results ...", "&Results Page", "&Live Results..."}));
   EXPECT_EQ(help, (std::vector<std::string>{"&User Guide", "&Show Setup", "&About..."}));
   EXPECT_EQ(Find("Open1")->shortcut, "Ctrl+O");
   EXPECT_EQ(Find("Save1")->shortcut, "Ctrl+S");
