@@ -21,8 +21,7 @@ void Fill299(Tournament& t) {
     s.TrickEntry = "T";
     s.JumpEntry = "J";
     s.SlalomScore[1] = i % 50;
-    t.skiers.nodes.insert(tail, s);
-    ++t.SkierCount;
+    t.InsertSkier(tail, s);
   }
   for (std::size_t k = 1; k <= 20; ++k) t.teams.slots[k].code = "T" + std::to_string(k);
 }
@@ -36,8 +35,9 @@ void BM_SaveEvent299(benchmark::State& state) {
   t.EventFile = dir.file("Bench.dat");
   double score = 0;
   for (auto _ : state) {
-    t.skiers.first()->SlalomScore[2] = ++score;
-    t.Unsaved = true;
+    TSkier first = *t.skiers.first();
+    first.SlalomScore[2] = ++score;
+    t.StoreSkier(first);
     if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
   }
 }
@@ -54,10 +54,12 @@ void BM_SaveEvent299AllFiles(benchmark::State& state) {
   int n = 0;
   for (auto _ : state) {
     ++n;
-    t.skiers.first()->SlalomScore[2] = n;
+    TSkier first = *t.skiers.first();
+    first.SlalomScore[2] = n;
+    t.StoreSkier(first);
     t.info.SanctionNo = "26CAN" + std::to_string(n % 1000);
     t.schedule.days[1].rows[1].entries = n;
-    t.Unsaved = true;
+    t.MarkChanged();
     if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
   }
 }
@@ -72,8 +74,9 @@ void BM_SaveEvent299WithBackup(benchmark::State& state) {
   t.EventFile = dir.file("Bench.dat");
   double score = 0;
   for (auto _ : state) {
-    t.skiers.first()->SlalomScore[2] = ++score;
-    t.Unsaved = true;
+    TSkier first = *t.skiers.first();
+    first.SlalomScore[2] = ++score;
+    t.StoreSkier(first);
     if (++tp.clock.now.minute == 60) tp.clock.now.minute = 0, ++tp.clock.now.hour;
     if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
   }

@@ -23,14 +23,15 @@ void BM_WriteRecovery299(benchmark::State& state) {
     s.Division = static_cast<std::uint8_t>(6 + i % 30);
     s.SlalomEntry = "S";
     s.SlalomScore[1] = i % 50;
-    t.skiers.nodes.insert(tail, s);
-    ++t.SkierCount;
+    t.InsertSkier(tail, s);
   }
   t.EventFile = dir.file("Bench.dat");
   const std::string path = RecoveryPathOfEvent(t.EventFile.str());
   double score = 0;
   for (auto _ : state) {
-    t.skiers.first()->SlalomScore[2] = ++score;
+    TSkier first = *t.skiers.first();
+    first.SlalomScore[2] = ++score;
+    t.StoreSkier(first);
     WriteFileSafely(tp.fs, path, RecoveryFileBytes(t, true, tp.clock.Now()));
   }
 }

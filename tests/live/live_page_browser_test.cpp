@@ -20,7 +20,7 @@ TEST(LivePageInBrowser, ANewScoreAppearsWithoutAReload) {
   sample::BuildResultsTournament(t, tp);
   LiveServer server;
   server.Publish(BuildLiveSnapshot(t, tp, {2026, 7, 4, 14, 30, 0}, true));
-  t.skiers.ForEach([](TSkier& s) {
+  t.ChangeEachSkier([](TSkier& s) {
     if (s.Surname == "CARLSEN") s.SlalomRankScore = 23.5;
   });
   const auto stored = BuildLiveSnapshot(t, tp, {2026, 7, 4, 14, 31, 0}, true);

@@ -9,7 +9,7 @@
 inline bool SaveCarlsenSlalom(Platform& p, const std::string& event, double score) {
   Tournament t;
   if (!OpenEvent(t, p, event)) return false;
-  t.skiers.ForEach([score](TSkier& s) {
+  t.ChangeEachSkier([score](TSkier& s) {
     if (s.Surname == "CARLSEN") s.SlalomRankScore = score;
   });
   return SaveEvent(t, p);

@@ -60,7 +60,7 @@ TEST(ResultsJson, EventRowsFollowThePlacesNotTheOverallOrder) {
   TestPlatform tp;
   Tournament t;
   sample::BuildResultsTournament(t, tp);  // M overall: AAS first
-  t.skiers.ForEach([](TSkier& s) {
+  t.ChangeEachSkier([](TSkier& s) {
     if (s.Surname == "AAS") s.JumpPlace = 3;
     if (s.Surname == "DAHL") s.JumpPlace = 1;
     if (s.Surname == "BERG") s.JumpPlace = 2;

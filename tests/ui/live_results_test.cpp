@@ -31,7 +31,7 @@ struct LiveKeeperTest : ::testing::Test {
     });
   }
   void ChangeAndCheckpoint() {
-    t.Unsaved = true;
+    t.MarkChanged();
     keeper.Checkpoint();
   }
 };
@@ -129,7 +129,7 @@ TEST(LiveResultsOfTheMainWindow, FollowStoredScoresOpensAndSaves) {
   TSkier& s = AddSkier(t, tp, "ARNVALE", "Tomas", 16);
   sample::SlalomResult(s, 3.5, 1000, 1);  // as the recomputation after the slalom dialog leaves it
   tp.clock.now = {2026, 7, 4, 14, 37, 9};
-  t.Unsaved = true;
+  t.MarkChanged();
   form.Checkpoint();
   form.Checkpoint();
   ASSERT_EQ(log->published.size(), 2u);
