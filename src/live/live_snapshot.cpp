@@ -50,7 +50,9 @@ std::shared_ptr<const LiveSnapshot> BuildLiveSnapshot(Tournament& t, Platform& p
   auto snapshot = std::make_shared<LiveSnapshot>();
   snapshot->json = ResultsJson(data, dataTime, provisional);
   snapshot->jsonEtag = EntityTag(snapshot->json);
-  snapshot->html = ResultsPageHtml(data, dataTime, PollScript(snapshot->jsonEtag));
+  // The desktop publishes after every change: its time is then no save's.
+  snapshot->html =
+      ResultsPageHtml(data, dataTime, PollScript(snapshot->jsonEtag), t.Unsaved ? "Updated" : "Last saved");
   snapshot->htmlEtag = EntityTag(snapshot->html);
   return snapshot;
 }

@@ -149,7 +149,8 @@ std::string ResultsPageHtml(const Tournament& t, Platform& p, const DateTime& sa
   return ResultsPageHtml(GatherResults(t, p), savedAt);
 }
 
-std::string ResultsPageHtml(const ResultsData& data, const DateTime& savedAt, std::string_view headExtra) {
+std::string ResultsPageHtml(const ResultsData& data, const DateTime& savedAt, std::string_view headExtra,
+                            std::string_view stampLabel) {
   const std::string name = HtmlEscape(data.eventName);
   std::size_t skiers = 0;
   for (const DivisionResults& d : data.divisions) skiers += d.rows.size();
@@ -165,7 +166,7 @@ std::string ResultsPageHtml(const ResultsData& data, const DateTime& savedAt, st
   const std::string from = HtmlEscape(data.startDate), to = HtmlEscape(data.endDate);
   if (!from.empty())
     out += "<p class=\"dates\">" + from + (to.empty() || to == from ? "" : " to " + to) + "</p>\n";
-  out += "<p class=\"banner\">PROVISIONAL RESULTS<span>Last saved " + ResultsStamp(savedAt) + "</span></p>\n";
+  out += "<p class=\"banner\">PROVISIONAL RESULTS<span>" + std::string(stampLabel) + " " + ResultsStamp(savedAt) + "</span></p>\n";
   out += "<p class=\"rules\">Scored under " + HtmlEscape(data.rules) + ", placement by " +
          HtmlEscape(data.placement) + ".</p>\n</header>\n";
 

@@ -16,9 +16,10 @@ std::string ResultsPagePath(const Tournament& t);
 // event and the overall place and points, the running order of the current round and event, and the
 // rules and placement rule used. Changes nothing.
 std::string ResultsPageHtml(const Tournament& t, Platform& p, const DateTime& savedAt);
-// The same from results already gathered; `headExtra` goes at the end of the page's head.
-std::string ResultsPageHtml(const ResultsData& data, const DateTime& savedAt,
-                            std::string_view headExtra = {});
+// The same from results already gathered; `headExtra` goes at the end of the page's head, and
+// `stampLabel` says what the time is ("Last saved", or "Updated" for changes not saved yet).
+std::string ResultsPageHtml(const ResultsData& data, const DateTime& savedAt, std::string_view headExtra = {},
+                            std::string_view stampLabel = "Last saved");
 
 // Writes the page safely to `path`. A failure is shown as a warning naming the file and answers
 // false; it never throws, so a save that went well stays a save that went well.

@@ -9,6 +9,7 @@ TEST(LiveSnapshot, ServesThePageAsWrittenWithOnlyThePollingScriptAdded) {
   TestPlatform tp;
   Tournament t;
   sample::BuildResultsTournament(t, tp);
+  t.MarkSaved();  // as the page beside a saved event is written
   const DateTime time{2026, 7, 4, 14, 30, 5};
   const auto snapshot = BuildLiveSnapshot(t, tp, time, true);
   const std::string written = ResultsPageHtml(t, tp, time);
@@ -25,4 +26,7 @@ TEST(LiveSnapshot, ServesThePageAsWrittenWithOnlyThePollingScriptAdded) {
   EXPECT_NE(code.find(snapshot->jsonEtag.substr(1, snapshot->jsonEtag.size() - 2)), std::string::npos);
   EXPECT_EQ(code.find("http"), std::string::npos);
   EXPECT_EQ(code.find("//"), std::string::npos);
+  // Published after a change not saved yet, the time is the change's, not a save's.
+  t.MarkChanged();
+  EXPECT_NE(BuildLiveSnapshot(t, tp, time, true)->html.find("<span>Updated 2026-07-04 14:30:05"), std::string::npos);
 }
