@@ -34,6 +34,18 @@ struct RecoveryTest : ::testing::Test {
     tp.files.Then(lake);
     form.Save1Click();  // a named, saved event with one skier and no score
   }
+  // The program starts again after this one stopped and opens the event, answering the offer.
+  struct Restarted {
+    Tournament t;
+    TForm1 form;
+    explicit Restarted(RecoveryTest& test) : form(t, test.tp.platform) {
+      t.SettingsDir = test.dir.path();
+      LeaveCrashedLock(test.lake);
+      test.tp.files.Then(test.lake);
+      test.tp.prompter.Then(Answer::Yes);
+      form.Open1Click();
+    }
+  };
   void Score(double buoys) {
     SkierAt(t, t.skiers.first()).SlalomScore[1] = buoys;
     t.MarkChanged();
@@ -70,13 +82,8 @@ TEST_F(RecoveryTest, AFailedCopyIsReportedOnceAndLeavesTheSavedEventAlone) {
 
 TEST_F(RecoveryTest, OpenOffersANewerCopyAndRestoresItUnsaved) {
   Score(44);
-  LeaveCrashedLock(lake);
-  Tournament fresh;
-  fresh.SettingsDir = dir.path();
-  TForm1 again{fresh, tp.platform};
-  tp.files.Then(lake);
-  tp.prompter.Then(Answer::Yes);
-  again.Open1Click();
+  Restarted again(*this);
+  Tournament& fresh = again.t;
   ASSERT_EQ(tp.prompter.shown.size(), 1U);
   const std::string& q = tp.prompter.shown[0].text;
   EXPECT_EQ(tp.prompter.shown[0].title, "Unsaved work found");
@@ -86,7 +93,7 @@ TEST_F(RecoveryTest, OpenOffersANewerCopyAndRestoresItUnsaved) {
       << q;
   EXPECT_EQ(std::next(SkierNodes(fresh).begin())->SlalomScore[1], 44);
   EXPECT_TRUE(fresh.Unsaved);
-  EXPECT_EQ(again.StatusBar1.panels[0], lake);
+  EXPECT_EQ(again.form.StatusBar1.panels[0], lake);
 }
 
 TEST_F(RecoveryTest, ScoresTypedInAGridSurviveACrashBeforeComplete) {
@@ -104,14 +111,9 @@ TEST_F(RecoveryTest, ScoresTypedInAGridSurviveACrashBeforeComplete) {
     }
   }  // the program stops with the grid open: nothing was stored
   EXPECT_EQ(CountScores(t.skiers.nodes()), 0);
-  LeaveCrashedLock(lake);
-  Tournament fresh;
-  fresh.SettingsDir = dir.path();
-  TForm1 again{fresh, tp.platform};
-  tp.files.Then(lake);
-  tp.prompter.Then(Answer::Yes);
-  again.Open1Click();
-  EXPECT_NE(tp.prompter.shown.at(0).text.find("The copy holds 2 skiers and 2 scores."), std::string::npos) << tp.prompter.shown.at(0).text;
+  Restarted again(*this);
+  const Tournament& fresh = again.t;
+  EXPECT_NE(tp.prompter.shown.at(0).text.find("The copy holds 2 skiers and 2 scores."), std::string::npos);
   // Stored as Complete would have: placed, and in the audit log.
   std::vector<std::pair<double, int>> scoresAndPlaces;
   for (auto s = std::next(fresh.skiers.nodes().begin()); s != std::prev(fresh.skiers.nodes().end()); ++s)
