@@ -26,6 +26,13 @@ void Fill299(Tournament& t) {
   for (std::size_t k = 1; k <= 20; ++k) t.teams.slots[k].code = "T" + std::to_string(k);
 }
 
+// A round-2 score of the first skier, stored as a dialog stores it.
+void ScoreFirstSkier(Tournament& t, double score) {
+  TSkier first = *t.skiers.first();
+  first.SlalomScore[2] = score;
+  t.StoreSkier(first);
+}
+
 // The usual save: one score changed, so the skier file, its backup and the log are written.
 void BM_SaveEvent299(benchmark::State& state) {
   TempDir dir;
@@ -35,9 +42,7 @@ void BM_SaveEvent299(benchmark::State& state) {
   t.EventFile = dir.file("Bench.dat");
   double score = 0;
   for (auto _ : state) {
-    TSkier first = *t.skiers.first();
-    first.SlalomScore[2] = ++score;
-    t.StoreSkier(first);
+    ScoreFirstSkier(t, ++score);
     if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
   }
 }
@@ -54,9 +59,7 @@ void BM_SaveEvent299AllFiles(benchmark::State& state) {
   int n = 0;
   for (auto _ : state) {
     ++n;
-    TSkier first = *t.skiers.first();
-    first.SlalomScore[2] = n;
-    t.StoreSkier(first);
+    ScoreFirstSkier(t, n);
     t.info.SanctionNo = "26CAN" + std::to_string(n % 1000);
     t.schedule.days[1].rows[1].entries = n;
     t.MarkChanged();
@@ -74,9 +77,7 @@ void BM_SaveEvent299WithBackup(benchmark::State& state) {
   t.EventFile = dir.file("Bench.dat");
   double score = 0;
   for (auto _ : state) {
-    TSkier first = *t.skiers.first();
-    first.SlalomScore[2] = ++score;
-    t.StoreSkier(first);
+    ScoreFirstSkier(t, ++score);
     if (++tp.clock.now.minute == 60) tp.clock.now.minute = 0, ++tp.clock.now.hour;
     if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
   }
