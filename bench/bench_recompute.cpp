@@ -3,6 +3,7 @@
 
 #include "core/divisions.h"
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 #include "results/recompute.h"
 #include "support/test_platform.h"
 
@@ -39,15 +40,17 @@ void Recompute(benchmark::State& state, char placeMode, char event, int round) {
   t.CurDivision = 16;
   t.CurEvent = event;
   t.CurRound = round;
-  SelectDivisionEvent(t, tp.platform, t.CurDivision);
+  WorkList list = FillStartOrder(t, tp.prompter, tp.random, t.Selected());
   double score = 0;
   for (auto _ : state) {
-    // One saved score: the first skier's result changes, then everything that depends on it.
-    t.WorkAt(1).SlalomScore[static_cast<std::size_t>(round)] = score;
-    t.WorkAt(1).JumpDistance[1][static_cast<std::size_t>(round)] = 30 + score;
+    // One saved score: the first skier's result changes, then everything that depends on it, and
+    // the window's list is filled again.
+    list.skiers.front().SlalomScore[static_cast<std::size_t>(round)] = score;
+    list.skiers.front().JumpDistance[1][static_cast<std::size_t>(round)] = 30 + score;
     score = score > 50 ? 0 : score + 0.5;
-    RecomputeAfterScore(t, tp.platform);
-    benchmark::DoNotOptimize(t.WorkCount);
+    RecomputeAfterScore(t, tp.platform, list);
+    list = StartOrder(t, t.Selected());
+    benchmark::DoNotOptimize(list.skiers.data());
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/divisions.h"
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 #include "support/test_platform.h"
 
 namespace {
@@ -37,8 +38,10 @@ void BM_SelectEveryDivision(benchmark::State& state) {
   Tournament t;
   Fill(t, tp.prompter);
   for (auto _ : state) {
-    for (int d = 0; d < 86; ++d) SelectDivisionEvent(t, tp.platform, d);
-    benchmark::DoNotOptimize(t.WorkCount);
+    for (int d = 0; d < 86; ++d) {
+      WorkList list = FillStartOrder(t, tp.prompter, tp.random, {d, t.CurEvent, t.CurRound});
+      benchmark::DoNotOptimize(list.skiers.data());
+    }
   }
 }
 BENCHMARK(BM_SelectEveryDivision)->Unit(benchmark::kMicrosecond);

@@ -17,10 +17,11 @@
 #include "core/tie_order_file.h"
 #include "core/timing_files.h"
 #include "core/tournament_file.h"
+#include "core/work_list.h"
 
 namespace {
 
-void WriteAuditLine(Tournament& t, Platform& p) {
+void WriteAuditLine(Tournament& t, const Services& p) {
   const std::string log = AuditLogPath(t);
   if (p.fs.Exists(log))
     LogEntry(t, p.fs, p.clock, " - Event Files Saved");
@@ -28,7 +29,7 @@ void WriteAuditLine(Tournament& t, Platform& p) {
     AppendToFile(p.fs, log, "**Event Files Saved\r\n\r\n");
 }
 
-void WriteBackup(Platform& p, const std::optional<std::string>& oldSkierFile, const std::string& bak) {
+void WriteBackup(const Services& p, const std::optional<std::string>& oldSkierFile, const std::string& bak) {
   if (oldSkierFile)
     WriteFileIfChanged(p.fs, bak, *oldSkierFile);
   else if (p.fs.Exists(bak))
@@ -36,7 +37,8 @@ void WriteBackup(Platform& p, const std::optional<std::string>& oldSkierFile, co
 }
 
 // Puts the previous skier file back after a failure at or after its replacement.
-std::string RestoreSkierFile(Platform& p, const std::string& path, const std::optional<std::string>& old) {
+std::string RestoreSkierFile(const Services& p, const std::string& path,
+                             const std::optional<std::string>& old) {
   try {
     if (old)
       WriteFileIfChanged(p.fs, path, *old);
@@ -54,7 +56,7 @@ int HighestEntryNo(const std::list<TSkier>& nodes) {
   return highest;
 }
 
-void RemoveLeftoverTempFiles(Platform& p, const std::string& eventFile, const std::string& base) {
+void RemoveLeftoverTempFiles(const Services& p, const std::string& eventFile, const std::string& base) {
   for (const std::string& f : ReplacedFamilyFiles(eventFile, base)) {
     const std::string temp = TempNameFor(f);
     try {
@@ -65,7 +67,7 @@ void RemoveLeftoverTempFiles(Platform& p, const std::string& eventFile, const st
   }
 }
 
-bool Refuse(Platform& p, const std::string& path, const std::string& why) {
+bool Refuse(const Services& p, const std::string& path, const std::string& why) {
   p.prompt.Show("\"" + path + "\" is not a valid event file: " + why);
   return false;
 }
@@ -119,13 +121,15 @@ std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const
   return files;
 }
 
-bool SaveEvent(Tournament& t, Platform& p) {
+bool SaveEvent(Tournament& t, const Services& p) {
   if (t.EventFile.empty()) return false;
   OneWorkListMessage oneMessage(t);
   t.EventBase = EventBaseOf(t.EventFile);
   const std::string datPath = t.EventFile.str();
   const std::string base = t.EventBase.str();
-  DrawTiesOfCurrentRound(t, p);
+  // What a save keeps is the order every later list shows.
+  DrawTiesOfRound(t, p.random, t.CurRound);
+  PrepareSelection(t, p.prompt, p.random, t.Selected());
   std::optional<std::string> oldSkierFile;
   bool skierFileTouched = false;
   try {
@@ -137,7 +141,7 @@ bool SaveEvent(Tournament& t, Platform& p) {
     WriteFileIfChanged(p.fs, base + ".ttl", TournamentFileText(t));
     WriteFileIfChanged(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
     p.prompt.ShowEach(WriteOfficialsSummary(t, p.fs).messages);
-    WriteTimingFiles(t, p);
+    WriteTimingFiles(t, p.fs);
     WriteTieOrderFile(p.fs, TieOrderPath(base), t.ties);
     skierFileTouched = true;
     WriteFileIfChanged(p.fs, datPath, SkierFileBytes(t.skiers));
@@ -165,7 +169,7 @@ bool SaveEvent(Tournament& t, Platform& p) {
 
 namespace {
 
-bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
+bool ReadFamily(Tournament& t, const Services& p, const std::string& path) {
   const std::string base = EventBaseOf(path);
   auto skierBytes = p.fs.ReadAll(path);
   if (!skierBytes) return Refuse(p, path, "there is no such file");
@@ -214,14 +218,14 @@ bool ReadFamily(Tournament& t, Platform& p, const std::string& path) {
   RemoveLeftoverTempFiles(p, path, base);
   // A lot drawn while opening is new to the event: it stays unsaved, so it is kept like any change.
   t.MarkSaved();
-  SelectDivisionEvent(t, p, t.CurDivision);
+  PrepareSelection(t, p.prompt, p.random, t.Selected());
   if (!damageNotice.empty()) p.prompt.Show(damageNotice);
   return true;
 }
 
 }  // namespace
 
-bool OpenEvent(Tournament& t, Platform& p, const std::string& path) {
+bool OpenEvent(Tournament& t, const Services& p, const std::string& path) {
   try {
     return ReadFamily(t, p, path);
   } catch (const IoError& e) {

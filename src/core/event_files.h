@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 
 // The event file up to the first ".dat" of its file name (a ".dat" in a folder name does not
 // count); a name without ".dat" loses only its last extension ("Nats.DAT" and "Nats" give "Nats"),
@@ -39,7 +39,7 @@ void RequireOwnEventFiles(const Tournament& t);
 // before anything is written. Once the skier file is written the save stands: a log line that
 // cannot be appended is a warning naming the log, and so is a backup set that cannot be written
 // (the saved family is kept in "<base>.backups/", the last ten versions).
-bool SaveEvent(Tournament& t, Platform& p);
+bool SaveEvent(Tournament& t, const Services& p);
 
 // Reads the family of `path` into a fresh state and takes it over only when the skier file is
 // sound; otherwise shows "… is not a valid event file: …", answers false and leaves the open event
@@ -49,4 +49,4 @@ bool SaveEvent(Tournament& t, Platform& p);
 // one too. Every other file of the family is looked at as the check command does, and one message
 // names each damaged file with what was found (a damaged tie order file leaves the tied finalists to
 // be drawn again). What is not a regular file is never read.
-bool OpenEvent(Tournament& t, Platform& p, const std::string& path);
+bool OpenEvent(Tournament& t, const Services& p, const std::string& path);

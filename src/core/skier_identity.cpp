@@ -6,12 +6,6 @@ bool IsSkier(const TSkier& s, const SkierIdentity& who) {
   return s.Surname == who.Surname && s.FirstName == who.FirstName && s.Division == who.Division;
 }
 
-int WorkIndexOf(const Tournament& t, const SkierIdentity& who) {
-  for (int k = 1; k <= t.WorkCount; ++k)
-    if (IsSkier(t.WorkAt(k), who)) return k;
-  return 0;
-}
-
 const TSkier* FindSkier(const Tournament& t, const SkierIdentity& who) {
   for (const TSkier& s : t.skiers.nodes())
     if (IsSkier(s, who)) return &s;

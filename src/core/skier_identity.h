@@ -1,7 +1,7 @@
 #pragma once
 // What tells one skier of the list from every other: surname, first name and division. Lists that
 // show skiers remember this for each line, so a line keeps meaning its skier however often the
-// division work list behind it is refilled or re-sorted.
+// list behind it is filled again or re-sorted.
 #include <cstdint>
 
 #include "core/short_string.h"
@@ -18,7 +18,5 @@ struct SkierIdentity {
 
 SkierIdentity IdentityOf(const TSkier& s);
 bool IsSkier(const TSkier& s, const SkierIdentity& who);
-// The work-list index (1..WorkCount) of the skier, or 0 when the work list does not hold it.
-int WorkIndexOf(const Tournament& t, const SkierIdentity& who);
 // The skier's record in the skier list, or null.
 const TSkier* FindSkier(const Tournament& t, const SkierIdentity& who);

@@ -105,7 +105,7 @@ bool JumpRoundScored(const TSkier& s, int r) {
 }
 }  // namespace
 
-bool AddWorkingRecord(Tournament& t, Platform& p) {
+bool AddWorkingRecord(Tournament& t, Prompter& prompt, Random& random) {
   TSkier& w = t.Working;
   if (w.Surname.empty()) return false;
   w.EntryNo = t.EntryCounter + 1;
@@ -120,8 +120,8 @@ bool AddWorkingRecord(Tournament& t, Platform& p) {
     if (auto s = DefaultSlalomSpeed(w.Division); s && !SlalomRoundScored(w, r)) w.SlalomSpeed[r] = *s;
     if (auto j = DefaultJumpSpeed(w.Division); j && !JumpRoundScored(w, r)) w.JumpSpeed[r] = *j;
   }
-  const bool stored = InsertOrReplace(t, p.prompt, w);
-  if (w.Division == t.CurDivision) SelectDivisionEvent(t, p, t.CurDivision);
+  const bool stored = InsertOrReplace(t, prompt, w);
+  if (w.Division == t.CurDivision) PrepareSelection(t, prompt, random, t.Selected());
   return stored;
 }
 
@@ -168,17 +168,6 @@ void ClearAllScores(Tournament& t) {
   t.ties = {};
 }
 
-namespace {
-
-// The desktop's list: the work list the dialogs edit and write back.
-void Keep(Tournament& t, Prompter& prompt, int division, const WorkList& list) {
-  t.WorkCount = static_cast<int>(list.skiers.size());
-  for (int i = 1; i <= t.WorkCount; ++i) t.WorkAt(i) = list.skiers[static_cast<std::size_t>(i - 1)];
-  if (list.overfull) ShowOverfull(t, prompt, division);
-}
-
-}  // namespace
-
 void ShowOverfull(Tournament& t, Prompter& prompt, int division) {
   if (t.workListMessageScopes > 0) {
     if (t.workListMessageShown) return;
@@ -187,36 +176,12 @@ void ShowOverfull(Tournament& t, Prompter& prompt, int division) {
   prompt.Show(OverfullMessage(division));
 }
 
-void SelectDivision(Tournament& t, Prompter& prompt, int division) {
-  Keep(t, prompt, division, DivisionList(t, division));
-}
-
-void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int division) {
-  Selection selection = t.Selected();
-  selection.division = division;
-  if (DrawTies(t, random, selection)) t.MarkChanged();
-  Keep(t, prompt, division, StartOrder(t, selection));
-}
-
-void SelectDivisionEvent(Tournament& t, Platform& p, int division) {
-  SelectDivisionEvent(t, p.prompt, p.random, division);
-}
-
 void DrawTiesOfRound(Tournament& t, Random& random, int round) {
   if (round < 2 || t.settings.PlaceMode != 'L') return;
   bool drew = false;
   for (char ev : {'S', 'T', 'J'})
     for (int d = 0; d < kDivisionCount; ++d) drew = DrawTies(t, random, {d, ev, round}) || drew;
   if (drew) t.MarkChanged();
-}
-
-void DrawTiesOfCurrentRound(Tournament& t, Platform& p) {
-  DrawTiesOfRound(t, p.random, t.CurRound);
-  SelectDivisionEvent(t, p, t.CurDivision);
-}
-
-void WriteBack(Tournament& t, int index) {
-  if (index >= 1 && index <= t.WorkCount) WriteBack(t, t.WorkAt(index));
 }
 
 void WriteBack(Tournament& t, const TSkier& w) { t.StoreSkier(w); }

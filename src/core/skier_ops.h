@@ -1,14 +1,15 @@
 #pragma once
-// Operations on the skier list, the working record and the division work list.
+// Operations on the skier list and the working record.
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/prompter.h"
+#include "platform/random.h"
 
 void InitSkierList(Tournament& t);
 void BlankWorkingRecord(Tournament& t);
 // The store step of every new or changed entry: entry number, per-round divisions and classes,
 // the division's default speeds for rounds not yet scored, then the record goes into the list (new
 // entry or replacement). Nothing for an empty surname. Answers whether the record was stored.
-bool AddWorkingRecord(Tournament& t, Platform& p);
+bool AddWorkingRecord(Tournament& t, Prompter& prompt, Random& random);
 // Inserts the record in surname order, or replaces the record with the same surname, first name
 // (any case) and division. Answers false when the list was too long to find a place.
 bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record);
@@ -32,15 +33,8 @@ class OneWorkListMessage {
 
 // Tells that the division holds more skiers than a list takes; once inside a OneWorkListMessage.
 void ShowOverfull(Tournament& t, Prompter& prompt, int division);
-void SelectDivision(Tournament& t, Prompter& prompt, int division);
-void SelectDivisionEvent(Tournament& t, Platform& p, int division);
-void SelectDivisionEvent(Tournament& t, Prompter& prompt, Random& random, int division);
 // Draws every tie of the round's finals not drawn yet (each division and event).
 void DrawTiesOfRound(Tournament& t, Random& random, int round);
-// Draws every tie of the current round's finals not drawn yet (each division and event), so what a
-// save keeps is the order every later list shows. Leaves the current division's work list.
-void DrawTiesOfCurrentRound(Tournament& t, Platform& p);
-void WriteBack(Tournament& t, int index);
 // Stores a copy over the skier it was taken from (same surname, first name and division).
 void WriteBack(Tournament& t, const TSkier& copy);
 int CountEntered(const Tournament& t, int division, char event);

@@ -64,15 +64,8 @@ std::string JumpTimingText(const Tournament& t) {
   return text + "End\r\n";
 }
 
-void WriteTimingFiles(Tournament& t, Platform& p) {
+void WriteTimingFiles(const Tournament& t, FileSystem& fs) {
   const std::string base = t.EventBase.str();
-  try {
-    WriteOutputFileIfChanged(p.fs, t, base + "-jumptimes.txt", JumpTimingText(t));
-    WriteOutputFileIfChanged(p.fs, t, base + "-slalomtimes.txt", SlalomTimingText(t));
-  } catch (const IoError&) {
-    SelectDivisionEvent(t, p, t.CurDivision);
-    throw;
-  }
-  // The work list is left as every save leaves it: the current division in seed order.
-  SelectDivisionEvent(t, p, t.CurDivision);
+  WriteOutputFileIfChanged(fs, t, base + "-jumptimes.txt", JumpTimingText(t));
+  WriteOutputFileIfChanged(fs, t, base + "-slalomtimes.txt", SlalomTimingText(t));
 }

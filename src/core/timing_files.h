@@ -4,12 +4,11 @@
 #include <string>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/file_system.h"
 
 // Both take every skier of each division in list order, however many there are.
 std::string SlalomTimingText(const Tournament& t);
 std::string JumpTimingText(const Tournament& t);
 
-// Writes the jump file, then the slalom file, and selects the current division for the current
-// event again, also when a write fails. Throws IoError.
-void WriteTimingFiles(Tournament& t, Platform& p);
+// Writes the jump file, then the slalom file. Throws IoError.
+void WriteTimingFiles(const Tournament& t, FileSystem& fs);

@@ -53,9 +53,6 @@ struct Tournament {
   // Read freely; changed only through the operations below.
   SkierList skiers;
 
-  // The division work list, indexed 1..300, and its fill count.
-  std::vector<TSkier> Work = std::vector<TSkier>(kWorkListSize + 1);
-  int WorkCount = 0;
   // Inside an operation that selects divisions many times, the message that a division holds more
   // than the work list is shown once (see OneWorkListMessage).
   int workListMessageScopes = 0;
@@ -132,8 +129,6 @@ struct Tournament {
     CurEvent = s.event;
     CurRound = s.round;
   }
-  TSkier& WorkAt(int i) { return Work[static_cast<std::size_t>(i)]; }
-  const TSkier& WorkAt(int i) const { return Work[static_cast<std::size_t>(i)]; }
   int RulesMode() const { return settings.RulesMode; }
   char PlaceMode() const { return settings.PlaceMode; }
 };

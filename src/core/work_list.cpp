@@ -124,3 +124,30 @@ bool DrawTies(Tournament& t, Random& random, const Selection& selection) {
 std::string OverfullMessage(int division) {
   return "Division " + DivisionCode(division) + " has more than 300 skiers; only the first 300 are listed.";
 }
+
+int IndexOf(const WorkList& list, const SkierIdentity& who) {
+  for (std::size_t k = 0; k < list.skiers.size(); ++k)
+    if (IsSkier(list.skiers[k], who)) return static_cast<int>(k) + 1;
+  return 0;
+}
+
+void WriteBack(Tournament& t, const WorkList& list) {
+  for (const TSkier& s : list.skiers) t.StoreSkier(s);
+}
+
+void PrepareSelection(Tournament& t, Prompter& prompt, Random& random, const Selection& selection) {
+  (void)FillStartOrder(t, prompt, random, selection);
+}
+
+WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection) {
+  if (DrawTies(t, random, selection)) t.MarkChanged();
+  WorkList list = StartOrder(t, selection);
+  if (list.overfull) ShowOverfull(t, prompt, selection.division);
+  return list;
+}
+
+WorkList FillDivisionList(Tournament& t, Prompter& prompt, int division) {
+  WorkList list = DivisionList(t, division);
+  if (list.overfull) ShowOverfull(t, prompt, division);
+  return list;
+}

@@ -7,7 +7,9 @@
 
 #include "core/selection.h"
 #include "core/skier.h"
+#include "core/skier_identity.h"
 #include "core/tournament.h"
+#include "platform/prompter.h"
 #include "platform/random.h"
 
 struct WorkList {
@@ -30,3 +32,17 @@ bool DrawTies(Tournament& t, Random& random, const Selection& selection);
 
 // What the scorer is told about an overfull list.
 std::string OverfullMessage(int division);
+
+// The position (1..size) of the skier in the list, or 0 when the list does not hold them.
+int IndexOf(const WorkList& list, const SkierIdentity& who);
+// Stores every record of the list over its skier's record in the skier list.
+void WriteBack(Tournament& t, const WorkList& list);
+
+// A selection just chosen or changed, as a window shows it: the lots of its final not drawn yet
+// are drawn (a change worth saving) and the scorer is told when its division holds more skiers than
+// a list takes.
+void PrepareSelection(Tournament& t, Prompter& prompt, Random& random, const Selection& selection);
+// The same, answering the start order the window shows.
+WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection);
+// Every skier of the division, with the message of an overfull division.
+WorkList FillDivisionList(Tournament& t, Prompter& prompt, int division);

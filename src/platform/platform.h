@@ -7,6 +7,7 @@
 #include "platform/printer.h"
 #include "platform/prompter.h"
 #include "platform/random.h"
+#include "platform/services.h"
 
 // Shows the dialog models; it lives with them.
 class DialogHost;
@@ -20,4 +21,6 @@ struct Platform {
   DialogHost& dialogs;
   HelpViewer& help;
   FileSystem& fs;
+
+  operator Services() const { return {fs, prompt, clock, random}; }  // NOLINT: the logic takes these
 };

@@ -4,17 +4,16 @@
 #include <vector>
 
 #include "core/audit_log.h"
-#include "core/skier_identity.h"
 #include "core/skier_ops.h"
 #include "results/overall.h"
 #include "results/placement.h"
 #include "results/score_log.h"
 
-void RecomputeAfterScore(Tournament& t, Platform& p, ScoreLog log) {
+void RecomputeAfterScore(Tournament& t, Platform& p, const WorkList& edited, ScoreLog log) {
   OneWorkListMessage oneMessage(t);
   std::vector<std::string> changes;
-  if (log == ScoreLog::Changes) changes = WorkListScoreChanges(t, t.CurEvent, t.CurRound);
-  for (int k = 1; k <= t.WorkCount; ++k) WriteBack(t, k);
+  if (log == ScoreLog::Changes) changes = WorkListScoreChanges(t, edited, t.CurEvent, t.CurRound);
+  WriteBack(t, edited);
   RecomputeStandings(t, p);
   // Logged once stored and placed: a log that cannot be written is reported without holding back
   // the results themselves.
@@ -22,13 +21,11 @@ void RecomputeAfterScore(Tournament& t, Platform& p, ScoreLog log) {
 }
 
 void StoreGridEdits(Tournament& t, Platform& p, const Tournament::GridEdits& edits) {
-  t.CurDivision = edits.division;
-  t.CurEvent = edits.event;
-  t.CurRound = edits.round;
-  SelectDivisionEvent(t, p, t.CurDivision);
+  t.Select({edits.division, edits.event, edits.round});
+  WorkList list = FillStartOrder(t, p.prompt, p.random, t.Selected());
   for (const TSkier& s : edits.skiers)
-    if (int k = WorkIndexOf(t, IdentityOf(s))) t.WorkAt(k) = s;
-  RecomputeAfterScore(t, p);
+    if (int k = IndexOf(list, IdentityOf(s))) list.skiers[static_cast<std::size_t>(k - 1)] = s;
+  RecomputeAfterScore(t, p, list);
 }
 
 void RecomputeStandings(Tournament& t, Platform& p) {
@@ -37,5 +34,5 @@ void RecomputeStandings(Tournament& t, Platform& p) {
   PlaceEvent(t, p, sel);
   ComputeOverallScores(t);
   PlaceOverall(t, p.prompt, sel.division);
-  SelectDivisionEvent(t, p, sel.division);
+  PrepareSelection(t, p.prompt, p.random, sel);
 }

@@ -55,10 +55,10 @@ std::string ScoreChangeText(const TSkier& before, const TSkier& after, char even
          EventName(event) + " Rnd" + std::to_string(round) + " " + changes;
 }
 
-std::vector<std::string> WorkListScoreChanges(const Tournament& t, char event, int round) {
+std::vector<std::string> WorkListScoreChanges(const Tournament& t, const WorkList& list, char event,
+                                              int round) {
   std::vector<std::string> lines;
-  for (int k = 1; k <= t.WorkCount; ++k) {
-    const TSkier& now = t.WorkAt(k);
+  for (const TSkier& now : list.skiers) {
     const TSkier* stored = FindSkier(t, IdentityOf(now));
     if (!stored) continue;  // writing back stores nothing for a skier no longer in the list
     std::string line = ScoreChangeText(*stored, now, event, round);

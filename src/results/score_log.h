@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "core/tournament.h"
+#include "core/work_list.h"
 
 // "LAKE,Ann OW Trick Rnd1 Pass 1 0 -> 1200, Total 0 -> 1200"; empty when nothing changed.
 std::string ScoreChangeText(const TSkier& before, const TSkier& after, char event, int round);
-// The lines for the work records whose result of the event and round differs from their skier's
-// record in the list: what writing the work list back is about to store.
-std::vector<std::string> WorkListScoreChanges(const Tournament& t, char event, int round);
+// The lines for the listed records whose result of the event and round differs from their skier's
+// record in the skier list: what writing the list back is about to store.
+std::vector<std::string> WorkListScoreChanges(const Tournament& t, const WorkList& list, char event,
+                                              int round);

@@ -4,58 +4,58 @@
 #include <utility>
 
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 
 namespace {
 
 // Divisions 0..59; the adapted divisions are seeded one at a time only.
 constexpr int kLastRegularDivision = 59;
 
-void Finish(Tournament& t) {
-  WriteBackWorkList(t);
+void Finish(Tournament& t, const WorkList& list) {
+  WriteBack(t, list);
   t.MarkChanged();
 }
 
-// Puts the work list in ascending order of its keys; equal keys keep their order, as the
-// exchange sort of the start order does. Each skier's seed of the event becomes its key.
-void SeedByKey(Tournament& t, const std::vector<double>& keys) {
-  const int n = t.WorkCount;
+// Puts the list in ascending order of its keys; equal keys keep their order, as the exchange sort
+// of the start order does. Each skier's seed of the event becomes its key.
+void SeedByKey(Tournament& t, WorkList& list, const std::vector<double>& keys) {
   std::vector<std::pair<double, TSkier>> order;
-  order.reserve(static_cast<std::size_t>(n));
-  for (int i = 1; i <= n; ++i) order.emplace_back(keys[static_cast<std::size_t>(i - 1)], t.WorkAt(i));
+  order.reserve(list.skiers.size());
+  for (std::size_t i = 0; i < list.skiers.size(); ++i) order.emplace_back(keys[i], list.skiers[i]);
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (int i = 1; i <= n; ++i) {
-    auto& [key, skier] = order[static_cast<std::size_t>(i - 1)];
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    auto& [key, skier] = order[i];
     SeedOf(skier, t.CurEvent) = key;
-    t.WorkAt(i) = skier;
+    list.skiers[i] = skier;
   }
-  Finish(t);
+  Finish(t, list);
 }
 
 template <typename KeyOf>
-bool SeedFromScores(Tournament& t, Prompter& prompt, const char* refusal, KeyOf keyOf) {
+bool SeedFromScores(Tournament& t, WorkList& list, Prompter& prompt, const char* refusal, KeyOf keyOf) {
   if (t.CurRound < 2) {
     prompt.Show(refusal);
     return false;
   }
   std::vector<double> keys;
-  for (int i = 1; i <= t.WorkCount; ++i) keys.push_back(keyOf(t.WorkAt(i)));
-  SeedByKey(t, keys);
+  for (const TSkier& s : list.skiers) keys.push_back(keyOf(s));
+  SeedByKey(t, list, keys);
   return true;
 }
 
-bool SeedOneDivision(Tournament& t, Platform& p, SeedOption option) {
+bool SeedOneDivision(Tournament& t, WorkList& list, Services p, SeedOption option) {
   switch (option) {
     case SeedOption::RandomCurrent:
     case SeedOption::RandomAll:
-      RandomSeedDivision(t, p.random);
+      RandomSeedDivision(t, list, p.random);
       return true;
     case SeedOption::PreviousCurrent:
     case SeedOption::PreviousAll:
-      return PreviousRoundSeedDivision(t, p.prompt);
+      return PreviousRoundSeedDivision(t, list, p.prompt);
     case SeedOption::TotalCurrent:
     case SeedOption::TotalAll:
-      return TotalScoreSeedDivision(t, p.prompt);
+      return TotalScoreSeedDivision(t, list, p.prompt);
     case SeedOption::Finals:
       return false;
   }
@@ -77,19 +77,16 @@ const std::vector<std::string>& SeedOptionTexts() {
   return texts;
 }
 
-void WriteBackWorkList(Tournament& t) {
-  for (int i = 1; i <= t.WorkCount; ++i) WriteBack(t, i);
-}
-
-void RandomSeedDivision(Tournament& t, Random& random) {
-  const int n = t.WorkCount;
+void RandomSeedDivision(Tournament& t, WorkList& list, Random& random) {
+  std::vector<TSkier>& s = list.skiers;
+  const int n = static_cast<int>(s.size());
   // Fisher-Yates: every one of the n! orders is equally likely.
   for (int i = n; i > 1; --i) {
     int k = 1 + random.Draw(i);
-    if (k != i) std::swap(t.WorkAt(i), t.WorkAt(k));
+    if (k != i) std::swap(s[static_cast<std::size_t>(i - 1)], s[static_cast<std::size_t>(k - 1)]);
   }
-  for (int place = 1; place <= n; ++place) SeedOf(t.WorkAt(place), t.CurEvent) = place;
-  Finish(t);
+  for (int place = 1; place <= n; ++place) SeedOf(s[static_cast<std::size_t>(place - 1)], t.CurEvent) = place;
+  Finish(t, list);
 }
 
 double PreviousRoundKey(const TSkier& s, char event, int round) { return RoundResult(s, event, round - 1); }
@@ -105,16 +102,16 @@ double RankScoreOf(const TSkier& s, char event) {
   }
 }
 
-bool PreviousRoundSeedDivision(Tournament& t, Prompter& prompt) {
+bool PreviousRoundSeedDivision(Tournament& t, WorkList& list, Prompter& prompt) {
   const char ev = t.CurEvent;
   const int round = t.CurRound;
-  return SeedFromScores(t, prompt, "Not Valid for current Round!",
+  return SeedFromScores(t, list, prompt, "Not Valid for current Round!",
                         [&](const TSkier& s) { return PreviousRoundKey(s, ev, round); });
 }
 
-bool TotalScoreSeedDivision(Tournament& t, Prompter& prompt) {
+bool TotalScoreSeedDivision(Tournament& t, WorkList& list, Prompter& prompt) {
   const char ev = t.CurEvent;
-  return SeedFromScores(t, prompt, "Not valid for current round!",
+  return SeedFromScores(t, list, prompt, "Not valid for current round!",
                         [&](const TSkier& s) { return RankScoreOf(s, ev); });
 }
 
@@ -126,19 +123,20 @@ bool SeedingAllowed(const Tournament& t, Prompter& prompt, SeedOption option) {
   return true;
 }
 
-bool RunSeedOption(Tournament& t, Platform& p, SeedOption option) {
+bool RunSeedOption(Tournament& t, const Services& p, SeedOption option) {
   const bool all =
       option == SeedOption::RandomAll || option == SeedOption::PreviousAll || option == SeedOption::TotalAll;
+  Selection selection = t.Selected();
   if (!all) {
-    // A fresh list: writing back copies taken before a later edit would undo that edit.
-    SelectDivisionEvent(t, p, t.CurDivision);
-    return SeedOneDivision(t, p, option);
+    WorkList list = FillStartOrder(t, p.prompt, p.random, selection);
+    return SeedOneDivision(t, list, p, option);
   }
   bool seeded = false;
   for (int d = 0; d <= kLastRegularDivision; ++d) {
-    SelectDivisionEvent(t, p, d);
-    if (t.WorkCount > 0) seeded = SeedOneDivision(t, p, option) || seeded;
+    selection.division = d;
+    WorkList list = FillStartOrder(t, p.prompt, p.random, selection);
+    if (!list.skiers.empty()) seeded = SeedOneDivision(t, list, p, option) || seeded;
   }
-  SelectDivisionEvent(t, p, t.CurDivision);
+  PrepareSelection(t, p.prompt, p.random, t.Selected());
   return seeded;
 }

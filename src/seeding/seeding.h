@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "core/work_list.h"
+#include "platform/services.h"
 
 // The seeding options, in the order the options dialog lists them.
 enum class SeedOption : int {
@@ -19,24 +20,22 @@ enum class SeedOption : int {
 };
 const std::vector<std::string>& SeedOptionTexts();
 
-// Random seeding of the division work list: the skiers take a uniformly random new order and the
-// skier at place p gets seed p. Draws from the program's one random source, so two divisions seeded
-// one after the other never share an order by construction.
-void RandomSeedDivision(Tournament& t, Random& random);
-// Seeds the work list from the previous round's score of the current event, lowest first, equal
-// scores keeping their order. Refuses in round 1 ("Not Valid for current Round!"); answers whether
-// it seeded.
-bool PreviousRoundSeedDivision(Tournament& t, Prompter& prompt);
+// Each seeding below puts the division's list of the current event in its new order, sets the
+// seeds and writes the list back.
+// Random seeding: the skiers take a uniformly random new order and the skier at place p gets seed
+// p. Draws from the program's one random source, so two divisions seeded one after the other never
+// share an order by construction.
+void RandomSeedDivision(Tournament& t, WorkList& list, Random& random);
+// From the previous round's score of the current event, lowest first, equal scores keeping their
+// order. Refuses in round 1 ("Not Valid for current Round!"); answers whether it seeded.
+bool PreviousRoundSeedDivision(Tournament& t, WorkList& list, Prompter& prompt);
 // The same with the rank score of the last placement ("Not valid for current round!" in round 1).
-bool TotalScoreSeedDivision(Tournament& t, Prompter& prompt);
+bool TotalScoreSeedDivision(Tournament& t, WorkList& list, Prompter& prompt);
 
 // The key previous-round seeding sorts on: the score of round r-1 of the event (jump: the round's
 // longest jump, the pass/fall/disqualification marks counting as 0).
 double PreviousRoundKey(const TSkier& s, char event, int round);
 double RankScoreOf(const TSkier& s, char event);
-
-// Writes every work-list record back over its skier-list record.
-void WriteBackWorkList(Tournament& t);
 
 // The placement gate: from round 2 on under first-round placement only the finals selection may
 // seed. Shows the refusal and answers false when the option is refused.
@@ -44,4 +43,4 @@ bool SeedingAllowed(const Tournament& t, Prompter& prompt, SeedOption option);
 
 // Runs one of the options 0..5 on the current event (the finals selection needs its dialog and is
 // run by the options dialog). Answers whether any seed was set.
-bool RunSeedOption(Tournament& t, Platform& p, SeedOption option);
+bool RunSeedOption(Tournament& t, const Services& p, SeedOption option);

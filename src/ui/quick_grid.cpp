@@ -70,9 +70,10 @@ void QuickGrid::FillRows() {
   for (int c = 0; c < grid.colCount; ++c) grid.Cell(c, 0) = titles_[static_cast<std::size_t>(c)];
   rowSkiers_.clear();
   for (int r = 1; r <= kQuickGridRows; ++r) {
-    if (r <= t_.WorkCount) {
-      ShowRecord(r, t_.WorkAt(r));
-      rowSkiers_.push_back(IdentityOf(t_.WorkAt(r)));
+    if (r <= listed()) {
+      const TSkier& s = work_.skiers[static_cast<std::size_t>(r - 1)];
+      ShowRecord(r, s);
+      rowSkiers_.push_back(IdentityOf(s));
     } else {
       for (int c = 0; c < grid.colCount; ++c) grid.Cell(c, r).clear();
     }
@@ -86,7 +87,7 @@ std::optional<SkierIdentity> QuickGrid::RowSkier(int row) const {
 
 int QuickGrid::WorkIndexOfRow(int row) const {
   const std::optional<SkierIdentity> who = RowSkier(row);
-  return who ? WorkIndexOf(t_, *who) : 0;
+  return who ? IndexOf(work_, *who) : 0;
 }
 
 int QuickGrid::RowOf(const SkierIdentity& who) const {
@@ -97,10 +98,10 @@ int QuickGrid::RowOf(const SkierIdentity& who) const {
 
 void QuickGrid::FillList() {
   event_ = t_.CurEvent;
-  // Every grid shows the skiers entered in its own event, whatever the work list held before.
-  SelectDivisionEvent(t_, p_, t_.CurDivision);
+  // Every grid shows the skiers entered in its own event.
+  work_ = FillStartOrder(t_, p_.prompt, p_.random, t_.Selected());
   FillRows();
-  if (t_.WorkCount >= 1) t_.Working = t_.WorkAt(1);
+  if (listed() >= 1) t_.Working = work_.skiers.front();
   grid.row = 1;
   grid.col = 2;
   cellRow_ = grid.row;
@@ -113,7 +114,7 @@ void QuickGrid::EnterCell() {
   cellRow_ = grid.row;
   cellCol_ = grid.col;
   buffer_.clear();
-  if (int k = WorkIndexOfRow(grid.row)) t_.Working = t_.WorkAt(k);
+  if (int k = WorkIndexOfRow(grid.row)) t_.Working = work_.skiers[static_cast<std::size_t>(k - 1)];
 }
 
 void QuickGrid::GridSelect() { EnterCell(); }
@@ -138,8 +139,9 @@ void QuickGrid::KeyEntry(int key) {
   if (!special) grid.Cell(col, row) = buffer_;
   // A key that changes no value (Backspace on an empty cell, the same speed again) leaves the
   // event saved.
-  if (SameRoundFields(t_.Working, t_.WorkAt(k), round())) return;
-  t_.WorkAt(k) = t_.Working;
+  TSkier& listedSkier = work_.skiers[static_cast<std::size_t>(k - 1)];
+  if (SameRoundFields(t_.Working, listedSkier, round())) return;
+  listedSkier = t_.Working;
   KeepForRecovery(t_.Working);
   t_.MarkChanged();
   gridChanged_ = true;
@@ -160,8 +162,8 @@ void QuickGrid::KeepForRecovery(const TSkier& edited) {
 
 void QuickGrid::Recompute(bool writeBack) {
   // The grid's own event, whatever the current activity has become meanwhile; the current one
-  // comes back even when the audit log cannot be written. The recomputation ends by filling the
-  // work list again with the skiers entered in the event, in running order.
+  // comes back even when the audit log cannot be written. The list is filled again with the
+  // skiers entered in the event, in the new running order.
   struct RestoreEvent {
     Tournament& t;
     char event;
@@ -169,9 +171,10 @@ void QuickGrid::Recompute(bool writeBack) {
   } restore{t_, t_.CurEvent};
   t_.CurEvent = event_;
   if (writeBack)
-    RecomputeAfterScore(t_, p_);
+    RecomputeAfterScore(t_, p_, work_);
   else
     RecomputeStandings(t_, p_);
+  work_ = StartOrder(t_, t_.Selected());
 }
 
 void QuickGrid::btnSaveClick() {
@@ -195,7 +198,7 @@ bool QuickGrid::FormCloseQuery() {
     Answer a = p_.prompt.Ask("You have unsaved data! Save Now?", "Warning!", Buttons::YesNoCancel);
     // Cancel keeps the grid open with its edits, rather than closing and dropping them.
     if (a == Answer::Cancel) return false;
-    // Unsaved grid edits that are not written back are dropped by the recomputation's new selection.
+    // Grid edits that are not written back are dropped with the list filled again.
     Recompute(a == Answer::Yes);
   } else {
     Recompute(false);
@@ -206,8 +209,8 @@ bool QuickGrid::FormCloseQuery() {
 }
 
 void QuickGrid::btnDetailClick() {
-  // The grid is closed (with its question) before the result list rebuilds the work list, so
-  // edits answered Yes are written back first.
+  // The grid is closed (with its question) before the result list fills its own list, so edits
+  // answered Yes are written back first.
   if (!FormCloseQuery()) return;
   Close();
   TfrmResultList list(t_, p_);
@@ -215,8 +218,8 @@ void QuickGrid::btnDetailClick() {
 }
 
 void QuickGrid::btnOptionsClick() {
-  // Choosing a division or event fills the work list again, and with it would go the values typed
-  // since the last OK; the scorer decides about them first.
+  // Choosing a division or event fills the list again, and with it would go the values typed since
+  // the last OK; the scorer decides about them first.
   if (gridChanged_ && !FormCloseQuery()) return;
   TfrmOptions options(t_, p_);
   p_.dialogs.ShowModal(options);

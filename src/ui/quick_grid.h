@@ -8,6 +8,7 @@
 
 #include "core/skier_identity.h"
 #include "core/tournament.h"
+#include "core/work_list.h"
 #include "platform/platform.h"
 #include "ui/dialog_model.h"
 
@@ -37,6 +38,8 @@ class QuickGrid : public DialogModel {
   bool gridChanged() const { return gridChanged_; }
   // The event whose grid this is ("S", "T", "J").
   char event() const { return event_; }
+  // The grid's skiers in running order, as typed since the last Complete.
+  const WorkList& list() const { return work_; }
 
  protected:
   // Whether a key is taken by a column; the name columns take none.
@@ -52,6 +55,7 @@ class QuickGrid : public DialogModel {
   void ShowRecord(int row, const TSkier& s);
   void SetBuffer(std::string b) { buffer_ = std::move(b); }
   int round() const { return t_.CurRound; }
+  int listed() const { return static_cast<int>(work_.skiers.size()); }
 
   Tournament& t_;
   Platform& p_;
@@ -63,16 +67,17 @@ class QuickGrid : public DialogModel {
   void EnterCell();
   // The skier a row shows; none for a blank row.
   std::optional<SkierIdentity> RowSkier(int row) const;
-  // The work-list index of the skier a row shows, 0 for a blank row or a skier the work list no
-  // longer holds.
+  // The list index (1..) of the skier a row shows, 0 for a blank row or a skier the list no longer
+  // holds.
   int WorkIndexOfRow(int row) const;
   // The row that shows the skier, 0 when none does.
   int RowOf(const SkierIdentity& who) const;
   void Recompute(bool writeBack);
 
   std::vector<std::string> titles_;
+  WorkList work_;
   // The skier each row shows (row n at index n - 1): values typed in a row are stored on that
-  // skier, wherever the running order has moved them in the work list.
+  // skier, wherever the running order has moved them in the list.
   std::vector<SkierIdentity> rowSkiers_;
   char event_;
   std::string buffer_;

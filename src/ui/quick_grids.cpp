@@ -112,7 +112,7 @@ bool TfrmBasicJump::Accepts(int col, int key) const {
 
 bool TfrmBasicJump::SpecialKey(int col, int key) {
   if (col != Speed || IsDigit(key)) return false;
-  if (grid.row < 1 || grid.row > t_.WorkCount) return false;
+  if (grid.row < 1 || grid.row > listed()) return false;
   t_.Working.JumpSpeed[round()] = 45;
   SetBuffer("");
   return true;

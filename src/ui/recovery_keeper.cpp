@@ -9,9 +9,10 @@
 #include "core/recovery_file.h"
 #include "core/recovery_list.h"
 #include "core/skier_file.h"
+#include "core/skier_ops.h"
+#include "core/work_list.h"
 #include "results/recompute.h"
 #include "ui/tfrm_options.h"
-#include "core/skier_ops.h"
 
 namespace {
 
@@ -222,7 +223,7 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
     r.named = !eventFile.empty();
     const bool named = r.named;
     p_.prompt.ShowEach(RestoreRecovery(t_, p_.fs, r).messages);
-    SelectDivisionEvent(t_, p_, t_.CurDivision);
+    PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
     if (!r.gridEdits.skiers.empty()) {
       // The scores are stored before their audit lines: a log that cannot be written costs a
       // warning, not the restore.

@@ -1,11 +1,12 @@
 #include "ui/report_runs.h"
 
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 
 void RunReport(Tournament& t, Platform& p, const std::function<void()>& report) {
   DrawTiesOfRound(t, p.random, t.CurRound);
   report();
-  SelectDivisionEvent(t, p, t.CurDivision);
+  PrepareSelection(t, p.prompt, p.random, t.Selected());
 }
 
 bool PrintBuilt(Tournament& t, Platform& p, const std::function<std::optional<ReportDocument>()>& build) {

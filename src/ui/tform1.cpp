@@ -6,6 +6,7 @@
 #include "core/recovery_file.h"
 #include "core/skier_ops.h"
 #include "core/trick_file_copy.h"
+#include "core/work_list.h"
 #include "help/help_topics.h"
 #include "printing/results_page.h"
 
@@ -266,7 +267,7 @@ void TForm1::InputResults1Click() {
   do {
     before = t_.CurEvent;
     hooks.showQuickEntry(before);
-    SelectDivisionEvent(t_, p_, t_.CurDivision);
+    PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
   } while (t_.CurEvent != before);
 }
 

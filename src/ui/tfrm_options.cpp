@@ -1,6 +1,7 @@
 #include "ui/tfrm_options.h"
 
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ void TfrmOptions::btnSaveClick() {
     return;
   }
   t_.CurDivision = pendingDivision;
-  SelectDivisionEvent(t_, p_, t_.CurDivision);
+  PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
   UpdateSelectionStatus(t_);
   Close();
 }

@@ -67,22 +67,22 @@ void TfrmResultList::Describe(FormLayout& form) {
 void TfrmResultList::FormShow() { RefreshLists(); }
 
 void TfrmResultList::RefreshLists() {
-  // A line number means another skier once the work list is refilled (another division, a new
+  // A line number means another skier once the list is filled again (another division, a new
   // running order), so the choice is carried over by who was chosen.
   const std::optional<SkierIdentity> chosen = ChosenSkier();
   lbResult.Clear();
   lbScores.Clear();
   lineSkiers_.clear();
   btnEdit.enabled = HasResultDialog(t_.CurEvent);
-  SelectDivisionEvent(t_, p_, t_.CurDivision);
-  if (t_.WorkCount == 0) {
+  work_ = FillStartOrder(t_, p_.prompt, p_.random, t_.Selected());
+  if (work_.skiers.empty()) {
     p_.prompt.Show("No competitors are entered in this division/event");
     return;
   }
   const int round = (t_.CurRound >= 1 && t_.CurRound <= 4) ? t_.CurRound : 1;
-  for (int k = 1; k <= t_.WorkCount; ++k) {
-    const TSkier& s = t_.WorkAt(k);
-    if (chosen && IsSkier(s, *chosen)) lbResult.itemIndex = lbScores.itemIndex = k - 1;
+  for (const TSkier& s : work_.skiers) {
+    if (chosen && IsSkier(s, *chosen))
+      lbResult.itemIndex = lbScores.itemIndex = static_cast<int>(lineSkiers_.size());
     lbResult.items.push_back(ResultNameLine(s));
     lbScores.items.push_back(ResultScoresLine(s, t_.CurEvent, round));
     lineSkiers_.push_back(IdentityOf(s));
@@ -100,21 +100,21 @@ void TfrmResultList::lbScoresClick() { lbResult.itemIndex = lbScores.itemIndex; 
 
 void TfrmResultList::btnEditClick() {
   const std::optional<SkierIdentity> chosen = ChosenSkier();
-  // The skier is looked up by who the line shows: the work list may have been filled again since.
-  const int k = chosen ? WorkIndexOf(t_, *chosen) : 0;
+  // The skier is looked up by who the line shows: the list may have been filled again since.
+  const int k = chosen ? IndexOf(work_, *chosen) : 0;
   if (k == 0) {
     p_.prompt.Show("No Skier Selected!");
     return;
   }
   // A double click reaches here too, so the missing dialog is checked as well as the button.
   if (!HasResultDialog(t_.CurEvent)) return;
-  const TSkier before = t_.WorkAt(k);
-  t_.Working = before;
+  TSkier& listed = work_.skiers[static_cast<std::size_t>(k - 1)];
+  t_.Working = listed;
   const bool logged = ShowResultDialog(t_, p_, t_.CurEvent);
-  t_.WorkAt(k) = t_.Working;
+  listed = t_.Working;
   // The slalom and jump dialogs write their own audit line when they save; any other change that
   // comes back (a trick result, a pass scored trick by trick) is logged with the store.
-  RecomputeAfterScore(t_, p_, logged ? ScoreLog::AlreadyWritten : ScoreLog::Changes);
+  RecomputeAfterScore(t_, p_, work_, logged ? ScoreLog::AlreadyWritten : ScoreLog::Changes);
   RefreshLists();
 }
 

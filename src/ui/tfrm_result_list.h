@@ -7,6 +7,7 @@
 
 #include "core/skier_identity.h"
 #include "core/tournament.h"
+#include "core/work_list.h"
 #include "help/help_topics.h"
 #include "platform/platform.h"
 #include "ui/dialog_model.h"
@@ -22,7 +23,7 @@ class TfrmResultList : public DialogModel {
   void Describe(FormLayout& form) override;
   void FormShow() override;
 
-  // Fills the work list by event for the current division and rebuilds both lists. The skier who
+  // Fills the list by event for the current division and rebuilds both lists. The skier who
   // was chosen stays chosen when the new lines still show that skier; otherwise nothing is.
   void RefreshLists();
 
@@ -47,7 +48,9 @@ class TfrmResultList : public DialogModel {
   // The skier of the selected line, if a line is selected.
   std::optional<SkierIdentity> ChosenSkier() const;
 
-  // The skier each line shows, line for line.
+  // The skiers of the current division and event in running order, and the skier each line
+  // shows, line for line.
+  WorkList work_;
   std::vector<SkierIdentity> lineSkiers_;
   Tournament& t_;
   Platform& p_;

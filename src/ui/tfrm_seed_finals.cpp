@@ -4,7 +4,6 @@
 
 #include "core/skier_ops.h"
 #include "help/help_topics.h"
-#include "seeding/seeding.h"
 
 namespace {
 
@@ -33,22 +32,19 @@ void TfrmSeedFinals::Describe(FormLayout& form) {
 }
 
 void TfrmSeedFinals::FormShow() {
-  SelectDivision(t_, p_.prompt, t_.CurDivision);
+  work_ = FillDivisionList(t_, p_.prompt, t_.CurDivision);
   cblFinals = CheckListBox{};
-  for (int i = 1; i <= t_.WorkCount; ++i) {
-    TSkier& s = t_.WorkAt(i);
+  for (TSkier& s : work_.skiers)
     cblFinals.Add(s.FirstName.str() + " " + s.Surname.str(), FinalistOf(s, t_.CurEvent) == 1);
-  }
   shown_ = cblFinals.checked;
 }
 
 void TfrmSeedFinals::cblFinalsClickCheck() {
-  const int n = std::min(t_.WorkCount, static_cast<int>(cblFinals.checked.size()));
-  for (int i = 0; i < n; ++i) {
-    const auto k = static_cast<std::size_t>(i);
+  const std::size_t n = std::min(work_.skiers.size(), cblFinals.checked.size());
+  for (std::size_t k = 0; k < n; ++k) {
     const bool on = cblFinals.checked[k];
     if (on == shown_[k]) continue;
-    TSkier& s = t_.WorkAt(i + 1);
+    TSkier& s = work_.skiers[k];
     if (on) {
       FinalistOf(s, t_.CurEvent) = 1;
     } else {
@@ -59,12 +55,12 @@ void TfrmSeedFinals::cblFinalsClickCheck() {
 }
 
 void TfrmSeedFinals::btnSaveClick() {
-  WriteBackWorkList(t_);
+  WriteBack(t_, work_);
   t_.MarkChanged();
   // Saving the finals is how the scorer asks for a new lot: the ties of this division and event are
   // drawn again from the current round on; rounds already skied keep theirs.
   ForgetTieOrders(t_.ties, t_.CurDivision, t_.CurEvent, t_.CurRound);
-  SelectDivisionEvent(t_, p_, t_.CurDivision);
+  PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
   Close();
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/tournament.h"
+#include "core/work_list.h"
 #include "platform/platform.h"
 #include "ui/dialog_model.h"
 
@@ -16,7 +17,7 @@ class TfrmSeedFinals : public DialogModel {
   void FormShow() override;
 
   // A tick sets the current event's finalist flag; taking a tick away clears the skier's finalist
-  // flags of all three events. Only the work-list copies change until "Save".
+  // flags of all three events. Only the listed copies change until "Save".
   void cblFinalsClickCheck();
   // Keeps the ticks and draws the order of finalists tied in round 1 again.
   void btnSaveClick();
@@ -29,5 +30,6 @@ class TfrmSeedFinals : public DialogModel {
  private:
   Tournament& t_;
   Platform& p_;
-  std::vector<bool> shown_;  // the ticks as the work list holds them
+  WorkList work_;            // every skier of the division, as ticked
+  std::vector<bool> shown_;  // the ticks as the list holds them
 };

@@ -39,23 +39,20 @@ void TfrmSeedOpt::btnApplyClick() {
   if (p_.prompt.Ask("This will permanently replace previous seed scores, proceed ?", "Warning",
                     Buttons::OkCancel) != Answer::Ok)
     return;
-  bool seeded = false;
+  // A seeding that sets seeds writes them back and counts as a change itself.
   if (option == SeedOption::Finals) {
     RunFinalsSelection();
-    seeded = PreviousRoundSeedDivision(t_, p_.prompt);
+    // Seeding sees the finalists of the event in start order.
+    WorkList finalists = FillStartOrder(t_, p_.prompt, p_.random, t_.Selected());
+    PreviousRoundSeedDivision(t_, finalists, p_.prompt);
   } else {
-    seeded = RunSeedOption(t_, p_, option);
+    RunSeedOption(t_, p_, option);
   }
-  WriteBackWorkList(t_);
-  if (seeded) t_.MarkChanged();
 }
 
 void TfrmSeedOpt::RunFinalsSelection() {
   TfrmSeedFinals finals(t_, p_);
   p_.dialogs.ShowModal(finals);
-  // Closing without "Save" leaves the all-events list of the selection in the work list; seeding
-  // must see the finalists of the event in start order.
-  SelectDivisionEvent(t_, p_, t_.CurDivision);
 }
 
 void TfrmSeedOpt::btnReviewClick() {

@@ -4,6 +4,7 @@
 #include "core/divisions.h"
 #include "core/settings_file.h"
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 #include "ui/setup_lists.h"
 
 namespace {
@@ -324,6 +325,6 @@ bool TfrmTourInfo::ApplyTournamentSetup() {
            i.EventName.str() + " " + i.StartDate.str() + " " + t_.settings.SiteCode.str() + " " +
                i.SanctionNo.str());
   if (!t_.tables.RecordsLoaded) p_.prompt.Show("INI file not found, scoring errors may occur!");
-  SelectDivisionEvent(t_, p_, t_.CurDivision);
+  PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
   return true;
 }

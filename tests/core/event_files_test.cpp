@@ -100,7 +100,6 @@ TEST(EventFiles, EmptyEventIsTheTwoListEnds) {
   ASSERT_TRUE(OpenEvent(u, tp, dir.file("Empty.dat")));
   EXPECT_EQ(u.SkierCount(), 0);
   EXPECT_EQ(SkierNodes(u).size(), 2u);
-  EXPECT_EQ(u.WorkCount, 0);
 }
 
 TEST(EventFiles, SecondSaveKeepsTheFirstSkierFileAsBackup) {
@@ -166,8 +165,6 @@ TEST(EventFiles, OpenSelectsTheCurrentDivisionAndRemovesLeftoverTempFiles) {
   u.MarkChanged();
   ASSERT_TRUE(OpenEvent(u, tp, dir.file("Cup.dat")));
   for (const char* f : leftovers) EXPECT_FALSE(Slurp(dir.file(f))) << f;
-  ASSERT_EQ(u.WorkCount, 1);
-  EXPECT_EQ(u.WorkAt(1).Surname, "SMITH");
   EXPECT_FALSE(u.Unsaved);
 }
 
@@ -222,7 +219,7 @@ TEST(EventFiles, UnchangedFilesAreNotWrittenAgain) {
   ASSERT_TRUE(SaveEvent(t, tp));
   EXPECT_FALSE(t.Unsaved);
   EXPECT_EQ(tp.fs.steps, 4);  // the log line alone: open, write, flush, close
-  t.WorkAt(1).SlalomScore[1] = 1;  // the work list is not the event
+  t.Working.SlalomScore[1] = 1;  // the edit record is not the event
   SkierAt(t, t.skiers.first()).SlalomScore[2] = 12.5;
   tp.fs.steps = 0;
   ASSERT_TRUE(SaveEvent(t, tp));

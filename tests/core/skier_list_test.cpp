@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 #include "support/skier_builders.h"
 
 namespace {
@@ -11,6 +12,15 @@ struct ListTest : ::testing::Test {
   Tournament t;
   TestPlatform tp;
   Platform& p = tp.platform;
+  // The list a window shows for a division, in the current event and round.
+  WorkList work;
+  void Select(int division) {
+    Selection selection = t.Selected();
+    selection.division = division;
+    work = FillStartOrder(t, p.prompt, p.random, selection);
+  }
+  int WorkCount() const { return static_cast<int>(work.skiers.size()); }
+  TSkier& WorkAt(int i) { return work.skiers[static_cast<std::size_t>(i - 1)]; }
 };
 
 }  // namespace
@@ -118,7 +128,7 @@ TEST_F(ListTest, AddWorkingRecordSetsEntryNumberRoundDivisionsClassAndSpeeds) {
   t.Working.Surname = "DOE";
   t.Working.FirstName = "Jane";
   t.Working.Division = 19;  // W1 keeps its speeds
-  AddWorkingRecord(t, p);
+  AddWorkingRecord(t, p.prompt, p.random);
   const TSkier& s = *t.skiers.first();
   EXPECT_EQ(s.EntryNo, 8);
   EXPECT_EQ(s.JumpRoundDiv[4], 19);
@@ -129,12 +139,12 @@ TEST_F(ListTest, AddWorkingRecordSetsEntryNumberRoundDivisionsClassAndSpeeds) {
   BlankWorkingRecord(t);
   t.Working.Surname = "ROE";
   t.Working.Division = 56;  // IM: slalom 58, jump kept
-  AddWorkingRecord(t, p);
+  AddWorkingRecord(t, p.prompt, p.random);
   EXPECT_EQ(std::next(t.skiers.first())->SlalomSpeed[4], 58.0);
   EXPECT_EQ(std::next(t.skiers.first())->JumpSpeed[4], 45.0);
 
   BlankWorkingRecord(t);
-  AddWorkingRecord(t, p);  // an empty surname adds nothing
+  AddWorkingRecord(t, p.prompt, p.random);  // an empty surname adds nothing
   EXPECT_EQ(t.SkierCount(), 2);
 }
 
@@ -149,7 +159,7 @@ TEST_F(ListTest, AddWorkingRecordKeepsTheSpeedsOfScoredRounds) {
   w.SlalomBuoys[2] = 0.5;  // buoys without a total yet
   w.JumpSpeed[1] = 57;
   w.JumpDistance[2][1] = 0.02;  // a fall is a jump skied
-  AddWorkingRecord(t, p);
+  AddWorkingRecord(t, p.prompt, p.random);
   const TSkier& s = *t.skiers.first();
   EXPECT_EQ(s.SlalomSpeed[1], 55.0);
   EXPECT_EQ(s.SlalomSpeed[2], 52.0);
@@ -218,12 +228,12 @@ TEST_F(ListTest, SelectionCopiesTheDivisionInListOrder) {
   AddSkier(t, p, "A", "1", 16, "S");
   AddSkier(t, p, "B", "1", 17, "S");
   AddSkier(t, p, "C", "1", 16, "T");
-  SelectDivision(t, p.prompt, 16);
-  EXPECT_EQ(t.WorkCount, 2);
+  work = FillDivisionList(t, p.prompt, 16);
+  EXPECT_EQ(WorkCount(), 2);
   t.CurEvent = 'S';
-  SelectDivisionEvent(t, p, 16);
-  ASSERT_EQ(t.WorkCount, 1);
-  EXPECT_EQ(t.WorkAt(1).Surname, "A");
+  Select(16);
+  ASSERT_EQ(WorkCount(), 1);
+  EXPECT_EQ(WorkAt(1).Surname, "A");
   EXPECT_EQ(CountEntered(t, 16, 'T'), 1);
   EXPECT_EQ(CountEntered(t, 17, 'S'), 1);
 }
@@ -233,9 +243,9 @@ TEST_F(ListTest, SeedOrderIsAscendingAndStable) {
   AddSkier(t, p, "B", "1", 16, "S").SlalomSeed = 10;
   AddSkier(t, p, "C", "1", 16, "S").SlalomSeed = 30;
   AddSkier(t, p, "D", "1", 16, "S").SlalomSeed = 20;
-  SelectDivisionEvent(t, p, 16);
+  Select(16);
   std::string order;
-  for (int i = 1; i <= t.WorkCount; ++i) order += t.WorkAt(i).Surname.str();
+  for (int i = 1; i <= WorkCount(); ++i) order += WorkAt(i).Surname.str();
   EXPECT_EQ(order, "BDAC");
 }
 
@@ -249,12 +259,12 @@ TEST_F(ListTest, JumpSeedOrderGroupsByRamp) {
   TSkier& top = AddSkier(t, p, "TOP", "1", 16, "J");
   top.JumpSeed = 5;
   top.JumpRamp[1] = 0.275;
-  SelectDivisionEvent(t, p, 16);
-  ASSERT_EQ(t.WorkCount, 3);
-  EXPECT_EQ(t.WorkAt(1).Surname, "LOW");
-  EXPECT_EQ(t.WorkAt(2).Surname, "HIGH");
-  EXPECT_EQ(t.WorkAt(3).Surname, "TOP");
-  EXPECT_EQ(t.WorkAt(2).JumpSeed, 10);  // seeds are unchanged afterwards
+  Select(16);
+  ASSERT_EQ(WorkCount(), 3);
+  EXPECT_EQ(WorkAt(1).Surname, "LOW");
+  EXPECT_EQ(WorkAt(2).Surname, "HIGH");
+  EXPECT_EQ(WorkAt(3).Surname, "TOP");
+  EXPECT_EQ(WorkAt(2).JumpSeed, 10);  // seeds are unchanged afterwards
 }
 
 TEST_F(ListTest, FinalOrderTakesFinalistsAndBreaksTiesByLot) {
@@ -274,10 +284,10 @@ TEST_F(ListTest, FinalOrderTakesFinalistsAndBreaksTiesByLot) {
   const int runs = 2000;
   for (int i = 0; i < runs; ++i) {
     t.ties = {};  // each run a new lot
-    SelectDivisionEvent(t, p, 16);
-    ASSERT_EQ(t.WorkCount, 3);
-    EXPECT_EQ(t.WorkAt(1).Surname, "C");
-    if (t.WorkAt(2).Surname == "A") ++aFirst;
+    Select(16);
+    ASSERT_EQ(WorkCount(), 3);
+    EXPECT_EQ(WorkAt(1).Surname, "C");
+    if (WorkAt(2).Surname == "A") ++aFirst;
   }
   EXPECT_GT(aFirst, runs * 4 / 10);
   EXPECT_LT(aFirst, runs * 6 / 10);
@@ -294,9 +304,9 @@ TEST_F(ListTest, FinalOrderForJumpLiftsHigherRamps) {
   TSkier& b = AddSkier(t, p, "B", "1", 16, "J");
   b.JumpFinalist = 1;
   b.JumpDistance[1][1] = 45;
-  SelectDivisionEvent(t, p, 16);
-  EXPECT_EQ(t.WorkAt(1).Surname, "B");
-  EXPECT_EQ(t.WorkAt(2).Surname, "A");
+  Select(16);
+  EXPECT_EQ(WorkAt(1).Surname, "B");
+  EXPECT_EQ(WorkAt(2).Surname, "A");
 }
 
 TEST_F(ListTest, WorkListStopsAtThreeHundredWithAMessage) {
@@ -304,16 +314,16 @@ TEST_F(ListTest, WorkListStopsAtThreeHundredWithAMessage) {
     TSkier s = MakeSkier(t, "S" + std::to_string(i), "X", 16);
     SkierNodes(t).insert(t.skiers.tailNode(), s);  // past the insertion limit on purpose
   }
-  SelectDivision(t, p.prompt, 16);
-  EXPECT_EQ(t.WorkCount, 300);
+  work = FillDivisionList(t, p.prompt, 16);
+  EXPECT_EQ(WorkCount(), 300);
   EXPECT_EQ(tp.prompter.shown.size(), 1u);
 }
 
 TEST_F(ListTest, WriteBackMatchesExactNamesAndDivision) {
   AddSkier(t, p, "A", "Ann", 16, "S");
-  SelectDivisionEvent(t, p, 16);
-  t.WorkAt(1).SlalomScore[1] = 33;
-  WriteBack(t, 1);
+  Select(16);
+  WorkAt(1).SlalomScore[1] = 33;
+  WriteBack(t, work);
   EXPECT_EQ(t.skiers.first()->SlalomScore[1], 33);
   EXPECT_EQ(BestOverall(t, 16, 'S'), 33);
   EXPECT_EQ(BestOverall(t, 17, 'S'), 0);

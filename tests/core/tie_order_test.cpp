@@ -24,10 +24,17 @@ struct FixedRandom : Random {
   }
 };
 
-std::vector<std::string> WorkNames(const Tournament& t) {
+std::vector<std::string> Names(const WorkList& list) {
   std::vector<std::string> out;
-  for (int i = 1; i <= t.WorkCount; ++i) out.push_back(t.WorkAt(i).Surname.str());
+  for (const TSkier& s : list.skiers) out.push_back(s.Surname.str());
   return out;
+}
+
+// The names a window shows for the division in the current event and round.
+std::vector<std::string> WorkNames(Tournament& t, Platform p, int division) {
+  Selection selection = t.Selected();
+  selection.division = division;
+  return Names(FillStartOrder(t, p.prompt, p.random, selection));
 }
 
 std::string ReadText(const std::string& path) {
@@ -61,20 +68,18 @@ struct JumpFinal : ::testing::Test {
 
 TEST_F(JumpFinal, TheLotIsDrawnOnceAndEveryListShowsIt) {
   t.MarkSaved();
-  SelectDivisionEvent(t, tp, 17);
-  const std::vector<std::string> first = WorkNames(t);
+  const std::vector<std::string> first = WorkNames(t, tp, 17);
   ASSERT_EQ(first.size(), 5u);
   EXPECT_EQ(first[0], "EKLUND");
   EXPECT_TRUE(t.Unsaved);  // the draw is event data
   t.MarkSaved();
   for (int i = 0; i < 20; ++i) {
-    SelectDivisionEvent(t, tp, 17);
-    ASSERT_EQ(WorkNames(t), first);
+    ASSERT_EQ(WorkNames(t, tp, 17), first);
   }
   EXPECT_FALSE(t.Unsaved);
   // Round 3 is a lot of its own.
   t.CurRound = 3;
-  SelectDivisionEvent(t, tp, 17);
+  WorkNames(t, tp, 17);
   EXPECT_EQ(t.ties.orders.size(), 2u);
 }
 
@@ -89,8 +94,7 @@ TEST_F(JumpFinal, TheLotSurvivesSaveAndOpenAndADamagedFileMeansANewDraw) {
   u.CurDivision = 17;
   u.CurEvent = 'J';
   u.CurRound = 2;
-  SelectDivisionEvent(u, tp, 17);
-  EXPECT_EQ(WorkNames(u), (std::vector<std::string>{"EKLUND", "CRANE", "AHO", "DAHL", "BERG"}));
+  EXPECT_EQ(WorkNames(u, tp, 17), (std::vector<std::string>{"EKLUND", "CRANE", "AHO", "DAHL", "BERG"}));
 
   std::ofstream(dir.file("Cup.ties"), std::ios::binary) << "Tallivar tie order 1\n[W J 2]\nno tab here\n";
   Tournament v;
@@ -114,12 +118,6 @@ TEST_F(JumpFinal, SaveKeepsTheDrawOfEveryFinalOfTheRoundSoLaterListsAgree) {
   EXPECT_EQ(t.CurEvent, 'J');
 }
 
-std::vector<std::string> Names(const WorkList& list) {
-  std::vector<std::string> out;
-  for (const TSkier& s : list.skiers) out.push_back(s.Surname.str());
-  return out;
-}
-
 TEST_F(JumpFinal, AStartOrderShowsTheDrawnLotAndNeverDrawsOne) {
   const Selection final{17, 'J', 2};
   // Before the draw the tie keeps list order: building a list draws nothing.
@@ -129,8 +127,7 @@ TEST_F(JumpFinal, AStartOrderShowsTheDrawnLotAndNeverDrawsOne) {
   ASSERT_TRUE(DrawTies(t, tp.random, final));
   EXPECT_FALSE(DrawTies(t, tp.random, final));
   const std::vector<std::string> drawn = Names(StartOrder(t, final));
-  SelectDivisionEvent(t, tp, 17);
-  EXPECT_EQ(WorkNames(t), drawn);
+  EXPECT_EQ(WorkNames(t, tp, 17), drawn);
   // Outside the final nothing is drawn and every skier entered starts, by seed.
   EXPECT_FALSE(DrawTies(t, tp.random, {17, 'J', 1}));
   EXPECT_EQ(StartOrder(t, {17, 'J', 1}).skiers.size(), 6u);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
 
@@ -62,12 +63,10 @@ TEST_F(StartListTest, PrintedListAndPreviewMatchTheHandWrittenPages) {
   ASSERT_TRUE(doc);
   EXPECT_EQ(doc->lines, Expected("start_list_m_slalom.txt"));
   t.CurEvent = 'J';
-  SelectDivisionEvent(t, p, t.CurDivision);
   auto lines = StartListLines(t, t.Selected(), p, StartListChoice::Several, "w", true);
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines, Expected("start_preview_w_jump.txt"));
-  ASSERT_EQ(t.WorkCount, 1);  // the current division's list as it was
-  EXPECT_EQ(t.WorkAt(1).Surname, "JUMPER");
+  EXPECT_EQ(t.Selected(), (Selection{t.CurDivision, 'J', 1}));  // the selection as it was
 }
 
 TEST(StartListDivisions, TypedListIsCutAtCommasWithoutTrimming) {

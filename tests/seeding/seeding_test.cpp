@@ -24,11 +24,13 @@ struct SeedingTest : ::testing::Test {
   CountingRandom random;
   Platform p{tp.prompter, tp.files, tp.printer, tp.clock, random, tp.dialogs, tp.help, tp.fs};
 
-  std::string Order() {
+  static std::string Order(const WorkList& list) {
     std::string out;
-    for (int i = 1; i <= t.WorkCount; ++i) out += t.WorkAt(i).Surname.str();
+    for (const TSkier& s : list.skiers) out += s.Surname.str();
     return out;
   }
+  // The current division's start order, as a seeding of one division starts from.
+  WorkList list() const { return StartOrder(t, t.Selected()); }
   const TSkier& Listed(const std::string& surname) {
     for (auto& s : SkierNodes(t))
       if (s.Surname == surname) return s;
@@ -47,11 +49,12 @@ TEST_F(SeedingTest, RandomSeedingGivesEveryOrderOfThreeAboutEquallyOften) {
   for (const char* name : {"A", "B", "C"}) AddSkier(t, p, name, "X", 16, "S");
   std::map<std::string, int> seen;
   for (int i = 0; i < 6000; ++i) {
-    t.WorkCount = 3;
-    for (int k = 1; k <= 3; ++k) t.WorkAt(k) = Listed(std::string(1, static_cast<char>('A' + k - 1)));
-    RandomSeedDivision(t, p.random);
-    ++seen[Order()];
-    for (int k = 1; k <= 3; ++k) ASSERT_EQ(Listed(t.WorkAt(k).Surname.str()).SlalomSeed, k);
+    WorkList work;
+    for (int k = 1; k <= 3; ++k)
+      work.skiers.push_back(Listed(std::string(1, static_cast<char>('A' + k - 1))));
+    RandomSeedDivision(t, work, p.random);
+    ++seen[Order(work)];
+    for (int k = 1; k <= 3; ++k) ASSERT_EQ(Listed(work.skiers[k - 1].Surname.str()).SlalomSeed, k);
   }
   ASSERT_EQ(seen.size(), 6u);
   for (const auto& [order, count] : seen) {
@@ -71,7 +74,7 @@ TEST_F(SeedingTest, AllDivisionsRandomLeavesAdaptedDivisionsAndOtherEventsAlone)
   EXPECT_EQ(Listed("MAN").TrickSeed, 55);
   EXPECT_EQ(Listed("WOMAN").SlalomSeed, 1);
   EXPECT_EQ(Listed("ADAPTED").SlalomSeed, 9);
-  EXPECT_EQ(Order(), "WOMAN");  // the current division's list is built again afterwards
+  EXPECT_EQ(Order(list()), "WOMAN");  // the current division's list
 }
 
 TEST_F(SeedingTest, PreviousRoundSeedingSortsStablyAndCountsJumpMarksAsZero) {
@@ -89,8 +92,9 @@ TEST_F(SeedingTest, PreviousRoundSeedingSortsStablyAndCountsJumpMarksAsZero) {
   TSkier& second = AddSkier(t, p, "SECOND", "D", 16, "J");
   second.JumpDistance[3][1] = 30;
   second.JumpSeed = 10;  // starts before FIRST, and stays before it
-  EXPECT_TRUE(RunSeedOption(t, p, SeedOption::PreviousCurrent));
-  EXPECT_EQ(Order(), "MARKSSECONDFIRSTFAR");
+  WorkList jumpers = list();
+  EXPECT_TRUE(PreviousRoundSeedDivision(t, jumpers, p.prompt));
+  EXPECT_EQ(Order(jumpers), "MARKSSECONDFIRSTFAR");
   EXPECT_EQ(Listed("MARKS").JumpSeed, 0);
   EXPECT_EQ(Listed("FIRST").JumpSeed, 30);
   EXPECT_EQ(Listed("SECOND").JumpSeed, 30);
@@ -98,9 +102,10 @@ TEST_F(SeedingTest, PreviousRoundSeedingSortsStablyAndCountsJumpMarksAsZero) {
 
   t.CurEvent = 'S';
   for (auto& s : SkierNodes(t)) s.SlalomEntry = "S", s.SlalomRankScore = s.Surname == "FAR" ? 1 : 5;
-  EXPECT_TRUE(RunSeedOption(t, p, SeedOption::TotalCurrent));
+  WorkList slalom = list();
+  EXPECT_TRUE(TotalScoreSeedDivision(t, slalom, p.prompt));
   EXPECT_EQ(Listed("FAR").SlalomSeed, 1);
-  EXPECT_EQ(Order().substr(0, 3), "FAR");
+  EXPECT_EQ(Order(slalom).substr(0, 3), "FAR");
 }
 
 TEST_F(SeedingTest, RoundOneRefusalsChangeNothingAndRepeatPerDivision) {

@@ -22,4 +22,5 @@ struct TestPlatform {
   Platform platform{prompter, files, printer, clock, random, dialogs, help, fs};
 
   operator Platform&() { return platform; }  // NOLINT
+  operator Services() { return platform; }   // NOLINT
 };

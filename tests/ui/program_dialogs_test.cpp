@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/skier_ops.h"
+#include "core/work_list.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
 #include "ui/quick_grids.h"
@@ -95,14 +96,9 @@ TEST_F(WiredMenus, AStartListOfAFinalNotShownYetDrawsItsLotOnceForEveryLaterList
   for (const auto& line : tp.printer.documents[0].pages.at(0).lines)
     for (const char* name : {"AHO", "BERG", "CRANE", "DAHL"})
       if (line.find(name) != std::string::npos) printed.push_back(name);
-  SelectDivisionEvent(t, p, 17);
   std::vector<std::string> later;
-  for (int i = 1; i <= t.WorkCount; ++i) later.push_back(t.WorkAt(i).Surname.str());
+  for (const TSkier& s : StartOrder(t, {17, 'S', 2}).skiers) later.push_back(s.Surname.str());
   EXPECT_EQ(printed, later);
-  // The work list is the current division's again.
-  t.CurDivision = 16;
-  Command("AllStartLists1")->action();
-  EXPECT_EQ(t.WorkCount, 0);
 }
 
 TEST_F(WiredMenus, EntryFormOpensTheDeclaredPass) {

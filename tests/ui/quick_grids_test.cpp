@@ -65,7 +65,7 @@ TEST_F(GridTest, SlalomTotalFollowsEachKey) {
   EXPECT_EQ(TotalsWhileTyping(g, 1, TBasicSlalomForm::LastPass, TBasicSlalomForm::Total, "2.5"),
             (std::vector<std::string>{"44", "44", "44.5"}));
   EXPECT_EQ(g.grid.Cell(TBasicSlalomForm::LastPass, 1), "2.5");
-  EXPECT_EQ(t.WorkAt(1).SlalomScore[1], 44.5);
+  EXPECT_EQ(g.list().skiers[0].SlalomScore[1], 44.5);
   EXPECT_TRUE(t.Unsaved);
   EXPECT_TRUE(g.gridChanged());
   // Nothing reaches the list before Complete.
@@ -86,11 +86,11 @@ TEST_F(GridTest, ClearingTheRopeGivesTheLongestLine) {
   g.FormShow();
   Type(g, 1, TBasicSlalomForm::Rope, "1");
   g.KeyEntry(keys::Backspace);
-  EXPECT_EQ(t.WorkAt(1).SlalomRope[1], 18.25);
+  EXPECT_EQ(g.list().skiers[0].SlalomRope[1], 18.25);
   EXPECT_EQ(g.grid.Cell(TBasicSlalomForm::Rope, 1), "");
   // Three speed steps above 49 km/h and no rope step: 18 + 3.
   EXPECT_EQ(g.grid.Cell(TBasicSlalomForm::Total, 1), "21");
-  EXPECT_EQ(t.WorkAt(1).SlalomScore[1], 21);
+  EXPECT_EQ(g.list().skiers[0].SlalomScore[1], 21);
 }
 
 TEST_F(GridTest, KeysOutsideTheAcceptedSetsChangeNothing) {
@@ -114,12 +114,11 @@ TEST_F(GridTest, TrickTotalIsTheSumOfThePasses) {
   t.CurEvent = 'T';
   t.CurDivision = 16;
   AddSkier(t, p, "TRIX", "Ann", 16, "T");
-  SelectDivisionEvent(t, p, 16);
   TfrmBasicTrick g(t, p);
   g.FormShow();
   Type(g, 1, TfrmBasicTrick::Pass1, "2500");
   Type(g, 1, TfrmBasicTrick::Pass2, "31.00");  // the point is not a trick key
-  EXPECT_EQ(t.WorkAt(1).TrickScore[1], 5600);
+  EXPECT_EQ(g.list().skiers[0].TrickScore[1], 5600);
   EXPECT_EQ(g.grid.Cell(TfrmBasicTrick::Total, 1), "5600");
 }
 
@@ -130,19 +129,18 @@ TEST_F(GridTest, JumpCodesRampFallbackAndSpeed) {
   TSkier& s = AddSkier(t, p, "HOP", "Al", 16, "J");
   s.JumpRamp[2] = 0.255;
   s.JumpRamp[3] = 0.27;
-  SelectDivisionEvent(t, p, 16);
   TfrmBasicJump g(t, p);
   g.FormShow();
   Type(g, 1, TfrmBasicJump::Jump2, "f");
-  EXPECT_DOUBLE_EQ(t.WorkAt(1).JumpDistance[2][3], 0.02);
+  EXPECT_DOUBLE_EQ(g.list().skiers[0].JumpDistance[2][3], 0.02);
   EXPECT_EQ(g.grid.Cell(TfrmBasicJump::Jump2, 1), "f");
   Type(g, 1, TfrmBasicJump::Ramp, "2");
   g.KeyEntry(keys::Backspace);
-  EXPECT_DOUBLE_EQ(t.WorkAt(1).JumpRamp[3], 0.255);
+  EXPECT_DOUBLE_EQ(g.list().skiers[0].JumpRamp[3], 0.255);
   Type(g, 1, TfrmBasicJump::Speed, "54");
-  EXPECT_EQ(t.WorkAt(1).JumpSpeed[3], 54);
+  EXPECT_EQ(g.list().skiers[0].JumpSpeed[3], 54);
   g.KeyEntry('x');
-  EXPECT_EQ(t.WorkAt(1).JumpSpeed[3], 45);
+  EXPECT_EQ(g.list().skiers[0].JumpSpeed[3], 45);
   EXPECT_EQ(g.grid.Cell(TfrmBasicJump::Speed, 1), "45");
 }
 
@@ -170,7 +168,7 @@ TEST_F(GridTest, ClosingWithYesWritesBackAndCancelKeepsTheGridOpen) {
   Type(g, 1, TBasicSlalomForm::Total, "12");
   tp.prompter.Then(Answer::Cancel);
   EXPECT_FALSE(g.FormCloseQuery());
-  EXPECT_EQ(t.WorkAt(1).SlalomScore[1], 12);
+  EXPECT_EQ(g.list().skiers[0].SlalomScore[1], 12);
   tp.prompter.Then(Answer::Yes);
   EXPECT_TRUE(g.FormCloseQuery());
   EXPECT_EQ(t.skiers.first()->SlalomScore[1], 12);
@@ -226,10 +224,10 @@ TEST_F(GridTest, EveryGridListsItsEntrantsAndKeepsThemInPlaceAfterSaving) {
     Type(*g, 2, c.column, c.keys);
     g->btnSaveClick();
     EXPECT_EQ(names(), entrants) << c.event;
-    EXPECT_EQ(t.WorkCount, 2) << c.event;
+    EXPECT_EQ(g->list().skiers.size(), 2u) << c.event;
     // The next key still goes to the skier of its row.
     Type(*g, 1, c.column, c.keys);
-    EXPECT_EQ(t.WorkAt(1).Surname, "BAKER") << c.event;
+    EXPECT_EQ(g->list().skiers[0].Surname, "BAKER") << c.event;
     EXPECT_EQ(g->grid.Cell(c.column, 1), c.keys) << c.event;
   }
 }
@@ -250,10 +248,9 @@ TEST_F(GridTest, TheCursorAndEveryValueStayWithTheSkierOfTheRow) {
   g.btnSaveClick();
   EXPECT_DOUBLE_EQ(Node("ADAMS").JumpRamp[1], 0.27);
   EXPECT_DOUBLE_EQ(Node("BAKER").JumpRamp[1], 0.235);
-  // The work list put in another order behind the grid: row 1 still shows BAKER, and is BAKER.
+  // The running order changes behind the grid: row 1 still shows BAKER, and is BAKER.
   SeedOf(Node("ADAMS"), 'J') = -200;
-  SelectDivisionEvent(t, p, 16);
-  ASSERT_EQ(t.WorkAt(1).Surname, "ADAMS");
+  ASSERT_EQ(StartOrder(t, t.Selected()).skiers[0].Surname, "ADAMS");
   Type(g, 1, TfrmBasicJump::Jump1, "40");
   g.btnSaveClick();
   EXPECT_EQ(Node("BAKER").JumpDistance[1][1], 40);

@@ -8,6 +8,7 @@
 #include "core/divisions.h"
 #include "core/skier_ops.h"
 #include "core/tournament.h"
+#include "core/work_list.h"
 #include "support/skier_builders.h"
 #include "support/test_platform.h"
 
@@ -244,14 +245,15 @@ TEST_F(EntryFormTest, W1KeepsItsSpeeds) {
   EXPECT_EQ(Only().SlalomSpeed[2], 52.0);
 }
 
-TEST_F(EntryFormTest, StoreReselectsTheCurrentDivision) {
+TEST_F(EntryFormTest, AStoredSkierStartsInTheCurrentDivision) {
   t.CurDivision = 17;
   t.CurEvent = 'S';
   Type("Anna", "SMITH", "W");
   m.chkSlalom.checked = true;
   m.btnSaveClick();
-  ASSERT_EQ(t.WorkCount, 1);
-  EXPECT_EQ(t.WorkAt(1).Surname, "SMITH");
+  const WorkList list = StartOrder(t, t.Selected());
+  ASSERT_EQ(list.skiers.size(), 1u);
+  EXPECT_EQ(list.skiers[0].Surname, "SMITH");
 }
 
 TEST_F(EntryFormTest, FillFromRecordShowsTheRecord) {

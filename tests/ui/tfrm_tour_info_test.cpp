@@ -7,6 +7,7 @@
 
 #include "core/divisions.h"
 #include "core/errors.h"
+#include "core/work_list.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -126,8 +127,9 @@ TEST_F(TourInfoTest, IwwfScoringCompletesAsWorldRecordCapableInDivisionIm) {
   EXPECT_EQ(t.settings.Country, "CAN");  // IWWF leaves the country as it is
   // The records are only read under the national rules.
   EXPECT_TRUE(tp.prompter.saw("INI file not found, scoring errors may occur!"));
-  ASSERT_EQ(t.WorkCount, 1);
-  EXPECT_EQ(t.WorkAt(1).Surname, "HALL");
+  const WorkList list = StartOrder(t, t.Selected());
+  ASSERT_EQ(list.skiers.size(), 1u);
+  EXPECT_EQ(list.skiers[0].Surname, "HALL");
 }
 
 TEST_F(TourInfoTest, AwsaScoringSetsUsaAndKeepsTheClass) {
