@@ -45,3 +45,23 @@ bool Tournament::StoreSkier(const TSkier& record) {
   }
   return false;
 }
+
+void Tournament::KeepGridEdit(const Selection& grid, const TSkier& edited) {
+  MarkChanged();
+  gridEdits.division = grid.division;
+  gridEdits.event = grid.event;
+  gridEdits.round = grid.round;
+  for (TSkier& s : gridEdits.skiers)
+    if (IsSkier(s, IdentityOf(edited))) {
+      s = edited;
+      return;
+    }
+  gridEdits.skiers.push_back(edited);
+}
+
+void Tournament::RenameTeam(int slot, const std::string& name) {
+  TeamSlot& team = teams.slots[static_cast<std::size_t>(slot)];
+  const auto before = team.name;
+  team.name = name;
+  if (!(team.name == before)) MarkChanged();
+}

@@ -116,7 +116,18 @@ struct Tournament {
     MarkChanged();
   }
 
-  // A change made elsewhere in the event: its setup, teams, schedule, seeds or a result being typed.
+  // A score typed in a result grid and not yet stored: kept for the recovery copy (one record per
+  // skier, the latest typing) and counted as a change.
+  void KeepGridEdit(const Selection& grid, const TSkier& edited);
+  // A team's display name (cut to 20 by the slot); counted when it changes.
+  void RenameTeam(int slot, const std::string& name);
+  // A result, trick pass or seed typed into a scoring dialog: a change to keep even before the edit
+  // record is stored.
+  void ResultTyped() { MarkChanged(); }
+  // The setup stored by the setup dialog (rules, rounds, names, modes), or a schedule entry.
+  void SetupChanged() { MarkChanged(); }
+  void ScheduleChanged() { MarkChanged(); }
+  // Any other change of the event's data, for the operations of the event itself.
   void MarkChanged() { ++Unsaved.changes_; }
   // The list as the event's files or a recovery copy hold it, sentinels included; by itself no change.
   void LoadSkiers(std::list<TSkier> nodes) { skiers.nodes_ = std::move(nodes); }

@@ -44,8 +44,8 @@ std::string EntityTag(std::string_view bytes) {
   return buffer;
 }
 
-std::shared_ptr<const LiveSnapshot> BuildLiveSnapshot(Tournament& t, Platform& p, const DateTime& dataTime,
-                                                      bool provisional) {
+std::shared_ptr<const LiveSnapshot> BuildLiveSnapshot(Tournament& t, const Services& p,
+                                                      const DateTime& dataTime, bool provisional) {
   const ResultsData data = GatherResults(t, p);
   auto snapshot = std::make_shared<LiveSnapshot>();
   snapshot->json = ResultsJson(data, dataTime, provisional);

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 
 struct LiveSnapshot {
   std::string html;      // the provisional results page
@@ -19,8 +19,8 @@ struct LiveSnapshot {
 // Builds both documents from the event as it stands; `dataTime` is the time of the data shown on
 // the page (the save's time for a saved file, the moment of the change in the desktop), and
 // `provisional` marks the results as provisional. Leaves the tournament as it was.
-std::shared_ptr<const LiveSnapshot> BuildLiveSnapshot(Tournament& t, Platform& p, const DateTime& dataTime,
-                                                      bool provisional);
+std::shared_ptr<const LiveSnapshot> BuildLiveSnapshot(Tournament& t, const Services& p,
+                                                      const DateTime& dataTime, bool provisional);
 
 // A quoted strong entity tag of the bytes.
 std::string EntityTag(std::string_view bytes);

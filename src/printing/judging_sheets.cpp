@@ -400,7 +400,7 @@ bool PrintBlankForm(Printer& printer, const Tournament& t, JudgingForm form) {
   return true;
 }
 
-bool PrintSeededForm(Printer& printer, const Tournament& t, Platform& p, JudgingForm form) {
+bool PrintSeededForm(Printer& printer, const Tournament& t, const Services& p, JudgingForm form) {
   const char event = JudgingFormEvent(form);
   if (t.CurEvent != event) {
     p.prompt.Show(WrongEventMessage(event));

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "platform/printer.h"
+#include "platform/services.h"
 
 enum class JudgingForm { SlalomScoring = 0, SlalomRecap, JumpBoat, JumpMaster, Trick };
 
@@ -30,4 +30,4 @@ bool PrintBlankForm(Printer& printer, const Tournament& t, JudgingForm form);
 
 // Draws the form with the current division's skiers of the current event, in start order. When
 // the current event is not the form's, says so and prints nothing. False when nothing was printed.
-bool PrintSeededForm(Printer& printer, const Tournament& t, Platform& p, JudgingForm form);
+bool PrintSeededForm(Printer& printer, const Tournament& t, const Services& p, JudgingForm form);

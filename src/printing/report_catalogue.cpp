@@ -196,7 +196,7 @@ const char* OutputKindName(OutputKind kind) {
   return "report";
 }
 
-std::optional<ReportDocument> BuildReport(std::string_view name, const Tournament& t, Platform& p,
+std::optional<ReportDocument> BuildReport(std::string_view name, const Tournament& t, const Services& p,
                                           const ReportOptions& options) {
   const ReportEntry* entry = FindReport(name);
   if (!entry) return std::nullopt;
@@ -204,8 +204,9 @@ std::optional<ReportDocument> BuildReport(std::string_view name, const Tournamen
   return entry->build(context);
 }
 
-bool PrintNamedReport(std::string_view name, const Tournament& t, Platform& p, const ReportOptions& options) {
+bool PrintNamedReport(Printer& printer, std::string_view name, const Tournament& t, const Services& p,
+                      const ReportOptions& options) {
   auto doc = BuildReport(name, t, p, options);
   if (!doc || doc->lines.empty()) return false;  // a report with nothing to print sends no page
-  return SendToPrinter(p.printer, *doc);
+  return SendToPrinter(printer, *doc);
 }

@@ -28,7 +28,7 @@ struct ReportOptions {
 // "Posted:", the prompter for messages), the report's options and the selection it reports on.
 struct ReportContext {
   const Tournament& t;
-  Platform& p;
+  const Services& p;
   const ReportOptions& options;
   Selection selection;
 };
@@ -86,9 +86,9 @@ const char* OutputKindName(OutputKind kind);
 
 // Builds a report by name for the tournament's current selection. nullopt when no report has that
 // name. The lots of a final are drawn before (DrawTiesOfRound): a report shows them, draws none.
-std::optional<ReportDocument> BuildReport(std::string_view name, const Tournament& t, Platform& p,
+std::optional<ReportDocument> BuildReport(std::string_view name, const Tournament& t, const Services& p,
                                           const ReportOptions& options = {});
-// Builds a report and sends it to the platform printer; false when there is no such report or the
-// print job was cancelled.
-bool PrintNamedReport(std::string_view name, const Tournament& t, Platform& p,
+// Builds a report and sends it to the printer; false when there is no such report, it has nothing
+// to print or the print job was cancelled.
+bool PrintNamedReport(Printer& printer, std::string_view name, const Tournament& t, const Services& p,
                       const ReportOptions& options = {});

@@ -11,7 +11,8 @@
 #include "core/selection.h"
 #include "core/skier.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/printer.h"
+#include "platform/services.h"
 
 // The line that stands for a form feed in a document's lines (a line holding character 12).
 inline constexpr std::string_view kFormFeed = "\f";

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/platform.h"
+#include "platform/services.h"
 #include "printing/results_rows.h"
 
 std::string ResultsJson(const ResultsData& data, const DateTime& dataTime, bool provisional);

@@ -145,7 +145,7 @@ std::string ResultsPagePath(const Tournament& t) {
   return base.empty() ? "" : base + "-results.html";
 }
 
-std::string ResultsPageHtml(const Tournament& t, Platform& p, const DateTime& savedAt) {
+std::string ResultsPageHtml(const Tournament& t, const Services& p, const DateTime& savedAt) {
   return ResultsPageHtml(GatherResults(t, p), savedAt);
 }
 
@@ -182,7 +182,7 @@ std::string ResultsPageHtml(const ResultsData& data, const DateTime& savedAt, st
   return out;
 }
 
-bool WriteResultsPage(const Tournament& t, Platform& p, const std::string& path) {
+bool WriteResultsPage(const Tournament& t, const Services& p, const std::string& path) {
   try {
     WriteOutputFile(p.fs, t, path, ResultsPageHtml(t, p, p.clock.Now()));
     return true;
@@ -194,7 +194,7 @@ bool WriteResultsPage(const Tournament& t, Platform& p, const std::string& path)
   return false;
 }
 
-bool WriteResultsPageBesideEvent(const Tournament& t, Platform& p) {
+bool WriteResultsPageBesideEvent(const Tournament& t, const Services& p) {
   const std::string path = ResultsPagePath(t);
   return path.empty() || WriteResultsPage(t, p, path);
 }

@@ -119,7 +119,7 @@ std::string ResultsStamp(const DateTime& d) {
   return buffer;
 }
 
-ResultsData GatherResults(const Tournament& t, Platform& p) {
+ResultsData GatherResults(const Tournament& t, const Services& p) {
   ResultsData data;
   data.eventName = Utf8(t.info.EventName.view());
   data.startDate = Utf8(DateText(t.info.StartDate.view()));

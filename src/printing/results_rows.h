@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 
 inline constexpr const char* kResultEvents = "STJ";
 
@@ -50,7 +50,7 @@ struct ResultsData {
 };
 
 // Reads the event and changes nothing; an overfull division is told through the prompter once.
-ResultsData GatherResults(const Tournament& t, Platform& p);
+ResultsData GatherResults(const Tournament& t, const Services& p);
 
 // "2026-12-08 16:05:03".
 std::string ResultsStamp(const DateTime& d);

@@ -110,9 +110,9 @@ std::vector<std::string> StartPreviewDivisionLines(const Tournament& t, const Se
   return lines;
 }
 
-std::optional<std::vector<std::string>> StartListLines(const Tournament& t, const Selection& sel, Platform& p,
-                                                       StartListChoice choice, std::string_view divisions,
-                                                       bool preview) {
+std::optional<std::vector<std::string>> StartListLines(const Tournament& t, const Selection& sel,
+                                                       const Services& p, StartListChoice choice,
+                                                       std::string_view divisions, bool preview) {
   const DivisionBlock block =
       preview ? DivisionBlock(StartPreviewDivisionLines) : DivisionBlock(StartListDivisionLines);
   // The block of one division, or nothing when it has no skier in the start order.
@@ -149,7 +149,7 @@ std::optional<std::vector<std::string>> StartListLines(const Tournament& t, cons
   return out;
 }
 
-std::optional<ReportDocument> StartListDocument(const Tournament& t, const Selection& sel, Platform& p,
+std::optional<ReportDocument> StartListDocument(const Tournament& t, const Selection& sel, const Services& p,
                                                 StartListChoice choice, std::string_view divisions) {
   auto lines = StartListLines(t, sel, p, choice, divisions, false);
   if (!lines) return std::nullopt;

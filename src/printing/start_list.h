@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 #include "printing/report_catalogue.h"
 
 enum class StartListChoice { Current = 0, Several = 1, All = 2 };
@@ -26,12 +26,12 @@ std::vector<std::string> StartPreviewDivisionLines(const Tournament& t, const Se
 // The lines of a whole start list (print or preview) for a choice; `divisions` is the typed list of
 // the second choice; `sel` gives the event and round, and the division of the first choice.
 // nullopt after "No valid divisions found".
-std::optional<std::vector<std::string>> StartListLines(const Tournament& t, const Selection& sel, Platform& p,
-                                                       StartListChoice choice, std::string_view divisions,
-                                                       bool preview);
+std::optional<std::vector<std::string>> StartListLines(const Tournament& t, const Selection& sel,
+                                                       const Services& p, StartListChoice choice,
+                                                       std::string_view divisions, bool preview);
 
 // The printed start list as a report document (portrait, 10 points).
-std::optional<ReportDocument> StartListDocument(const Tournament& t, const Selection& sel, Platform& p,
+std::optional<ReportDocument> StartListDocument(const Tournament& t, const Selection& sel, const Services& p,
                                                 StartListChoice choice, std::string_view divisions);
 
 // Report catalogue entries: the current division, or option "divisions" ("M,W") for a typed list,

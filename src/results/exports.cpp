@@ -49,13 +49,13 @@ std::vector<std::string> LinesOf(const Tournament& t, ExportKind kind) {
   }
 }
 
-void ShowWriteFailure(Platform& p, const IoError& e) {
+void ShowWriteFailure(const Services& p, const IoError& e) {
   p.prompt.Show(std::string("The results export stopped. ") + e.what());
 }
 
 }  // namespace
 
-void RunTextExport(Tournament& t, Platform& p) {
+void RunTextExport(Tournament& t, const Services& p) {
   if (t.TxtExportFile.empty()) return;
   try {
     WriteOutputFile(p.fs, t, t.TxtExportFile.str(), JoinCrLf(OfficialResultsLines(t)));
@@ -64,7 +64,7 @@ void RunTextExport(Tournament& t, Platform& p) {
   }
 }
 
-void RunCsvExport(Tournament& t, Platform& p) {
+void RunCsvExport(Tournament& t, const Services& p) {
   try {
     for (const Target& target : Targets(t))
       WriteOutputFile(p.fs, t, target.path, JoinCrLf(LinesOf(t, target.kind)));

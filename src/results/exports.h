@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 
 // Writes t.TxtExportFile; nothing when the name is empty.
-void RunTextExport(Tournament& t, Platform& p);
+void RunTextExport(Tournament& t, const Services& p);
 
 // By rule set: ZETL and IWWF the results CSV file (t.CsvExportFile) then the ranking file
 // (event base + "_iwwf.txt"); AWSA the scorebook file (event base + ".pdf"), then the ranking file
 // for an event type whose second character is "3" or "4"; adapted rules the results CSV file only.
 // Nothing when t.CsvExportFile is empty or the event was never saved (no event file name).
-void RunCsvExport(Tournament& t, Platform& p);
+void RunCsvExport(Tournament& t, const Services& p);
 
 // The names the CSV export writes to, in order; empty when it writes nothing.
 std::vector<std::string> CsvExportTargets(const Tournament& t);

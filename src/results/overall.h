@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 
 // A formula's fraction before the factor 1000:
 //   ratio   (S + offset) / (B + offset)

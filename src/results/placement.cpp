@@ -94,7 +94,7 @@ void Store(Tournament& t, const std::vector<TSkier>& list) {
 }
 
 // The selection's skiers in start order, as a rule places them.
-std::vector<TSkier> StartOrderToPlace(Tournament& t, Platform& p, const Selection& sel) {
+std::vector<TSkier> StartOrderToPlace(Tournament& t, const Services& p, const Selection& sel) {
   DrawTies(t, p.random, sel);
   WorkList list = StartOrder(t, sel);
   if (list.overfull) ShowOverfull(t, p.prompt, sel.division);
@@ -176,13 +176,13 @@ void ComputeTotals(Tournament& t) {
   });
 }
 
-void PlaceFirstRound(Tournament& t, Platform& p, const Selection& sel) {
+void PlaceFirstRound(Tournament& t, const Services& p, const Selection& sel) {
   std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
   for (TSkier& s : list) RankScoreOf(s, sel.event) = RoundResult(s, sel.event, 1);
   RankAndStore(t, sel, list);
 }
 
-void PlaceBestScore(Tournament& t, Platform& p, const Selection& sel) {
+void PlaceBestScore(Tournament& t, const Services& p, const Selection& sel) {
   std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
   for (TSkier& s : list) {
     double best = BestOfRounds(s, sel.event);
@@ -192,13 +192,13 @@ void PlaceBestScore(Tournament& t, Platform& p, const Selection& sel) {
   RankAndStore(t, sel, list);
 }
 
-void PlaceTotalScore(Tournament& t, Platform& p, const Selection& sel) {
+void PlaceTotalScore(Tournament& t, const Services& p, const Selection& sel) {
   ComputeTotals(t);
   std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
   RankAndStore(t, sel, list);
 }
 
-void PlaceLastRound(Tournament& t, Platform& p, const Selection& sel) {
+void PlaceLastRound(Tournament& t, const Services& p, const Selection& sel) {
   const char ev = sel.event;
   const int round = sel.round;
   WorkList all = DivisionList(t, sel.division);
@@ -223,7 +223,7 @@ void PlaceLastRound(Tournament& t, Platform& p, const Selection& sel) {
   Store(t, list);
 }
 
-void PlaceEvent(Tournament& t, Platform& p, const Selection& sel) {
+void PlaceEvent(Tournament& t, const Services& p, const Selection& sel) {
   switch (t.PlaceMode()) {
     case 'B':
       PlaceBestScore(t, p, sel);

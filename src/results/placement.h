@@ -4,15 +4,15 @@
 #include <span>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 
 // The placement rule's letter picks the ranking: B best score, F first round, L last round,
 // T total score; any other letter places nothing.
-void PlaceEvent(Tournament& t, Platform& p, const Selection& sel);
-void PlaceFirstRound(Tournament& t, Platform& p, const Selection& sel);
-void PlaceBestScore(Tournament& t, Platform& p, const Selection& sel);
-void PlaceTotalScore(Tournament& t, Platform& p, const Selection& sel);
-void PlaceLastRound(Tournament& t, Platform& p, const Selection& sel);
+void PlaceEvent(Tournament& t, const Services& p, const Selection& sel);
+void PlaceFirstRound(Tournament& t, const Services& p, const Selection& sel);
+void PlaceBestScore(Tournament& t, const Services& p, const Selection& sel);
+void PlaceTotalScore(Tournament& t, const Services& p, const Selection& sel);
+void PlaceLastRound(Tournament& t, const Services& p, const Selection& sel);
 
 // Orders the list by the event's ranking score, highest first; equal scores keep their order,
 // except that a jump tie under first-round placement (all rule sets but IWWF) goes to the longer

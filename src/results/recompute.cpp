@@ -9,7 +9,7 @@
 #include "results/placement.h"
 #include "results/score_log.h"
 
-void RecomputeAfterScore(Tournament& t, Platform& p, const WorkList& edited, ScoreLog log) {
+void RecomputeAfterScore(Tournament& t, const Services& p, const WorkList& edited, ScoreLog log) {
   OneWorkListMessage oneMessage(t);
   std::vector<std::string> changes;
   if (log == ScoreLog::Changes) changes = WorkListScoreChanges(t, edited, t.CurEvent, t.CurRound);
@@ -20,7 +20,7 @@ void RecomputeAfterScore(Tournament& t, Platform& p, const WorkList& edited, Sco
   for (const std::string& line : changes) LogEntry(t, p.fs, p.clock, line);
 }
 
-void StoreGridEdits(Tournament& t, Platform& p, const Tournament::GridEdits& edits) {
+void StoreGridEdits(Tournament& t, const Services& p, const Tournament::GridEdits& edits) {
   t.Select({edits.division, edits.event, edits.round});
   WorkList list = FillStartOrder(t, p.prompt, p.random, t.Selected());
   for (const TSkier& s : edits.skiers)
@@ -28,7 +28,7 @@ void StoreGridEdits(Tournament& t, Platform& p, const Tournament::GridEdits& edi
   RecomputeAfterScore(t, p, list);
 }
 
-void RecomputeStandings(Tournament& t, Platform& p) {
+void RecomputeStandings(Tournament& t, const Services& p) {
   const Selection sel = t.Selected();
   ComputeEventPoints(t, sel.event);
   PlaceEvent(t, p, sel);

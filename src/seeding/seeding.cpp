@@ -115,6 +115,12 @@ bool TotalScoreSeedDivision(Tournament& t, WorkList& list, Prompter& prompt) {
                         [&](const TSkier& s) { return RankScoreOf(s, ev); });
 }
 
+void StoreFinalists(Tournament& t, const WorkList& list) {
+  WriteBack(t, list);
+  ForgetTieOrders(t.ties, t.CurDivision, t.CurEvent, t.CurRound);
+  t.MarkChanged();
+}
+
 bool SeedingAllowed(const Tournament& t, Prompter& prompt, SeedOption option) {
   if (option != SeedOption::Finals && t.CurRound >= 2 && t.PlaceMode() == 'F') {
     prompt.Show("Use Finals Selection to seed skiers for the finals. See help info.");

@@ -37,6 +37,11 @@ bool TotalScoreSeedDivision(Tournament& t, WorkList& list, Prompter& prompt);
 double PreviousRoundKey(const TSkier& s, char event, int round);
 double RankScoreOf(const TSkier& s, char event);
 
+// The finalists ticked in a list of the current division: written back, and the lots of the
+// division's final in the current event forgotten from the current round on, to be drawn again
+// (rounds already skied keep theirs). Counts as a change.
+void StoreFinalists(Tournament& t, const WorkList& list);
+
 // The placement gate: from round 2 on under first-round placement only the finals selection may
 // seed. Shows the refusal and answers false when the option is refused.
 bool SeedingAllowed(const Tournament& t, Prompter& prompt, SeedOption option);

@@ -142,22 +142,8 @@ void QuickGrid::KeyEntry(int key) {
   TSkier& listedSkier = work_.skiers[static_cast<std::size_t>(k - 1)];
   if (SameRoundFields(t_.Working, listedSkier, round())) return;
   listedSkier = t_.Working;
-  KeepForRecovery(t_.Working);
-  t_.MarkChanged();
+  t_.KeepGridEdit({t_.CurDivision, event_, round()}, t_.Working);
   gridChanged_ = true;
-}
-
-void QuickGrid::KeepForRecovery(const TSkier& edited) {
-  Tournament::GridEdits& e = t_.gridEdits;
-  e.division = t_.CurDivision;
-  e.event = event_;
-  e.round = round();
-  for (TSkier& s : e.skiers)
-    if (IsSkier(s, IdentityOf(edited))) {
-      s = edited;
-      return;
-    }
-  e.skiers.push_back(edited);
 }
 
 void QuickGrid::Recompute(bool writeBack) {

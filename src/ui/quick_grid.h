@@ -62,8 +62,6 @@ class QuickGrid : public DialogModel {
 
  private:
   void FillRows();
-  // The record as typed, kept in the recovery copy until Complete stores it.
-  void KeepForRecovery(const TSkier& edited);
   void EnterCell();
   // The skier a row shows; none for a blank row.
   std::optional<SkierIdentity> RowSkier(int row) const;

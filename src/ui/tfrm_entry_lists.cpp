@@ -40,7 +40,8 @@ std::optional<EntryListKind> TfrmEntryLists::chosen() const {
 }
 
 void TfrmEntryLists::btnPrintClick() {
-  if (auto kind = chosen()) RunReport(t_, p_, [&] { PrintNamedReport(EntryListReportName(*kind), t_, p_); });
+  if (auto kind = chosen())
+    RunReport(t_, p_, [&] { PrintNamedReport(p_.printer, EntryListReportName(*kind), t_, p_); });
 }
 
 void TfrmEntryLists::btnViewClick() {

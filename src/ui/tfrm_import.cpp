@@ -88,7 +88,6 @@ void TfrmImport::btnImportClick() {
     // speeds and per-round divisions: without them a typed round totals 0 and exports as "XX".
     if (AddWorkingRecord(t_, p_.prompt, p_.random)) ++imported;
   }
-  t_.MarkChanged();
   if (errors > 0) p_.prompt.Show(std::to_string(errors) + " errors encountered !");
   p_.prompt.Show(std::to_string(imported) + " skiers imported");
 }

@@ -172,7 +172,7 @@ void TfrmJumpRslt::btnSaveClick() {
   }
   s.JumpBoat[r] = BoatOfItem(BoatListBox.itemIndex);
   s.JumpClass[r] = ClassOfItem(ClassListBox.itemIndex);
-  t_.MarkChanged();
+  t_.ResultTyped();
   LogEntry(t_, p_.fs, p_.clock, AuditLine());
   auditWritten_ = true;
   Close();

@@ -65,7 +65,7 @@ void TfrmRsltPrint::FormShow() {
 void TfrmRsltPrint::btnPrintClick() {
   const char* name = PrintReportName(rgPrint.itemIndex);
   if (!name) return;
-  RunReport(t_, p_, [&] { PrintNamedReport(name, t_, p_); });
+  RunReport(t_, p_, [&] { PrintNamedReport(p_.printer, name, t_, p_); });
 }
 
 void TfrmRsltPrint::btnOtherClick() {
@@ -82,7 +82,7 @@ void TfrmRsltPrint::btnOtherClick() {
     options.values["skier"] = FullName(*skier);
     options.values["skier-division"] = DivisionCode(skier->Division);
   }
-  RunReport(t_, p_, [&] { PrintNamedReport(name, t_, p_, options); });
+  RunReport(t_, p_, [&] { PrintNamedReport(p_.printer, name, t_, p_, options); });
 }
 
 void TfrmRsltPrint::btnCurrOptClick() {

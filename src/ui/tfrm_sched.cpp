@@ -88,7 +88,7 @@ void TfrmSched::ShowGrid() {
 
 void TfrmSched::Recompute() { RecomputeDay(t_, start_, working_); }
 
-void TfrmSched::Modified() { t_.MarkChanged(); }
+void TfrmSched::Modified() { t_.ScheduleChanged(); }
 
 int TfrmSched::CurrentRow() const { return grid.row >= 1 && grid.row <= kScheduleRows ? grid.row : 1; }
 

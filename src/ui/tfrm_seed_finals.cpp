@@ -4,6 +4,7 @@
 
 #include "core/skier_ops.h"
 #include "help/help_topics.h"
+#include "seeding/seeding.h"
 
 namespace {
 
@@ -55,11 +56,8 @@ void TfrmSeedFinals::cblFinalsClickCheck() {
 }
 
 void TfrmSeedFinals::btnSaveClick() {
-  WriteBack(t_, work_);
-  t_.MarkChanged();
-  // Saving the finals is how the scorer asks for a new lot: the ties of this division and event are
-  // drawn again from the current round on; rounds already skied keep theirs.
-  ForgetTieOrders(t_.ties, t_.CurDivision, t_.CurEvent, t_.CurRound);
+  // Saving the finals is how the scorer asks for a new lot.
+  StoreFinalists(t_, work_);
   PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
   Close();
 }

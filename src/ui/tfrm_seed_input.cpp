@@ -79,7 +79,7 @@ bool TfrmSeedInput::Store() {
   }
   for (int i = 0; i < 4; ++i) fields[i].target = values[i];
   changed = false;
-  t_.MarkChanged();
+  t_.ResultTyped();
   return true;
 }
 

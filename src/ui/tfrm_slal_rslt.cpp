@@ -224,7 +224,7 @@ void TfrmSlalRslt::btnSaveClick() {
     s.SlalomTime1[pass][static_cast<std::size_t>(r)] = edPT1[pass - 1].text;
   s.SlalomBoat[r] = BoatOfItem(BoatListBox.itemIndex);
   s.SlalomClass[r] = ClassOfItem(ClassListBox.itemIndex);
-  t_.MarkChanged();
+  t_.ResultTyped();
   LogEntry(t_, p_.fs, p_.clock, AuditLine());
   auditWritten_ = true;
   Close();

@@ -25,8 +25,7 @@ void TfrmTeamName::FormShow() {
 }
 
 void TfrmTeamName::btnSaveClick() {
-  t_.teams.slots[static_cast<std::size_t>(slot_)].name = edName.text;  // cut to 20 by the slot
-  t_.MarkChanged();
+  t_.RenameTeam(slot_, edName.text);
   Close();
 }
 

@@ -319,7 +319,7 @@ bool TfrmTourInfo::ApplyTournamentSetup() {
     return false;
   }
   WarnAboutSanction();
-  t_.MarkChanged();
+  t_.SetupChanged();
   const TournamentInfo& i = t_.info;
   LogEntry(t_, p_.fs, p_.clock,
            i.EventName.str() + " " + i.StartDate.str() + " " + t_.settings.SiteCode.str() + " " +

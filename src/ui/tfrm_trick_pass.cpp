@@ -28,6 +28,6 @@ void TfrmTrickPass::btnSavScorClick() {
     t_.Working.TrickPass1[r] = PassTotal();
   else
     t_.Working.TrickPass2[r] = PassTotal();
-  t_.MarkChanged();
+  t_.ResultTyped();
   editor.Write();
 }

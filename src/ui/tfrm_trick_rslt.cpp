@@ -123,7 +123,7 @@ void TfrmTrickRslt::btnSaveClick() {
   if (!Trim(edTie.text).empty()) s.TrickScore[r] = WithRunoff(s.TrickScore[r], ToInteger(edTie.text));
   s.TrickClass[r] = kClassCodes[ClassList.selected() ? ClassList.itemIndex : 0];
   s.TrickBoat[r] = kBoatCodes[BoatList.selected() ? BoatList.itemIndex : 3];
-  t_.MarkChanged();
+  t_.ResultTyped();
   Close();
 }
 

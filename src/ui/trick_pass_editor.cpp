@@ -48,7 +48,7 @@ std::vector<std::string> TrickPassEditor::CodeList() const {
 
 void TrickPassEditor::Changed() {
   unsavedRows = true;
-  t_.MarkChanged();
+  t_.ResultTyped();
 }
 
 bool TrickPassEditor::SkisKey(int r, char key) {

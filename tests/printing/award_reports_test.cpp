@@ -118,7 +118,7 @@ TEST_F(OtherReports, RecordDataOfTheCurrentRoundAndEvent) {
   t.CurEvent = 'T';
   EXPECT_TRUE(Build("record-data", Skier("Lars AAS")).lines.empty());
   EXPECT_EQ(tp.prompter.shown.back().text, "No printout available for Tricks");
-  EXPECT_FALSE(PrintNamedReport("record-data", t, tp, Skier("Lars AAS")));
+  EXPECT_FALSE(PrintNamedReport(tp.printer, "record-data", t, tp, Skier("Lars AAS")));
   EXPECT_TRUE(tp.printer.documents.empty());
 }
 

@@ -75,7 +75,7 @@ TEST(EntryLists, FormFeedAfterTheSkierLineThatFillsThePage) {
     TestPlatform tp;
     for (int i = 1; i <= c.skiers; ++i) AddSkier(t, tp, Numbered(i), "Pat", i <= c.inM ? kM : kW);
     t.CurDivision = kM;
-    ASSERT_TRUE(PrintNamedReport(EntryListReportName(c.kind), t, tp));
+    ASSERT_TRUE(PrintNamedReport(tp.printer, EntryListReportName(c.kind), t, tp));
     const auto& pages = tp.printer.documents.at(0).pages;
     ASSERT_EQ(pages.size(), c.linesOnPage2 ? 2u : 1u) << c.skiersOnPage1;
     if (c.linesOnPage2 == 0) continue;
