@@ -33,33 +33,31 @@ void SeedByKey(Tournament& t, WorkList& list, const std::vector<double>& keys) {
 }
 
 template <typename KeyOf>
-bool SeedFromScores(Tournament& t, WorkList& list, Prompter& prompt, const char* refusal, KeyOf keyOf) {
-  if (t.CurRound < 2) {
-    prompt.Show(refusal);
-    return false;
-  }
+Outcome SeedFromScores(Tournament& t, WorkList& list, const char* refusal, KeyOf keyOf) {
+  Outcome out;
+  if (t.CurRound < 2) return out.Fail(refusal);
   std::vector<double> keys;
   for (const TSkier& s : list.skiers) keys.push_back(keyOf(s));
   SeedByKey(t, list, keys);
-  return true;
+  return out;
 }
 
-bool SeedOneDivision(Tournament& t, WorkList& list, Services p, SeedOption option) {
+Outcome SeedOneDivision(Tournament& t, WorkList& list, Random& random, SeedOption option) {
   switch (option) {
     case SeedOption::RandomCurrent:
     case SeedOption::RandomAll:
-      RandomSeedDivision(t, list, p.random);
-      return true;
+      RandomSeedDivision(t, list, random);
+      return {};
     case SeedOption::PreviousCurrent:
     case SeedOption::PreviousAll:
-      return PreviousRoundSeedDivision(t, list, p.prompt);
+      return PreviousRoundSeedDivision(t, list);
     case SeedOption::TotalCurrent:
     case SeedOption::TotalAll:
-      return TotalScoreSeedDivision(t, list, p.prompt);
+      return TotalScoreSeedDivision(t, list);
     case SeedOption::Finals:
-      return false;
+      break;
   }
-  return false;
+  return {false, {}};
 }
 
 }  // namespace
@@ -102,16 +100,16 @@ double RankScoreOf(const TSkier& s, char event) {
   }
 }
 
-bool PreviousRoundSeedDivision(Tournament& t, WorkList& list, Prompter& prompt) {
+Outcome PreviousRoundSeedDivision(Tournament& t, WorkList& list) {
   const char ev = t.CurEvent;
   const int round = t.CurRound;
-  return SeedFromScores(t, list, prompt, "Not Valid for current Round!",
+  return SeedFromScores(t, list, "Not Valid for current Round!",
                         [&](const TSkier& s) { return PreviousRoundKey(s, ev, round); });
 }
 
-bool TotalScoreSeedDivision(Tournament& t, WorkList& list, Prompter& prompt) {
+Outcome TotalScoreSeedDivision(Tournament& t, WorkList& list) {
   const char ev = t.CurEvent;
-  return SeedFromScores(t, list, prompt, "Not valid for current round!",
+  return SeedFromScores(t, list, "Not valid for current round!",
                         [&](const TSkier& s) { return RankScoreOf(s, ev); });
 }
 
@@ -121,28 +119,46 @@ void StoreFinalists(Tournament& t, const WorkList& list) {
   t.MarkChanged();
 }
 
-bool SeedingAllowed(const Tournament& t, Prompter& prompt, SeedOption option) {
-  if (option != SeedOption::Finals && t.CurRound >= 2 && t.PlaceMode() == 'F') {
-    prompt.Show("Use Finals Selection to seed skiers for the finals. See help info.");
-    return false;
-  }
-  return true;
+Outcome SeedingAllowed(const Tournament& t, SeedOption option) {
+  Outcome out;
+  if (option != SeedOption::Finals && t.CurRound >= 2 && t.PlaceMode() == 'F')
+    out.Fail("Use Finals Selection to seed skiers for the finals. See help info.");
+  return out;
 }
 
-bool RunSeedOption(Tournament& t, const Services& p, SeedOption option) {
+namespace {
+
+// The selection's start order as seeding works on it, its final's lots drawn first.
+WorkList SeedingList(Tournament& t, Random& random, const Selection& selection, Outcome& out) {
+  if (DrawTies(t, random, selection)) t.MarkChanged();
+  WorkList list = StartOrder(t, selection);
+  if (list.overfull) out.Tell(OverfullMessage(selection.division));
+  return list;
+}
+
+}  // namespace
+
+Outcome RunSeedOption(Tournament& t, Random& random, SeedOption option) {
   const bool all =
       option == SeedOption::RandomAll || option == SeedOption::PreviousAll || option == SeedOption::TotalAll;
+  Outcome out;
   Selection selection = t.Selected();
   if (!all) {
-    WorkList list = FillStartOrder(t, p.prompt, p.random, selection);
-    return SeedOneDivision(t, list, p, option);
+    WorkList list = SeedingList(t, random, selection, out);
+    Outcome seeded = SeedOneDivision(t, list, random, option);
+    out.Append(seeded);
+    out.ok = seeded.ok;
+    return out;
   }
   bool seeded = false;
   for (int d = 0; d <= kLastRegularDivision; ++d) {
     selection.division = d;
-    WorkList list = FillStartOrder(t, p.prompt, p.random, selection);
-    if (!list.skiers.empty()) seeded = SeedOneDivision(t, list, p, option) || seeded;
+    WorkList list = SeedingList(t, random, selection, out);
+    if (list.skiers.empty()) continue;
+    Outcome one = SeedOneDivision(t, list, random, option);
+    out.Append(one);
+    seeded = one.ok || seeded;
   }
-  PrepareSelection(t, p.prompt, p.random, t.Selected());
-  return seeded;
+  out.ok = seeded;
+  return out;
 }

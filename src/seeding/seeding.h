@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "core/outcome.h"
 #include "core/tournament.h"
 #include "core/work_list.h"
-#include "platform/services.h"
+#include "platform/random.h"
 
 // The seeding options, in the order the options dialog lists them.
 enum class SeedOption : int {
@@ -27,10 +28,10 @@ const std::vector<std::string>& SeedOptionTexts();
 // share an order by construction.
 void RandomSeedDivision(Tournament& t, WorkList& list, Random& random);
 // From the previous round's score of the current event, lowest first, equal scores keeping their
-// order. Refuses in round 1 ("Not Valid for current Round!"); answers whether it seeded.
-bool PreviousRoundSeedDivision(Tournament& t, WorkList& list, Prompter& prompt);
+// order. Refuses in round 1 ("Not Valid for current Round!"); ok when it seeded.
+Outcome PreviousRoundSeedDivision(Tournament& t, WorkList& list);
 // The same with the rank score of the last placement ("Not valid for current round!" in round 1).
-bool TotalScoreSeedDivision(Tournament& t, WorkList& list, Prompter& prompt);
+Outcome TotalScoreSeedDivision(Tournament& t, WorkList& list);
 
 // The key previous-round seeding sorts on: the score of round r-1 of the event (jump: the round's
 // longest jump, the pass/fall/disqualification marks counting as 0).
@@ -43,9 +44,10 @@ double RankScoreOf(const TSkier& s, char event);
 void StoreFinalists(Tournament& t, const WorkList& list);
 
 // The placement gate: from round 2 on under first-round placement only the finals selection may
-// seed. Shows the refusal and answers false when the option is refused.
-bool SeedingAllowed(const Tournament& t, Prompter& prompt, SeedOption option);
+// seed. Fails with the refusal when the option is refused.
+Outcome SeedingAllowed(const Tournament& t, SeedOption option);
 
 // Runs one of the options 0..5 on the current event (the finals selection needs its dialog and is
-// run by the options dialog). Answers whether any seed was set.
-bool RunSeedOption(Tournament& t, const Services& p, SeedOption option);
+// run by the options dialog). ok when any seed was set; the messages are the refusals, division by
+// division, and the divisions more than a list takes.
+Outcome RunSeedOption(Tournament& t, Random& random, SeedOption option);

@@ -35,7 +35,7 @@ SeedOption TfrmSeedOpt::ChosenOption() const {
 
 void TfrmSeedOpt::btnApplyClick() {
   const SeedOption option = ChosenOption();
-  if (!SeedingAllowed(t_, p_.prompt, option)) return;
+  if (!Shown(SeedingAllowed(t_, option))) return;
   if (p_.prompt.Ask("This will permanently replace previous seed scores, proceed ?", "Warning",
                     Buttons::OkCancel) != Answer::Ok)
     return;
@@ -44,10 +44,15 @@ void TfrmSeedOpt::btnApplyClick() {
     RunFinalsSelection();
     // Seeding sees the finalists of the event in start order.
     WorkList finalists = FillStartOrder(t_, p_.prompt, p_.random, t_.Selected());
-    PreviousRoundSeedDivision(t_, finalists, p_.prompt);
+    Shown(PreviousRoundSeedDivision(t_, finalists));
   } else {
-    RunSeedOption(t_, p_, option);
+    Shown(RunSeedOption(t_, p_.random, option));
   }
+}
+
+bool TfrmSeedOpt::Shown(const Outcome& outcome) {
+  p_.prompt.ShowEach(outcome.messages);
+  return outcome.ok;
 }
 
 void TfrmSeedOpt::RunFinalsSelection() {

@@ -31,6 +31,8 @@ class TfrmSeedOpt : public DialogModel {
   // The option Apply runs: the one ticked, else the one remembered, else the first.
   SeedOption ChosenOption() const;
   void RunFinalsSelection();
+  // Shows the outcome's messages; answers whether it went through.
+  bool Shown(const Outcome& outcome);
 
   Tournament& t_;
   Platform& p_;

@@ -41,7 +41,16 @@ TEST(TournamentChanges, EachOperationCountsOneChangeAndTheSkierCountFollowsTheLi
        2},
       {"change every skier",
        [](Tournament& t, TestPlatform&) { t.ChangeEachSkier([](TSkier& s) { ++s.OverallPlace; }); }, 2},
-      {"change the setup", [](Tournament& t, TestPlatform&) { t.MarkChanged(); }, 2},
+      {"change the setup", [](Tournament& t, TestPlatform&) { t.SetupChanged(); }, 2},
+      {"rename a team", [](Tournament& t, TestPlatform&) { t.RenameTeam(1, "Lake Club"); }, 2},
+      {"type a score in a grid",
+       [](Tournament& t, TestPlatform&) {
+         TSkier s = *t.skiers.first();
+         s.SlalomScore[1] = 12;
+         t.KeepGridEdit({16, 'S', 1}, s);
+         EXPECT_EQ(t.gridEdits.skiers.size(), 1u);
+       },
+       2},
   };
   for (const Change& c : cases) {
     SCOPED_TRACE(c.name);
@@ -70,7 +79,7 @@ TEST(TournamentChanges, EachOperationCountsOneChangeAndTheSkierCountFollowsTheLi
   }
 }
 
-TEST(TournamentChanges, StoringAnUnchangedRecordLeavesTheEventSaved) {
+TEST(TournamentChanges, StoringAnUnchangedRecordOrNameLeavesTheEventSaved) {
   TestPlatform tp;
   Tournament t;
   AddSkier(t, tp, "ABLE", "Al", 16);
@@ -80,5 +89,6 @@ TEST(TournamentChanges, StoringAnUnchangedRecordLeavesTheEventSaved) {
   TSkier stranger = *t.skiers.first();
   stranger.Surname = "NOBODY";
   EXPECT_FALSE(t.StoreSkier(stranger));
+  t.RenameTeam(1, t.teams.slots[1].name.str());
   EXPECT_FALSE(t.Unsaved);
 }

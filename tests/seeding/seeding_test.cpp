@@ -43,7 +43,7 @@ struct SeedingTest : ::testing::Test {
 TEST_F(SeedingTest, RandomSeedingGivesEveryOrderOfThreeAboutEquallyOften) {
   AddSkier(t, p, "SOLO", "A", 17, "S").SlalomSeed = 7;
   t.CurDivision = 17;
-  RunSeedOption(t, p, SeedOption::RandomCurrent);
+  RunSeedOption(t, p.random, SeedOption::RandomCurrent);
   EXPECT_EQ(Listed("SOLO").SlalomSeed, 1);
 
   for (const char* name : {"A", "B", "C"}) AddSkier(t, p, name, "X", 16, "S");
@@ -69,7 +69,7 @@ TEST_F(SeedingTest, AllDivisionsRandomLeavesAdaptedDivisionsAndOtherEventsAlone)
   AddSkier(t, p, "WOMAN", "B", 17, "S");
   AddSkier(t, p, "ADAPTED", "C", 60, "S").SlalomSeed = 9;
   t.CurDivision = 17;
-  EXPECT_TRUE(RunSeedOption(t, p, SeedOption::RandomAll));
+  EXPECT_TRUE(RunSeedOption(t, p.random, SeedOption::RandomAll).ok);
   EXPECT_EQ(Listed("MAN").SlalomSeed, 1);
   EXPECT_EQ(Listed("MAN").TrickSeed, 55);
   EXPECT_EQ(Listed("WOMAN").SlalomSeed, 1);
@@ -93,7 +93,7 @@ TEST_F(SeedingTest, PreviousRoundSeedingSortsStablyAndCountsJumpMarksAsZero) {
   second.JumpDistance[3][1] = 30;
   second.JumpSeed = 10;  // starts before FIRST, and stays before it
   WorkList jumpers = list();
-  EXPECT_TRUE(PreviousRoundSeedDivision(t, jumpers, p.prompt));
+  EXPECT_TRUE(PreviousRoundSeedDivision(t, jumpers).ok);
   EXPECT_EQ(Order(jumpers), "MARKSSECONDFIRSTFAR");
   EXPECT_EQ(Listed("MARKS").JumpSeed, 0);
   EXPECT_EQ(Listed("FIRST").JumpSeed, 30);
@@ -103,7 +103,7 @@ TEST_F(SeedingTest, PreviousRoundSeedingSortsStablyAndCountsJumpMarksAsZero) {
   t.CurEvent = 'S';
   for (auto& s : SkierNodes(t)) s.SlalomEntry = "S", s.SlalomRankScore = s.Surname == "FAR" ? 1 : 5;
   WorkList slalom = list();
-  EXPECT_TRUE(TotalScoreSeedDivision(t, slalom, p.prompt));
+  EXPECT_TRUE(TotalScoreSeedDivision(t, slalom).ok);
   EXPECT_EQ(Listed("FAR").SlalomSeed, 1);
   EXPECT_EQ(Order(slalom).substr(0, 3), "FAR");
 }
@@ -120,9 +120,9 @@ TEST_F(SeedingTest, RoundOneRefusalsChangeNothingAndRepeatPerDivision) {
                         Case{SeedOption::TotalCurrent, "Not valid for current round!", 1},
                         Case{SeedOption::PreviousAll, "Not Valid for current Round!", 2},
                         Case{SeedOption::TotalAll, "Not valid for current round!", 2}}) {
-    tp.prompter.clear();
-    EXPECT_FALSE(RunSeedOption(t, p, c.option));
-    EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>(c.times, c.message));
+    const Outcome refused = RunSeedOption(t, p.random, c.option);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.messages, std::vector<std::string>(c.times, c.message));
     EXPECT_EQ(Listed("A").SlalomSeed + Listed("B").SlalomSeed, 11);
   }
 }
@@ -130,10 +130,11 @@ TEST_F(SeedingTest, RoundOneRefusalsChangeNothingAndRepeatPerDivision) {
 TEST_F(SeedingTest, FirstRoundPlacementGateLeavesOnlyTheFinalsSelection) {
   t.settings.PlaceMode = 'F';
   t.CurRound = 2;
-  EXPECT_FALSE(SeedingAllowed(t, p.prompt, SeedOption::RandomCurrent));
-  EXPECT_EQ(tp.prompter.texts(),
+  const Outcome gate = SeedingAllowed(t, SeedOption::RandomCurrent);
+  EXPECT_FALSE(gate.ok);
+  EXPECT_EQ(gate.messages,
             std::vector<std::string>{"Use Finals Selection to seed skiers for the finals. See help info."});
-  EXPECT_TRUE(SeedingAllowed(t, p.prompt, SeedOption::Finals));
+  EXPECT_TRUE(SeedingAllowed(t, SeedOption::Finals).ok);
   t.settings.PlaceMode = 'L';
-  EXPECT_TRUE(SeedingAllowed(t, p.prompt, SeedOption::RandomAll));
+  EXPECT_TRUE(SeedingAllowed(t, SeedOption::RandomAll).ok);
 }
