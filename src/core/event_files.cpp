@@ -123,7 +123,6 @@ std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const
 
 bool SaveEvent(Tournament& t, const Services& p) {
   if (t.EventFile.empty()) return false;
-  OneWorkListMessage oneMessage(t);
   t.EventBase = EventBaseOf(t.EventFile);
   const std::string datPath = t.EventFile.str();
   const std::string base = t.EventBase.str();

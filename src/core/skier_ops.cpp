@@ -168,14 +168,6 @@ void ClearAllScores(Tournament& t) {
   t.ties = {};
 }
 
-void ShowOverfull(Tournament& t, Prompter& prompt, int division) {
-  if (t.workListMessageScopes > 0) {
-    if (t.workListMessageShown) return;
-    t.workListMessageShown = true;
-  }
-  prompt.Show(OverfullMessage(division));
-}
-
 void DrawTiesOfRound(Tournament& t, Random& random, int round) {
   if (round < 2 || t.settings.PlaceMode != 'L') return;
   bool drew = false;

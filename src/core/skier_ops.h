@@ -15,24 +15,6 @@ bool AddWorkingRecord(Tournament& t, Prompter& prompt, Random& random);
 bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record);
 void DeleteAllSkiers(Tournament& t);
 void ClearAllScores(Tournament& t);
-// Held for one operation (a save, an open, the recomputation after a score), it lets the message
-// that a division has more skiers than the work list holds appear once, however often the
-// operation selects that division.
-class OneWorkListMessage {
- public:
-  explicit OneWorkListMessage(Tournament& t) : t_(t) { ++t_.workListMessageScopes; }
-  ~OneWorkListMessage() {
-    if (--t_.workListMessageScopes == 0) t_.workListMessageShown = false;
-  }
-  OneWorkListMessage(const OneWorkListMessage&) = delete;
-  OneWorkListMessage& operator=(const OneWorkListMessage&) = delete;
-
- private:
-  Tournament& t_;
-};
-
-// Tells that the division holds more skiers than a list takes; once inside a OneWorkListMessage.
-void ShowOverfull(Tournament& t, Prompter& prompt, int division);
 // Draws every tie of the round's finals not drawn yet (each division and event).
 void DrawTiesOfRound(Tournament& t, Random& random, int round);
 // Stores a copy over the skier it was taken from (same surname, first name and division).

@@ -53,10 +53,6 @@ struct Tournament {
   // Read freely; changed only through the operations below.
   SkierList skiers;
 
-  // Inside an operation that selects divisions many times, the message that a division holds more
-  // than the work list is shown once (see OneWorkListMessage).
-  int workListMessageScopes = 0;
-  bool workListMessageShown = false;
   // The single working record: the entry form's working entry and the scoring dialogs' edit record.
   TSkier Working{};
 

@@ -142,12 +142,12 @@ void PrepareSelection(Tournament& t, Prompter& prompt, Random& random, const Sel
 WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection) {
   if (DrawTies(t, random, selection)) t.MarkChanged();
   WorkList list = StartOrder(t, selection);
-  if (list.overfull) ShowOverfull(t, prompt, selection.division);
+  if (list.overfull) prompt.Show(OverfullMessage(selection.division));
   return list;
 }
 
-WorkList FillDivisionList(Tournament& t, Prompter& prompt, int division) {
+WorkList FillDivisionList(const Tournament& t, Prompter& prompt, int division) {
   WorkList list = DivisionList(t, division);
-  if (list.overfull) ShowOverfull(t, prompt, division);
+  if (list.overfull) prompt.Show(OverfullMessage(division));
   return list;
 }

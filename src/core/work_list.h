@@ -45,4 +45,4 @@ void PrepareSelection(Tournament& t, Prompter& prompt, Random& random, const Sel
 // The same, answering the start order the window shows.
 WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection);
 // Every skier of the division, with the message of an overfull division.
-WorkList FillDivisionList(Tournament& t, Prompter& prompt, int division);
+WorkList FillDivisionList(const Tournament& t, Prompter& prompt, int division);

@@ -204,9 +204,10 @@ void ComputeOverallScores(Tournament& t) {
   });
 }
 
-void PlaceOverall(Tournament& t, Prompter& prompt, int division) {
+Outcome PlaceOverall(Tournament& t, int division) {
+  Outcome out;
   WorkList all = DivisionList(t, division);
-  if (all.overfull) ShowOverfull(t, prompt, division);
+  if (all.overfull) out.Tell(OverfullMessage(division));
   std::vector<TSkier>& list = all.skiers;
   std::stable_sort(list.begin(), list.end(),
                    [](const TSkier& a, const TSkier& b) { return a.OverallScore > b.OverallScore; });
@@ -227,4 +228,5 @@ void PlaceOverall(Tournament& t, Prompter& prompt, int division) {
   }
   for (const TSkier& s : list) WriteBack(t, s);
   t.MarkChanged();
+  return out;
 }

@@ -3,8 +3,8 @@
 // and the overall places of the current division.
 #include <optional>
 
+#include "core/outcome.h"
 #include "core/tournament.h"
-#include "platform/services.h"
 
 // A formula's fraction before the factor 1000:
 //   ratio   (S + offset) / (B + offset)
@@ -33,5 +33,5 @@ void ComputeTrickPoints(Tournament& t);
 void ComputeJumpPoints(Tournament& t);
 // The overall score of every skier of the list.
 void ComputeOverallScores(Tournament& t);
-// The overall places of the division.
-void PlaceOverall(Tournament& t, Prompter& prompt, int division);
+// The overall places of the division; the message tells of a division more than a list takes.
+Outcome PlaceOverall(Tournament& t, int division);

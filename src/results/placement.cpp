@@ -94,10 +94,10 @@ void Store(Tournament& t, const std::vector<TSkier>& list) {
 }
 
 // The selection's skiers in start order, as a rule places them.
-std::vector<TSkier> StartOrderToPlace(Tournament& t, const Services& p, const Selection& sel) {
-  DrawTies(t, p.random, sel);
+std::vector<TSkier> StartOrderToPlace(Tournament& t, Random& random, const Selection& sel, Outcome& out) {
+  DrawTies(t, random, sel);
   WorkList list = StartOrder(t, sel);
-  if (list.overfull) ShowOverfull(t, p.prompt, sel.division);
+  if (list.overfull) out.Tell(OverfullMessage(sel.division));
   return std::move(list.skiers);
 }
 
@@ -176,33 +176,40 @@ void ComputeTotals(Tournament& t) {
   });
 }
 
-void PlaceFirstRound(Tournament& t, const Services& p, const Selection& sel) {
-  std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
+Outcome PlaceFirstRound(Tournament& t, Random& random, const Selection& sel) {
+  Outcome out;
+  std::vector<TSkier> list = StartOrderToPlace(t, random, sel, out);
   for (TSkier& s : list) RankScoreOf(s, sel.event) = RoundResult(s, sel.event, 1);
   RankAndStore(t, sel, list);
+  return out;
 }
 
-void PlaceBestScore(Tournament& t, const Services& p, const Selection& sel) {
-  std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
+Outcome PlaceBestScore(Tournament& t, Random& random, const Selection& sel) {
+  Outcome out;
+  std::vector<TSkier> list = StartOrderToPlace(t, random, sel, out);
   for (TSkier& s : list) {
     double best = BestOfRounds(s, sel.event);
     if (sel.event == 'J' && best < 0.2) best = 0;
     RankScoreOf(s, sel.event) = best;
   }
   RankAndStore(t, sel, list);
+  return out;
 }
 
-void PlaceTotalScore(Tournament& t, const Services& p, const Selection& sel) {
+Outcome PlaceTotalScore(Tournament& t, Random& random, const Selection& sel) {
+  Outcome out;
   ComputeTotals(t);
-  std::vector<TSkier> list = StartOrderToPlace(t, p, sel);
+  std::vector<TSkier> list = StartOrderToPlace(t, random, sel, out);
   RankAndStore(t, sel, list);
+  return out;
 }
 
-void PlaceLastRound(Tournament& t, const Services& p, const Selection& sel) {
+Outcome PlaceLastRound(Tournament& t, const Selection& sel) {
+  Outcome out;
   const char ev = sel.event;
   const int round = sel.round;
   WorkList all = DivisionList(t, sel.division);
-  if (all.overfull) ShowOverfull(t, p.prompt, sel.division);
+  if (all.overfull) out.Tell(OverfullMessage(sel.division));
   std::vector<TSkier>& list = all.skiers;
   const double bonus = FinalistBonus(ev);
   for (TSkier& s : list) {
@@ -221,22 +228,20 @@ void PlaceLastRound(Tournament& t, const Services& p, const Selection& sel) {
     for (TSkier& s : list)
       if (IsFinalist(s, ev)) RankScoreOf(s, ev) -= bonus;
   Store(t, list);
+  return out;
 }
 
-void PlaceEvent(Tournament& t, const Services& p, const Selection& sel) {
+Outcome PlaceEvent(Tournament& t, Random& random, const Selection& sel) {
   switch (t.PlaceMode()) {
     case 'B':
-      PlaceBestScore(t, p, sel);
-      break;
+      return PlaceBestScore(t, random, sel);
     case 'F':
-      PlaceFirstRound(t, p, sel);
-      break;
+      return PlaceFirstRound(t, random, sel);
     case 'L':
-      PlaceLastRound(t, p, sel);
-      break;
+      return PlaceLastRound(t, sel);
     case 'T':
-      PlaceTotalScore(t, p, sel);
-      break;
-    default: break;
+      return PlaceTotalScore(t, random, sel);
+    default:
+      return {};
   }
 }

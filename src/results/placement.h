@@ -3,16 +3,18 @@
 // the place it earns (competition ranking, 0 = no place), stored in the skier list.
 #include <span>
 
+#include "core/outcome.h"
 #include "core/tournament.h"
-#include "platform/services.h"
+#include "platform/random.h"
 
 // The placement rule's letter picks the ranking: B best score, F first round, L last round,
-// T total score; any other letter places nothing.
-void PlaceEvent(Tournament& t, const Services& p, const Selection& sel);
-void PlaceFirstRound(Tournament& t, const Services& p, const Selection& sel);
-void PlaceBestScore(Tournament& t, const Services& p, const Selection& sel);
-void PlaceTotalScore(Tournament& t, const Services& p, const Selection& sel);
-void PlaceLastRound(Tournament& t, const Services& p, const Selection& sel);
+// T total score; any other letter places nothing. The messages tell of a division more than a list
+// takes (its first skiers are placed).
+Outcome PlaceEvent(Tournament& t, Random& random, const Selection& sel);
+Outcome PlaceFirstRound(Tournament& t, Random& random, const Selection& sel);
+Outcome PlaceBestScore(Tournament& t, Random& random, const Selection& sel);
+Outcome PlaceTotalScore(Tournament& t, Random& random, const Selection& sel);
+Outcome PlaceLastRound(Tournament& t, const Selection& sel);
 
 // Orders the list by the event's ranking score, highest first; equal scores keep their order,
 // except that a jump tie under first-round placement (all rule sets but IWWF) goes to the longer

@@ -1,5 +1,6 @@
 #include "results/recompute.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,6 @@
 #include "results/score_log.h"
 
 void RecomputeAfterScore(Tournament& t, const Services& p, const WorkList& edited, ScoreLog log) {
-  OneWorkListMessage oneMessage(t);
   std::vector<std::string> changes;
   if (log == ScoreLog::Changes) changes = WorkListScoreChanges(t, edited, t.CurEvent, t.CurRound);
   WriteBack(t, edited);
@@ -31,8 +31,13 @@ void StoreGridEdits(Tournament& t, const Services& p, const Tournament::GridEdit
 void RecomputeStandings(Tournament& t, const Services& p) {
   const Selection sel = t.Selected();
   ComputeEventPoints(t, sel.event);
-  PlaceEvent(t, p, sel);
+  Outcome placed = PlaceEvent(t, p.random, sel);
   ComputeOverallScores(t);
-  PlaceOverall(t, p.prompt, sel.division);
-  PrepareSelection(t, p.prompt, p.random, sel);
+  placed.Append(PlaceOverall(t, sel.division));
+  if (DrawTies(t, p.random, sel)) t.MarkChanged();
+  // Placing by event and overall both meet a division more than a list takes: told once.
+  std::vector<std::string> told;
+  for (const std::string& m : placed.messages)
+    if (std::find(told.begin(), told.end(), m) == told.end()) told.push_back(m);
+  p.prompt.ShowEach(told);
 }

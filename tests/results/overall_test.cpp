@@ -178,7 +178,7 @@ TEST_F(Overall, OverallPlacesOfTheCurrentDivision) {
   TSkier& w = Add("WOMAN", "W");
   w.OverallScore = 3000;
   t.MarkSaved();
-  PlaceOverall(t, tp.prompter, t.CurDivision);
+  PlaceOverall(t, t.CurDivision);
   EXPECT_EQ(Find("BROWN").OverallPlace, 1);
   EXPECT_EQ(Find("ADAMS").OverallPlace, 2);
   EXPECT_EQ(Find("CLARK").OverallPlace, 2);

@@ -77,7 +77,7 @@ TEST(PlacementProperties, PlacesAreCompetitionRanksOfTheRankingScores) {
     const bool lastRoundFinal = t.settings.PlaceMode == 'L' && t.CurRound == 2;
     const double bonus = FinalistBonus(ev);
 
-    PlaceEvent(t, tp.platform, t.Selected());
+    PlaceEvent(t, tp.random, t.Selected());
 
     std::vector<Ranked> ranked;
     t.ChangeEachSkier([&](TSkier& s) {

@@ -47,7 +47,7 @@ TEST_F(Placement, EqualScoresSharePlaceAndTheNextTakesItsPosition) {
   Add("DAVIS");  // no score
   Add("OTHER", kW).SlalomScore[1] = 50;
   Find("OTHER").SlalomPlace = 7;
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("ADAMS"), 1);
   EXPECT_EQ(Place("BROWN"), 1);
   EXPECT_EQ(Place("CLARK"), 3);
@@ -60,7 +60,7 @@ TEST_F(Placement, EqualScoresSharePlaceAndTheNextTakesItsPosition) {
 TEST_F(Placement, DivisionWithoutScoresHasNoPlaces) {
   Add("ADAMS").SlalomPlace = 4;
   Add("BROWN").SlalomPlace = 2;
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("ADAMS"), 0);
   EXPECT_EQ(Place("BROWN"), 0);
 }
@@ -71,7 +71,7 @@ TEST_F(Placement, FirstRoundRuleIgnoresLaterRounds) {
   Add("ADAMS").TrickScore[1] = 2000;
   Find("ADAMS").TrickScore[2] = 9000;
   Add("BROWN").TrickScore[1] = 3000;
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("BROWN"), 1);
   EXPECT_EQ(Place("ADAMS"), 2);
   EXPECT_DOUBLE_EQ(Rank("ADAMS"), 2000);
@@ -89,7 +89,7 @@ TEST_F(Placement, TotalRuleLeavesRoundFourOut) {
   Jumps(other, 1, 30, 0.02, 0);
   Jumps(other, 2, 31, 0, 0);
   Jumps(other, 4, 60, 0, 0);
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_DOUBLE_EQ(Rank("ADAMS"), 30);
   EXPECT_DOUBLE_EQ(Rank("BROWN"), 20);
   EXPECT_EQ(Place("ADAMS"), 1);
@@ -101,7 +101,7 @@ TEST_F(Placement, BestJumpBelowTwoTenthsIsNoScore) {
   t.CurEvent = 'J';
   Jumps(Add("ADAMS"), 1, 0.15, 0.01, 0.02);
   Jumps(Add("BROWN"), 2, 31.5, 0.02, 0);
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_DOUBLE_EQ(Rank("ADAMS"), 0);
   EXPECT_EQ(Place("ADAMS"), 0);
   EXPECT_DOUBLE_EQ(Rank("BROWN"), 31.5);
@@ -113,7 +113,7 @@ TEST_F(Placement, FirstRoundJumpOfFifteenHundredthsCountsAsNoScore) {
   t.CurEvent = 'J';
   Jumps(Add("ADAMS"), 1, 0.15, 0, 0);
   Jumps(Add("BROWN"), 1, 0.25, 0, 0);
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_DOUBLE_EQ(Rank("ADAMS"), 0.15);
   EXPECT_EQ(Place("ADAMS"), 0);
   EXPECT_EQ(Place("BROWN"), 1);
@@ -123,7 +123,7 @@ TEST_F(Placement, UnknownRuleLetterPlacesNothing) {
   t.settings.PlaceMode = 'X';
   Add("ADAMS").SlalomScore[1] = 40;
   t.MarkSaved();
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("ADAMS"), 0);
   EXPECT_FALSE(t.Unsaved);
 }
@@ -138,7 +138,7 @@ TEST_F(Placement, FinalistRanksAboveEveryNonFinalist) {
   f.SlalomScore[1] = 20;
   f.SlalomScore[2] = 10;
   Add("NONFIN").SlalomScore[1] = 45;
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("FINAL"), 1);
   EXPECT_EQ(Place("NONFIN"), 2);
   EXPECT_DOUBLE_EQ(Rank("FINAL"), 10) << "the bonus is taken off again";
@@ -160,7 +160,7 @@ TEST_F(Placement, EqualFinalistsAreOrderedByRoundOne) {
   finalist("BROWN", 4000, 5000);
   finalist("CLARK", 2000, 4000);
   finalist("DAVIS", 2000, 4000);
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("BROWN"), 1);
   EXPECT_EQ(Place("ADAMS"), 2);
   EXPECT_EQ(Place("CLARK"), 3) << "equal first rounds share the place";
@@ -177,7 +177,7 @@ TEST_F(Placement, ThreeEqualFinalistsAllFollowTheirFirstRounds) {
     s.SlalomScore[1] = r1;
     s.SlalomScore[2] = 20;
   }
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("CLARK"), 1);
   EXPECT_EQ(Place("BROWN"), 2);
   EXPECT_EQ(Place("ADAMS"), 3);
@@ -195,7 +195,7 @@ TEST_F(Placement, LastRoundRulePlacesRoundsOneThreeAndFourOnTheirOwnScores) {
   const std::vector<std::pair<int, std::vector<int>>> expected{{1, {1, 3, 2}}, {3, {2, 1, 0}}, {4, {2, 1, 0}}};
   for (const auto& [round, places] : expected) {
     t.CurRound = round;
-    PlaceEvent(t, p, t.Selected());
+    PlaceEvent(t, p.random, t.Selected());
     EXPECT_EQ(Place("ADAMS"), places[0]) << "round " << round;
     EXPECT_EQ(Place("BROWN"), places[1]) << "round " << round;
     EXPECT_EQ(Place("CLARK"), places[2]) << "round " << round;
@@ -224,7 +224,7 @@ class JumpTie : public Placement {
 
 TEST_F(JumpTie, LongerSecondJumpBreaksTheTieFromBelow) {
   Skiers(1, 2);
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_NEAR(Rank("LONG"), 40.02, 1e-9);
   EXPECT_DOUBLE_EQ(Rank("SHORT"), 40.0);
   EXPECT_EQ(Place("LONG"), 1);
@@ -233,7 +233,7 @@ TEST_F(JumpTie, LongerSecondJumpBreaksTheTieFromBelow) {
 
 TEST_F(JumpTie, LongerSecondJumpBreaksTheTieFromAbove) {
   Skiers(2, 1);
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_NEAR(Rank("LONG"), 40.01, 1e-9);
   EXPECT_EQ(Place("LONG"), 1);
   EXPECT_EQ(Place("SHORT"), 2);
@@ -245,7 +245,7 @@ TEST_F(JumpTie, AdaptedAndAwsaRulesBreakTheTieToo) {
     SkierNodes(t).clear();
     InitSkierList(t);
     Skiers(1, 2);
-    PlaceEvent(t, p, t.Selected());
+    PlaceEvent(t, p.random, t.Selected());
     EXPECT_EQ(Place("LONG"), 1) << "rules " << rules;
     EXPECT_EQ(Place("SHORT"), 2) << "rules " << rules;
   }
@@ -254,14 +254,14 @@ TEST_F(JumpTie, AdaptedAndAwsaRulesBreakTheTieToo) {
 TEST_F(JumpTie, NotBrokenUnderIwwfRulesNorOtherPlacementRules) {
   t.settings.RulesMode = kIwwfRules;
   Skiers(1, 2);
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("LONG"), 1);
   EXPECT_EQ(Place("SHORT"), 1);
   EXPECT_DOUBLE_EQ(Rank("LONG"), 40.0);
 
   t.settings.RulesMode = kZetlRules;
   t.settings.PlaceMode = 'B';
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("LONG"), 1);
   EXPECT_EQ(Place("SHORT"), 1);
 }
@@ -273,7 +273,7 @@ TEST_F(JumpTie, FallsAndPassesAreNoSecondBestDistance) {
   TSkier& b = Add("PASSES");
   Jumps(b, 1, 40.0, 0.01, 0.01);
   b.JumpSeed = 2;
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("FALLS"), 1);
   EXPECT_EQ(Place("PASSES"), 1);
 }
@@ -288,7 +288,7 @@ TEST_F(JumpTie, ThreeWayTieEndsInRankOrder) {
     Jumps(s, 1, 40.0, second, 10.0);
     s.JumpSeed = seed++;
   }
-  PlaceEvent(t, p, t.Selected());
+  PlaceEvent(t, p.random, t.Selected());
   EXPECT_EQ(Place("EVEN1"), 1);
   EXPECT_EQ(Place("EVEN2"), 1);
   EXPECT_EQ(Place("SHORTER"), 3);
