@@ -176,8 +176,6 @@ void DrawTiesOfRound(Tournament& t, Random& random, int round) {
   if (drew) t.MarkChanged();
 }
 
-void WriteBack(Tournament& t, const TSkier& w) { t.StoreSkier(w); }
-
 int CountEntered(const Tournament& t, int division, char event) {
   int n = 0;
   t.skiers.ForEach([&](const TSkier& s) {

@@ -17,8 +17,6 @@ void DeleteAllSkiers(Tournament& t);
 void ClearAllScores(Tournament& t);
 // Draws every tie of the round's finals not drawn yet (each division and event).
 void DrawTiesOfRound(Tournament& t, Random& random, int round);
-// Stores a copy over the skier it was taken from (same surname, first name and division).
-void WriteBack(Tournament& t, const TSkier& copy);
 int CountEntered(const Tournament& t, int division, char event);
 double BestOverall(const Tournament& t, int division, char event);
 // The round result a placement uses for one event: slalom and trick score, jump round result.

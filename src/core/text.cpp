@@ -126,13 +126,6 @@ std::string UpperCase(std::string_view text) {
   return s;
 }
 
-std::string LowerCase(std::string_view text) {
-  std::string s(text);
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) { return UpperCase(a) == UpperCase(b); }
 
 std::string Columns(std::string_view line, int from, int to) {

@@ -29,7 +29,6 @@ bool IsPlausibleNumber(double value);
 std::string Trim(std::string_view text);
 std::string TrimRight(std::string_view text);
 std::string UpperCase(std::string_view text);
-std::string LowerCase(std::string_view text);
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 // Characters from..to (1-based, inclusive) of a line, cut at its end, like a positional read.
 std::string Columns(std::string_view line, int from, int to);

@@ -347,12 +347,6 @@ const std::vector<std::string>& JudgingFormNames() {
   return names;
 }
 
-std::optional<JudgingForm> FindJudgingForm(std::string_view name) {
-  const ReportEntry* entry = FindOutput(name);
-  if (!entry || entry->kind != OutputKind::Form) return std::nullopt;
-  return static_cast<JudgingForm>(entry->form);
-}
-
 char JudgingFormEvent(JudgingForm form) {
   switch (form) {
     case JudgingForm::SlalomScoring:

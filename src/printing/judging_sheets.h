@@ -16,7 +16,6 @@ enum class JudgingForm { SlalomScoring = 0, SlalomRecap, JumpBoat, JumpMaster, T
 // The command line's names, in the dialog's order: "slalom-scoring", "slalom-recap", "jump-boat",
 // "jump-master", "trick".
 const std::vector<std::string>& JudgingFormNames();
-std::optional<JudgingForm> FindJudgingForm(std::string_view name);
 
 // The event a seeded form is for: 'S', 'J' or 'T'.
 char JudgingFormEvent(JudgingForm form);

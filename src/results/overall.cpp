@@ -188,10 +188,6 @@ void ComputeEventPoints(Tournament& t, char event) {
       ScoreDivision(t, event, d, byDivision[static_cast<std::size_t>(d)]);
 }
 
-void ComputeSlalomPoints(Tournament& t) { ComputeEventPoints(t, 'S'); }
-void ComputeTrickPoints(Tournament& t) { ComputeEventPoints(t, 'T'); }
-void ComputeJumpPoints(Tournament& t) { ComputeEventPoints(t, 'J'); }
-
 void ComputeOverallScores(Tournament& t) {
   t.ChangeEachSkier([](TSkier& s) {
     if (s.SlalomPoints > 0 && s.TrickPoints > 0 && s.JumpRankScore > 0)
@@ -226,7 +222,7 @@ Outcome PlaceOverall(Tournament& t, int division) {
     const TSkier& above = list[i - 1];
     s.OverallPlace = s.OverallScore < above.OverallScore ? counter : above.OverallPlace;
   }
-  for (const TSkier& s : list) WriteBack(t, s);
+  for (const TSkier& s : list) t.StoreSkier(s);
   t.MarkChanged();
   return out;
 }

@@ -28,9 +28,6 @@ double EventPoints(const PointsFormula& f, double result, double best);
 
 // Event points of one event for every division, for the skiers entered in all three events.
 void ComputeEventPoints(Tournament& t, char event);
-void ComputeSlalomPoints(Tournament& t);
-void ComputeTrickPoints(Tournament& t);
-void ComputeJumpPoints(Tournament& t);
 // The overall score of every skier of the list.
 void ComputeOverallScores(Tournament& t);
 // The overall places of the division; the message tells of a division more than a list takes.

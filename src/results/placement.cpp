@@ -89,7 +89,7 @@ void AssignPlaces(std::span<TSkier> list, char event, double finalistBonus) {
 }
 
 void Store(Tournament& t, const std::vector<TSkier>& list) {
-  for (const TSkier& s : list) WriteBack(t, s);
+  for (const TSkier& s : list) t.StoreSkier(s);
   t.MarkChanged();
 }
 

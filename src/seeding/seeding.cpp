@@ -126,39 +126,21 @@ Outcome SeedingAllowed(const Tournament& t, SeedOption option) {
   return out;
 }
 
-namespace {
-
-// The selection's start order as seeding works on it, its final's lots drawn first.
-WorkList SeedingList(Tournament& t, Random& random, const Selection& selection, Outcome& out) {
-  if (DrawTies(t, random, selection)) t.MarkChanged();
-  WorkList list = StartOrder(t, selection);
-  if (list.overfull) out.Tell(OverfullMessage(selection.division));
-  return list;
-}
-
-}  // namespace
-
 Outcome RunSeedOption(Tournament& t, Random& random, SeedOption option) {
   const bool all =
       option == SeedOption::RandomAll || option == SeedOption::PreviousAll || option == SeedOption::TotalAll;
-  Outcome out;
+  Outcome out{false, {}};
   Selection selection = t.Selected();
-  if (!all) {
-    WorkList list = SeedingList(t, random, selection, out);
-    Outcome seeded = SeedOneDivision(t, list, random, option);
-    out.Append(seeded);
-    out.ok = seeded.ok;
-    return out;
-  }
-  bool seeded = false;
-  for (int d = 0; d <= kLastRegularDivision; ++d) {
+  const int last = all ? kLastRegularDivision : selection.division;
+  for (int d = all ? 0 : selection.division; d <= last; ++d) {
     selection.division = d;
-    WorkList list = SeedingList(t, random, selection, out);
-    if (list.skiers.empty()) continue;
+    if (DrawTies(t, random, selection)) t.MarkChanged();
+    WorkList list = StartOrder(t, selection);
+    if (list.overfull) out.Tell(OverfullMessage(d));
+    if (all && list.skiers.empty()) continue;
     Outcome one = SeedOneDivision(t, list, random, option);
     out.Append(one);
-    seeded = one.ok || seeded;
+    out.ok = one.ok || out.ok;
   }
-  out.ok = seeded;
   return out;
 }
