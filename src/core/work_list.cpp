@@ -139,10 +139,17 @@ void PrepareSelection(Tournament& t, Prompter& prompt, Random& random, const Sel
   (void)FillStartOrder(t, prompt, random, selection);
 }
 
-WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection) {
+WorkList DrawnStartOrder(Tournament& t, Random& random, const Selection& selection, Outcome& out) {
   if (DrawTies(t, random, selection)) t.MarkChanged();
   WorkList list = StartOrder(t, selection);
-  if (list.overfull) prompt.Show(OverfullMessage(selection.division));
+  if (list.overfull) out.Tell(OverfullMessage(selection.division));
+  return list;
+}
+
+WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection) {
+  Outcome out;
+  WorkList list = DrawnStartOrder(t, random, selection, out);
+  prompt.ShowEach(out.messages);
   return list;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/outcome.h"
 #include "core/selection.h"
 #include "core/skier.h"
 #include "core/skier_identity.h"
@@ -37,6 +38,11 @@ std::string OverfullMessage(int division);
 int IndexOf(const WorkList& list, const SkierIdentity& who);
 // Stores every record of the list over its skier's record in the skier list.
 void WriteBack(Tournament& t, const WorkList& list);
+
+// The selection's start order for an operation that goes on with it (placing, seeding): the lots of
+// its final not drawn yet are drawn (a change worth saving) and a division more than a list takes is
+// told in `out`.
+WorkList DrawnStartOrder(Tournament& t, Random& random, const Selection& selection, Outcome& out);
 
 // A selection just chosen or changed, as a window shows it: the lots of its final not drawn yet
 // are drawn (a change worth saving) and the scorer is told when its division holds more skiers than

@@ -93,14 +93,6 @@ void Store(Tournament& t, const std::vector<TSkier>& list) {
   t.MarkChanged();
 }
 
-// The selection's skiers in start order, as a rule places them.
-std::vector<TSkier> StartOrderToPlace(Tournament& t, Random& random, const Selection& sel, Outcome& out) {
-  DrawTies(t, random, sel);
-  WorkList list = StartOrder(t, sel);
-  if (list.overfull) out.Tell(OverfullMessage(sel.division));
-  return std::move(list.skiers);
-}
-
 // The shared ending of every rule: sort, place, store.
 void RankAndStore(Tournament& t, const Selection& sel, std::vector<TSkier>& list) {
   SortByRankScore(t, sel.event, list);
@@ -178,7 +170,7 @@ void ComputeTotals(Tournament& t) {
 
 Outcome PlaceFirstRound(Tournament& t, Random& random, const Selection& sel) {
   Outcome out;
-  std::vector<TSkier> list = StartOrderToPlace(t, random, sel, out);
+  std::vector<TSkier> list = DrawnStartOrder(t, random, sel, out).skiers;
   for (TSkier& s : list) RankScoreOf(s, sel.event) = RoundResult(s, sel.event, 1);
   RankAndStore(t, sel, list);
   return out;
@@ -186,7 +178,7 @@ Outcome PlaceFirstRound(Tournament& t, Random& random, const Selection& sel) {
 
 Outcome PlaceBestScore(Tournament& t, Random& random, const Selection& sel) {
   Outcome out;
-  std::vector<TSkier> list = StartOrderToPlace(t, random, sel, out);
+  std::vector<TSkier> list = DrawnStartOrder(t, random, sel, out).skiers;
   for (TSkier& s : list) {
     double best = BestOfRounds(s, sel.event);
     if (sel.event == 'J' && best < 0.2) best = 0;
@@ -199,7 +191,7 @@ Outcome PlaceBestScore(Tournament& t, Random& random, const Selection& sel) {
 Outcome PlaceTotalScore(Tournament& t, Random& random, const Selection& sel) {
   Outcome out;
   ComputeTotals(t);
-  std::vector<TSkier> list = StartOrderToPlace(t, random, sel, out);
+  std::vector<TSkier> list = DrawnStartOrder(t, random, sel, out).skiers;
   RankAndStore(t, sel, list);
   return out;
 }

@@ -134,9 +134,7 @@ Outcome RunSeedOption(Tournament& t, Random& random, SeedOption option) {
   const int last = all ? kLastRegularDivision : selection.division;
   for (int d = all ? 0 : selection.division; d <= last; ++d) {
     selection.division = d;
-    if (DrawTies(t, random, selection)) t.MarkChanged();
-    WorkList list = StartOrder(t, selection);
-    if (list.overfull) out.Tell(OverfullMessage(d));
+    WorkList list = DrawnStartOrder(t, random, selection, out);
     if (all && list.skiers.empty()) continue;
     Outcome one = SeedOneDivision(t, list, random, option);
     out.Append(one);
