@@ -153,6 +153,12 @@ WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const S
   return list;
 }
 
+WorkList ListStartOrder(const Tournament& t, Prompter& prompt, const Selection& selection) {
+  WorkList list = StartOrder(t, selection);
+  if (list.overfull) prompt.Show(OverfullMessage(selection.division));
+  return list;
+}
+
 WorkList FillDivisionList(const Tournament& t, Prompter& prompt, int division) {
   WorkList list = DivisionList(t, division);
   if (list.overfull) prompt.Show(OverfullMessage(division));

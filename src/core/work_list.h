@@ -50,5 +50,7 @@ WorkList DrawnStartOrder(Tournament& t, Random& random, const Selection& selecti
 void PrepareSelection(Tournament& t, Prompter& prompt, Random& random, const Selection& selection);
 // The same, answering the start order the window shows.
 WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection);
-// Every skier of the division, with the message of an overfull division.
+// The lists a window or a report shows, with the message of an overfull division: every skier of
+// the division, or the selection's start order with the lots already drawn.
 WorkList FillDivisionList(const Tournament& t, Prompter& prompt, int division);
+WorkList ListStartOrder(const Tournament& t, Prompter& prompt, const Selection& selection);

@@ -2,6 +2,7 @@
 // and the current division over all rounds (or preliminary and finals under last-round placement).
 #include "core/divisions.h"
 #include "core/text.h"
+#include "core/work_list.h"
 #include "printing/result_reports.h"
 #include "results/placement.h"
 #include "scoring/jump.h"
@@ -35,7 +36,7 @@ std::string DivisionEventCaption(const Selection& sel) {
 
 // The selection's skiers in ranking order.
 std::vector<TSkier> Ranked(ReportContext& c, const Selection& sel) {
-  std::vector<TSkier> list = StartOrderSkiers(c.t, c.p.prompt, sel);
+  std::vector<TSkier> list = ListStartOrder(c.t, c.p.prompt, sel).skiers;
   SortByRankScore(c.t, sel.event, list);
   return list;
 }

@@ -6,6 +6,7 @@
 #include "core/divisions.h"
 #include "core/skier_ops.h"
 #include "core/text.h"
+#include "core/work_list.h"
 #include "printing/result_reports.h"
 #include "results/export_fields.h"
 #include "scoring/jump.h"
@@ -95,7 +96,7 @@ int PlaceInEvent(const TSkier& s, char event) {
 
 std::vector<std::string> ResultsViewLines(const Tournament& t, const Selection& sel, Prompter& prompt,
                                           bool byPlace) {
-  const std::vector<TSkier> list = DivisionSkiers(t, prompt, sel.division);
+  const std::vector<TSkier> list = FillDivisionList(t, prompt, sel.division).skiers;
   const int r = sel.round;
   std::vector<std::string> lines = {
       "Event Name: " + t.info.EventName.str(),

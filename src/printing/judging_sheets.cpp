@@ -5,6 +5,7 @@
 #include "core/divisions.h"
 #include "core/skier_ops.h"
 #include "core/text.h"
+#include "core/work_list.h"
 #include "printing/pass_headings.h"
 #include "printing/report_catalogue.h"
 #include "printing/report_page.h"
@@ -400,7 +401,7 @@ bool PrintSeededForm(Printer& printer, const Tournament& t, const Services& p, J
     p.prompt.Show(WrongEventMessage(event));
     return false;
   }
-  const std::vector<TSkier> list = StartOrderSkiers(t, p.prompt, t.Selected());
+  const std::vector<TSkier> list = ListStartOrder(t, p.prompt, t.Selected()).skiers;
   const FormLayout f = SeededLayout(t, form);
   if (!Begin(printer, f)) return false;
   FormPainter painter(printer, t, f);

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "core/text.h"
+#include "core/work_list.h"
 #include "printing/result_reports.h"
 
 std::vector<TSkier> ByOverallScore(std::vector<TSkier> list) {
@@ -51,7 +52,7 @@ ReportDocument MultiRoundTotals(ReportContext& c) {
   });
   w.StartPage();
   for (int d : DivisionsWithSkiers(t)) {
-    const std::vector<TSkier> list = ByOverallScore(DivisionSkiers(t, c.p.prompt, d));
+    const std::vector<TSkier> list = ByOverallScore(FillDivisionList(t, c.p.prompt, d).skiers);
     w.Line(DivisionSeparator(d));
     for (const TSkier& s : list) w.Line(TotalsLine(s));
     w.Line("");

@@ -6,6 +6,7 @@
 #include "core/skier_ops.h"
 #include "core/text.h"
 #include "core/version.h"
+#include "core/work_list.h"
 #include "printing/result_reports.h"
 #include "scoring/jump.h"
 
@@ -95,7 +96,7 @@ ReportDocument OfficialResults(ReportContext& c) {
   w.StartPage();
   const int rounds = std::clamp(t.RoundCount, 1, 4);
   for (int d : DivisionsWithSkiers(t)) {
-    const std::vector<TSkier> list = ByOverallScore(DivisionSkiers(t, c.p.prompt, d));
+    const std::vector<TSkier> list = ByOverallScore(FillDivisionList(t, c.p.prompt, d).skiers);
     division = -1;
     w.Line("****** " + DivisionCode(d) + " ******");
     division = d;

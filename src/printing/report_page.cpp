@@ -156,23 +156,6 @@ std::vector<int> DivisionsWithSkiers(const Tournament& t) {
   return out;
 }
 
-namespace {
-
-std::vector<TSkier> Listed(Prompter& prompt, int division, WorkList list) {
-  if (list.overfull) prompt.Show(OverfullMessage(division));
-  return std::move(list.skiers);
-}
-
-}  // namespace
-
-std::vector<TSkier> DivisionSkiers(const Tournament& t, Prompter& prompt, int division) {
-  return Listed(prompt, division, DivisionList(t, division));
-}
-
-std::vector<TSkier> StartOrderSkiers(const Tournament& t, Prompter& prompt, const Selection& selection) {
-  return Listed(prompt, selection.division, StartOrder(t, selection));
-}
-
 // ---- Sending -------------------------------------------------------------------------------
 
 bool SendToPrinter(Printer& printer, const ReportDocument& doc) {

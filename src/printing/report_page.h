@@ -126,10 +126,6 @@ std::string DivisionSeparator(int division);
 // The divisions an all-division report visits: catalogue order 0..59 (never the adapted ones),
 // only those with at least one skier.
 std::vector<int> DivisionsWithSkiers(const Tournament& t);
-// The skiers a report lists: every skier of a division, or the selection's start order. A division
-// with more skiers than a list takes is said.
-std::vector<TSkier> DivisionSkiers(const Tournament& t, Prompter& prompt, int division);
-std::vector<TSkier> StartOrderSkiers(const Tournament& t, Prompter& prompt, const Selection& selection);
 
 // ---- Sending -------------------------------------------------------------------------------
 

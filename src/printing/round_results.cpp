@@ -2,6 +2,7 @@
 // results of the current round (every division) and the current division after the round.
 #include "core/divisions.h"
 #include "core/text.h"
+#include "core/work_list.h"
 #include "printing/result_reports.h"
 
 namespace {
@@ -43,7 +44,7 @@ ReportDocument RoundResults(ReportContext& c) {
   });
   w.StartPage();
   for (int d : DivisionsWithSkiers(t)) {
-    const std::vector<TSkier> list = ByOverallScore(DivisionSkiers(t, c.p.prompt, d));
+    const std::vector<TSkier> list = ByOverallScore(FillDivisionList(t, c.p.prompt, d).skiers);
     w.Line(DivisionSeparator(d));
     for (const TSkier& s : list) w.Line(RoundLine(s, r, 5));
     w.Line("");
@@ -56,7 +57,8 @@ ReportDocument DivisionResults(ReportContext& c) {
   const int r = c.selection.round;
   ReportDocument doc{"Division Results", Orientation::Portrait, 10, {}, {}, {}};
   PageWriter w(doc);
-  const std::vector<TSkier> list = ByOverallScore(DivisionSkiers(t, c.p.prompt, c.selection.division));
+  const std::vector<TSkier> list =
+      ByOverallScore(FillDivisionList(t, c.p.prompt, c.selection.division).skiers);
   w.Line("");
   w.Line(RightAlign(" RESULTS - AFTER ROUND #", 58) + std::to_string(r));
   StandardHeader(w, t, c.p.clock.Now());

@@ -4,6 +4,7 @@
 
 #include "core/divisions.h"
 #include "core/text.h"
+#include "core/work_list.h"
 #include "printing/report_page.h"
 
 namespace {
@@ -118,13 +119,13 @@ std::optional<std::vector<std::string>> StartListLines(const Tournament& t, cons
   // The block of one division, or nothing when it has no skier in the start order.
   auto blockOf = [&](int division) {
     const Selection one{division, sel.event, sel.round};
-    const std::vector<TSkier> list = StartOrderSkiers(t, p.prompt, one);
+    const std::vector<TSkier> list = ListStartOrder(t, p.prompt, one).skiers;
     return list.empty() ? std::vector<std::string>{} : block(t, one, list);
   };
   std::vector<std::string> out;
   switch (choice) {
     case StartListChoice::Current:
-      Append(out, block(t, sel, StartOrderSkiers(t, p.prompt, sel)));
+      Append(out, block(t, sel, ListStartOrder(t, p.prompt, sel).skiers));
       return out;
     case StartListChoice::Several: {
       const std::vector<int> named = ParseDivisionList(divisions);
