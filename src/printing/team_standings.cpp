@@ -86,7 +86,9 @@ namespace {
 // A report changes nothing: the team codes are collected into a copy of the team table.
 TeamStandings StandingsOf(ReportContext& c) {
   TeamTable table = c.t.teams;
-  return ComputeTeamStandings(c.t, table, c.p.prompt);
+  TeamStandings standings = ComputeTeamStandings(c.t, table);
+  c.p.prompt.ShowEach(standings.messages);
+  return standings;
 }
 
 }  // namespace

@@ -122,13 +122,11 @@ void SortTeams(std::vector<TeamScore>& teams) {
                    [](const TeamScore& a, const TeamScore& b) { return a.total > b.total; });
 }
 
-TeamStandings ComputeTeamStandings(Tournament& t, Prompter& prompt) {
-  return ComputeTeamStandings(t, t.teams, prompt);
-}
+TeamStandings ComputeTeamStandings(Tournament& t) { return ComputeTeamStandings(t, t.teams); }
 
-TeamStandings ComputeTeamStandings(const Tournament& t, TeamTable& table, Prompter& prompt) {
-  prompt.ShowEach(CollectTeams(table, t.skiers).messages);
+TeamStandings ComputeTeamStandings(const Tournament& t, TeamTable& table) {
   TeamStandings st;
+  st.messages = CollectTeams(table, t.skiers).messages;
   st.rule = TeamRuleOf(t.settings.TeamMode.view());
   st.teams = TeamEntries(table);
   switch (st.rule) {
@@ -151,7 +149,8 @@ TeamStandings ComputeTeamStandings(const Tournament& t, TeamTable& table, Prompt
       }
       break;
   }
-  if (st.rule == TeamRule::National && t.RoundCount > 1 && t.CurRound == 1) prompt.Show(kNationalTeamWarning);
+  if (st.rule == TeamRule::National && t.RoundCount > 1 && t.CurRound == 1)
+    st.messages.push_back(kNationalTeamWarning);
   SortTeams(st.teams);
   return st;
 }

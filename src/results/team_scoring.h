@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/prompter.h"
 
 enum class TeamRule { Best3, National, Iwsf, Sum };
 // The rule of a stored team mode, told apart by its first letter (B, V, I, S); BEST3 otherwise.
@@ -62,6 +61,8 @@ struct TeamStandings {
   // False under the international rule when the current division belongs to no pair.
   bool computed = true;
   std::vector<TeamScore> teams;  // sorted
+  // What the scorer is told: too many teams, the national rule's warning.
+  std::vector<std::string> messages;
 };
 
 inline constexpr const char* kTooManyTeams = "Too many teams found!";
@@ -71,9 +72,9 @@ inline constexpr const char* kNationalTeamWarning =
 // Collects the team codes (telling the user when there are too many), computes the standings by
 // the tournament's team rule and sorts them. Under the national rule with several rounds, while
 // the current round is the first, the user is warned that the standings may be wrong.
-TeamStandings ComputeTeamStandings(Tournament& t, Prompter& prompt);
+TeamStandings ComputeTeamStandings(Tournament& t);
 // The same with the codes collected into `table` instead of the tournament's team table.
-TeamStandings ComputeTeamStandings(const Tournament& t, TeamTable& table, Prompter& prompt);
+TeamStandings ComputeTeamStandings(const Tournament& t, TeamTable& table);
 
 // The lines of the team results window: the title under the international rule, then per team its
 // code, its name in 20 characters and its total; at most 49 teams.

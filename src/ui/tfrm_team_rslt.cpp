@@ -18,7 +18,8 @@ void TfrmTeamRslt::Describe(FormLayout& form) {
 
 void TfrmTeamRslt::FormShow() {
   Memo1.lines.clear();
-  standings_ = ComputeTeamStandings(t_, p_.prompt);
+  standings_ = ComputeTeamStandings(t_);
+  p_.prompt.ShowEach(standings_.messages);
   Memo1.lines = TeamResultLines(standings_);
 }
 

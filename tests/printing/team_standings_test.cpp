@@ -48,7 +48,7 @@ TEST(TeamStandingsReport, Best3PageLineForLine) {
   t.teams.slots[1] = {ShortString<3>("QC"), ShortString<20>("Quebec Water Ski Federation")};
   t.teams.resting.push_back({ShortString<3>("ON"), ShortString<20>("Ontario")});
 
-  TeamStandings st = ComputeTeamStandings(t, tp.prompter);
+  TeamStandings st = ComputeTeamStandings(t);
   std::vector<std::string> lines = TeamStandingsLines(t, st);
   EXPECT_EQ(lines, Expected("team_standings_best3.txt"));
 

@@ -27,7 +27,9 @@ struct TeamScoringTest : ::testing::Test {
   }
   TeamStandings Standings(const char* mode) {
     t.settings.TeamMode = mode;
-    return ComputeTeamStandings(t, tp.prompter);
+    TeamStandings st = ComputeTeamStandings(t);
+    tp.prompter.ShowEach(st.messages);  // as the team results window does
+    return st;
   }
   static TeamScore Team(const TeamStandings& st, const std::string& code) {
     for (const auto& team : st.teams)
