@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 #include "ui/tform1.h"
 
 class QAction;

@@ -7,7 +7,7 @@
 #include "app/qt_prompter.h"
 #include "app/qt_services.h"
 #include "core/posix_file_system.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 
 struct QtPlatform {
   QtPlatform() { printer.fs = &fs; }

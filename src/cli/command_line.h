@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "cli/session.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 
 // Whether the arguments are for the command line rather than the desktop window: the window
 // starts without arguments or with the desktop's own options only; anything else, a mistyped

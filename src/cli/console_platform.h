@@ -6,8 +6,8 @@
 #include <random>
 
 #include "core/posix_file_system.h"
-#include "platform/platform.h"
 #include "ui/dialog_host.h"
+#include "ui/platform.h"
 
 // Writes each message to the stream as "tallivar: Title: text", the title left out when it is
 // the program's name. A question is answered with its safe

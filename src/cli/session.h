@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "printing/report_page.h"
+#include "ui/platform.h"
 
 // Exit statuses.
 inline constexpr int kExitOk = 0;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/event_lock.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 
 enum class Opening { Editable, ReadOnly, Cancelled };
 

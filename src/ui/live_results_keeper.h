@@ -9,7 +9,7 @@
 #include "core/tournament.h"
 #include "live/live_server.h"
 #include "live/live_snapshot.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 
 // What the keeper needs of a server; tests put a fake in its place and no socket is opened.
 class LiveOutlet {

@@ -9,8 +9,8 @@
 #include "core/skier_identity.h"
 #include "core/tournament.h"
 #include "core/work_list.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 inline constexpr int kQuickGridRows = 75;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 
 enum class Recovered { Nothing, NamedEvent, NewEvent };
 

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "printing/report_page.h"
+#include "ui/platform.h"
 
 // Runs `report` after drawing the lots of the current round's finals not drawn yet (a report shows
 // them but draws none), then fills the work list of the current division and event again.

@@ -1,7 +1,7 @@
 #pragma once
 // Opens the result dialog of an event on the edit record (the working record).
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 
 // Whether the event ("S", "T", "J") has a result dialog.
 bool HasResultDialog(char event);

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/event_lock_keeper.h"
 #include "ui/live_results_keeper.h"
+#include "ui/platform.h"
 #include "ui/recovery_keeper.h"
 
 struct MenuCommand {

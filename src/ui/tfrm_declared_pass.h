@@ -2,7 +2,7 @@
 // "Declared Trick Pass": the tricks a skier declares for both passes before the round, valued as
 // the pass dialog would value them and kept in the same record of the trick pass file.
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 #include "ui/trick_grid_dialog.h"
 
 inline constexpr int kDeclaredRowsShown = 29;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 inline constexpr int kHelpEntryForm = 21;
 

@@ -2,8 +2,8 @@
 // "Tallivar Entry List": one fixed-pitch line per skier, and the door to adding, changing and
 // deleting entries.
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 #include "ui/tfrm_entry.h"
 
 inline constexpr int kHelpEntryList = 20;

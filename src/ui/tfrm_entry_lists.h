@@ -5,8 +5,8 @@
 
 #include "core/tournament.h"
 #include "entries/entry_views.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 // The screen view of an entry list: one fixed-pitch memo line per entry.
 class TEntryListsView : public DialogModel {

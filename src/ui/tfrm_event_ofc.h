@@ -6,8 +6,8 @@
 
 #include "core/officials.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 inline constexpr const char* kOfficialsHeading = "ENTER OFFICIALS FOR CURRENT DIVISION/ROUND";
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 inline constexpr int kHelpImport = 22;
 

@@ -5,8 +5,8 @@
 
 #include "core/officials.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmOfcCopy : public DialogModel {
  public:

@@ -6,8 +6,8 @@
 
 #include "core/divisions.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 inline constexpr int kHelpCurrentOptions = 5;
 

@@ -1,8 +1,8 @@
 #pragma once
 // The preferences dialog: the start-up defaults kept in the settings file.
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmPreferences : public DialogModel {
  public:

@@ -9,8 +9,8 @@
 #include "core/tournament.h"
 #include "core/work_list.h"
 #include "help/help_topics.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 // One line of each list for a skier.
 std::string ResultNameLine(const TSkier& s);

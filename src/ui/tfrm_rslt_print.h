@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "printing/report_catalogue.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmRsltPrint : public DialogModel {
  public:

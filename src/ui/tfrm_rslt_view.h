@@ -2,8 +2,8 @@
 // "Results View - Current Division": the places and scores of the current division in the current
 // round, read only.
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmRsltView : public DialogModel {
  public:

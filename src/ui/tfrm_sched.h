@@ -6,8 +6,8 @@
 
 #include "core/schedule.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 inline constexpr int kSchedGridRows = 49;  // the grid shows rows 1..49 under its heading
 inline constexpr int kSchedDivCol = 1;

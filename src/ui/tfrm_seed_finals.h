@@ -5,8 +5,8 @@
 
 #include "core/tournament.h"
 #include "core/work_list.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmSeedFinals : public DialogModel {
  public:

@@ -2,8 +2,8 @@
 // "Seed Score Input": the working entry's seed scores of the three events and its ramp of the
 // current round, typed by hand from the skier entry form.
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmSeedInput : public DialogModel {
  public:

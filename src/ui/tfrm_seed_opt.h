@@ -1,9 +1,9 @@
 #pragma once
 // "Seeding Options": computes the current event's seeds by one of seven options.
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "seeding/seeding.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 // The option chosen last, kept for the program's run by whoever shows the dialog.
 struct SeedOptionMemory {

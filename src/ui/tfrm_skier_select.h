@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmSkierSelect : public DialogModel {
  public:

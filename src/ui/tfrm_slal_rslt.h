@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 // The class and boat lists that the slalom and jump dialogs share.
 void FillClassList(ListBox& list);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 inline constexpr const char* kDivListHint = "Enter divisions, ie. M,W,BU14,EM";
 

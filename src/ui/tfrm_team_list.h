@@ -3,8 +3,8 @@
 // Entry" that edits one name.
 #include "core/tournament.h"
 #include "help/help_topics.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 inline constexpr const char* kNoTeamIds = "No Team IDs found, check skier entries";
 

@@ -3,9 +3,9 @@
 // each time the window opens, and their printout with the skiers who scored for each team.
 #include "core/tournament.h"
 #include "help/help_topics.h"
-#include "platform/platform.h"
 #include "results/team_scoring.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmTeamRslt : public DialogModel {
  public:

@@ -3,8 +3,8 @@
 // number of rounds and the rule, placement and team modes.
 #include "core/tournament.h"
 #include "help/help_topics.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TfrmTourInfo : public DialogModel {
  public:

@@ -2,7 +2,7 @@
 // "Trick Pass Scoring": one pass of one skier scored trick by trick from the trick table, kept in
 // the event's trick pass file, the pass total stored in the edit record.
 #include "core/tournament.h"
-#include "platform/platform.h"
+#include "ui/platform.h"
 #include "ui/trick_grid_dialog.h"
 
 class TfrmTrickPass : public TrickGridDialog {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 // First name, surname, one space and the division code, cut to 30 characters.
 std::string TrickSkierKey(const TSkier& s);

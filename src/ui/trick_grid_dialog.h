@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 #include "ui/trick_pass_editor.h"
 
 // Grid columns.

@@ -6,8 +6,8 @@
 
 #include "core/short_string.h"
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "scoring/trick_credit.h"
+#include "ui/platform.h"
 
 class TrickPassEditor {
  public:

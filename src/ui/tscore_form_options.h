@@ -2,8 +2,8 @@
 // "Event Scoring Sheets": prints one of the judging forms, blank or seeded with the current
 // division's skiers in start order.
 #include "core/tournament.h"
-#include "platform/platform.h"
 #include "ui/dialog_model.h"
+#include "ui/platform.h"
 
 class TScoreFormOptions : public DialogModel {
  public:

@@ -1,14 +1,14 @@
 #pragma once
 // All the test doubles together, as one Platform.
-#include "fixed_clock.h"
 #include "faulty_file_system.h"
-#include "platform/platform.h"
+#include "fixed_clock.h"
 #include "recording_help.h"
 #include "recording_printer.h"
 #include "scripted_dialog_host.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_prompter.h"
 #include "seeded_random.h"
+#include "ui/platform.h"
 
 struct TestPlatform {
   ScriptedPrompter prompter;

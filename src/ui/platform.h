@@ -1,5 +1,6 @@
 #pragma once
-// Everything the logic needs from the desktop, passed by reference.
+// Everything the dialogs and commands use of the computer, passed by reference: the services the
+// logic takes (Services) and the desktop's own file dialogs, printer, help and dialog host.
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
@@ -9,7 +10,6 @@
 #include "platform/random.h"
 #include "platform/services.h"
 
-// Shows the dialog models; it lives with them.
 class DialogHost;
 
 struct Platform {
