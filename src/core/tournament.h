@@ -70,8 +70,6 @@ struct Tournament {
   int CurDivision = 16;
   char CurEvent = 'S';
   int CurRound = 1;
-  // The main window's status bar text for the current selection (panel 1).
-  std::string StatusSelection = "Div:M  Event:S  Round:1";
 
   // Files.
   ShortString<255> EventFile;

@@ -12,7 +12,6 @@
 #include "core/skier_ops.h"
 #include "core/work_list.h"
 #include "results/recompute.h"
-#include "ui/tfrm_options.h"
 
 namespace {
 
@@ -232,7 +231,6 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
       } catch (const IoError& e) {
         p_.prompt.Show(e.what());
       }
-      UpdateSelectionStatus(t_);
     }
     lastPath_ = path;
     List(path);

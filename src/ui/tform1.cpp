@@ -9,6 +9,7 @@
 #include "core/work_list.h"
 #include "help/help_topics.h"
 #include "printing/results_page.h"
+#include "ui/tfrm_options.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ std::string RulesPanelText(int rulesMode) {
 }
 
 TForm1::TForm1(Tournament& t, Platform& p) : t_(t), p_(p), recovery_(t, p), lock_(p), live_(t, p) {
-  StatusBar1.panels = {kUntitled, t.StatusSelection, "ZETL Rules"};
+  StatusBar1.panels = {kUntitled, "Div:M  Event:S  Round:1", "ZETL Rules"};
 }
 
 std::string TForm1::Caption() const {
@@ -50,7 +51,12 @@ std::string TForm1::Caption() const {
          (lock_.readOnly() ? " (read-only)" : "");
 }
 
-void TForm1::RefreshStatus() { StatusBar1.panels[1] = t_.StatusSelection; }
+void TForm1::RefreshStatus() {
+  // The start-up text stands until the selection first changes.
+  if (t_.Selected() == shownSelection_) return;
+  shownSelection_ = t_.Selected();
+  StatusBar1.panels[1] = SelectionStatusText(t_);
+}
 
 void TForm1::SetRulesPanel() {
   std::string text = RulesPanelText(t_.RulesMode());

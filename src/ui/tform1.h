@@ -71,7 +71,7 @@ class TForm1 {
   std::vector<Menu> Menus();
   // The window title: the program and the event that is open.
   std::string Caption() const;
-  // Copies what other dialogs changed (the current selection) into the status bar.
+  // Shows the current selection in the status bar once another dialog has changed it.
   void RefreshStatus();
   // After the settings file was read at start-up: the rule set panel shows the rules in force.
   void SettingsRead() { SetRulesPanel(); }
@@ -152,6 +152,7 @@ class TForm1 {
   Tournament& t_;
   Platform& p_;
   bool exitRequested_ = false;
+  Selection shownSelection_;  // the selection panel 1 shows: the start-up one at first
   RecoveryKeeper recovery_;
   EventLockKeeper lock_;
   LiveResultsKeeper live_;

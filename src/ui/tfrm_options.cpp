@@ -21,8 +21,6 @@ std::string SelectionStatusText(const Tournament& t) {
          "\t   Round:" + std::to_string(t.CurRound);
 }
 
-void UpdateSelectionStatus(Tournament& t) { t.StatusSelection = SelectionStatusText(t); }
-
 TfrmOptions::TfrmOptions(Tournament& t, Platform& p)
     : DialogModel("Current Activity Settings"), t_(t), p_(p) {}
 
@@ -68,14 +66,12 @@ void TfrmOptions::lbDivListClick() {
 void TfrmOptions::rgEventClick() {
   if (rgEvent.itemIndex < 0 || rgEvent.itemIndex > 2) return;
   t_.CurEvent = kEventLetters[rgEvent.itemIndex];
-  UpdateSelectionStatus(t_);
 }
 
 void TfrmOptions::rgRoundClick() {
   if (rgRound.itemIndex < 0 || rgRound.itemIndex > 3) return;
   t_.CurRound = rgRound.itemIndex + 1;
   if (t_.CurRound > t_.RoundCount) p_.prompt.Show("Round selection not in Tournament setup!");
-  UpdateSelectionStatus(t_);
 }
 
 void TfrmOptions::btnSaveClick() {
@@ -85,7 +81,6 @@ void TfrmOptions::btnSaveClick() {
   }
   t_.CurDivision = pendingDivision;
   PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
-  UpdateSelectionStatus(t_);
   Close();
 }
 

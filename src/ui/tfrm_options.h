@@ -13,8 +13,6 @@ inline constexpr int kHelpCurrentOptions = 5;
 
 // The main window's status bar text of the current selection: "Div:M\t   Event:S\t   Round:1".
 std::string SelectionStatusText(const Tournament& t);
-// Stores that text where the main window shows it.
-void UpdateSelectionStatus(Tournament& t);
 
 class TfrmOptions : public DialogModel {
  public:

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/divisions.h"
 #include "core/event_files.h"
 #include "core/skier_ops.h"
 #include "core/tournament.h"
@@ -411,7 +412,8 @@ TEST_F(MainFormTest, PrintHelpAndTheSelectionPanel) {
   EXPECT_EQ(tp.printer.setupDialogs, 1);
   form.UserGuideClick();
   EXPECT_EQ(tp.help.topics, (std::vector<int>{kHelpUserGuide}));
-  t.StatusSelection = "Div:MU17\t   Event:J\t   Round:2";
+  EXPECT_EQ(form.StatusBar1.panels[1], "Div:M  Event:S  Round:1");
+  t.Select({*FindDivision("MU17"), 'J', 2});
   form.RefreshStatus();
   EXPECT_EQ(form.StatusBar1.panels[1], "Div:MU17\t   Event:J\t   Round:2");
 }

@@ -53,7 +53,7 @@ TEST_F(Options, IwwfListHasSixteenItemsAndImSelectsIm) {
   m.btnSaveClick();
   EXPECT_EQ(t.CurDivision, Div("IM"));
   EXPECT_EQ(StartOrder(t, t.Selected()).skiers.size(), 1u) << "the new division's skier starts";
-  EXPECT_EQ(t.StatusSelection, "Div:IM\t   Event:S\t   Round:1");
+  EXPECT_EQ(SelectionStatusText(t), "Div:IM\t   Event:S\t   Round:1");
   EXPECT_TRUE(m.closeRequested());
 }
 
@@ -119,7 +119,7 @@ TEST_F(Options, EventAndRoundAreTakenAtOnceButTheDivisionOnlyOnApply) {
   m.rgEvent.itemIndex = 1;
   m.rgEventClick();
   EXPECT_EQ(t.CurEvent, 'T');
-  EXPECT_EQ(t.StatusSelection, "Div:M\t   Event:T\t   Round:1");
+  EXPECT_EQ(SelectionStatusText(t), "Div:M\t   Event:T\t   Round:1");
   m.rgRound.itemIndex = 2;
   m.rgRoundClick();
   Pick(m, "WU17");
@@ -139,18 +139,17 @@ TEST_F(Options, RoundBeyondTheSetupIsWarnedAboutAndStillTaken) {
   m.rgRoundClick();
   EXPECT_TRUE(tp.prompter.saw("Round selection not in Tournament setup!"));
   EXPECT_EQ(t.CurRound, 3);
-  EXPECT_EQ(t.StatusSelection, "Div:M\t   Event:S\t   Round:3");
+  EXPECT_EQ(SelectionStatusText(t), "Div:M\t   Event:S\t   Round:3");
 }
 
 TEST_F(Options, ApplyWithoutADivisionChangesNothing) {
   t.CurDivision = Div("M35");
-  t.StatusSelection = "before";
   TfrmOptions m(t, p);
   Show(m);
   m.btnSaveClick();
   EXPECT_TRUE(tp.prompter.saw("Division Not Selected!"));
   EXPECT_EQ(t.CurDivision, Div("M35"));
-  EXPECT_EQ(t.StatusSelection, "before");
+  EXPECT_EQ(SelectionStatusText(t), "Div:M35\t   Event:S\t   Round:1");
   EXPECT_FALSE(m.closeRequested());
 }
 
