@@ -43,7 +43,7 @@ void BM_SaveEvent299(benchmark::State& state) {
   double score = 0;
   for (auto _ : state) {
     ScoreFirstSkier(t, ++score);
-    if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
+    if (!SaveEvent(t, tp.fs, tp.clock, tp.random).ok) state.SkipWithError("save failed");
   }
 }
 BENCHMARK(BM_SaveEvent299)->Unit(benchmark::kMillisecond);
@@ -63,7 +63,7 @@ void BM_SaveEvent299AllFiles(benchmark::State& state) {
     t.info.SanctionNo = "26CAN" + std::to_string(n % 1000);
     t.schedule.days[1].rows[1].entries = n;
     t.MarkChanged();
-    if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
+    if (!SaveEvent(t, tp.fs, tp.clock, tp.random).ok) state.SkipWithError("save failed");
   }
 }
 BENCHMARK(BM_SaveEvent299AllFiles)->Unit(benchmark::kMillisecond);
@@ -79,7 +79,7 @@ void BM_SaveEvent299WithBackup(benchmark::State& state) {
   for (auto _ : state) {
     ScoreFirstSkier(t, ++score);
     if (++tp.clock.now.minute == 60) tp.clock.now.minute = 0, ++tp.clock.now.hour;
-    if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
+    if (!SaveEvent(t, tp.fs, tp.clock, tp.random).ok) state.SkipWithError("save failed");
   }
 }
 BENCHMARK(BM_SaveEvent299WithBackup)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -90,10 +90,10 @@ void BM_OpenEvent299(benchmark::State& state) {
   Tournament t;
   Fill299(t);
   t.EventFile = dir.file("Bench.dat");
-  if (!SaveEvent(t, tp)) state.SkipWithError("save failed");
+  if (!SaveEvent(t, tp.fs, tp.clock, tp.random).ok) state.SkipWithError("save failed");
   Tournament u;
   for (auto _ : state) {
-    if (!OpenEvent(u, tp, dir.file("Bench.dat"))) state.SkipWithError("open failed");
+    if (!OpenEvent(u, tp.fs, tp.random, dir.file("Bench.dat")).ok) state.SkipWithError("open failed");
     const int count = u.SkierCount();
     benchmark::DoNotOptimize(count);
   }

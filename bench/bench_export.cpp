@@ -42,7 +42,7 @@ void Fill(Tournament& t, Prompter& prompt) {
     s.JumpPlace = 1 + i / 8;
     s.OverallScore = 3000 - 10 * i;
     s.OverallPlace = 1 + i / 8;
-    InsertOrReplace(t, prompt, s);
+    prompt.ShowEach(InsertOrReplace(t, s).messages);
   }
 }
 

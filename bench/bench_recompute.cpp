@@ -28,7 +28,7 @@ void FillEvent(Tournament& t, Prompter& prompt) {
       s.JumpDistance[2][round] = 20 + (i * 7 + r) % 40;
     }
     s.SlalomSeed = (i * 37) % 50;
-    InsertOrReplace(t, prompt, s);
+    prompt.ShowEach(InsertOrReplace(t, s).messages);
   }
 }
 
@@ -40,7 +40,8 @@ void Recompute(benchmark::State& state, char placeMode, char event, int round) {
   t.CurDivision = 16;
   t.CurEvent = event;
   t.CurRound = round;
-  WorkList list = FillStartOrder(t, tp.prompter, tp.random, t.Selected());
+  Outcome told;
+  WorkList list = DrawnStartOrder(t, tp.random, t.Selected(), told);
   double score = 0;
   for (auto _ : state) {
     // One saved score: the first skier's result changes, then everything that depends on it, and

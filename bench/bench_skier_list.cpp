@@ -17,7 +17,7 @@ void Fill(Tournament& t, Prompter& prompt) {
     s.Division = static_cast<std::uint8_t>(6 + i % 30);
     s.SlalomEntry = "S";
     s.SlalomSeed = (i * 37) % 50;
-    InsertOrReplace(t, prompt, s);
+    prompt.ShowEach(InsertOrReplace(t, s).messages);
   }
 }
 
@@ -39,7 +39,8 @@ void BM_SelectEveryDivision(benchmark::State& state) {
   Fill(t, tp.prompter);
   for (auto _ : state) {
     for (int d = 0; d < 86; ++d) {
-      WorkList list = FillStartOrder(t, tp.prompter, tp.random, {d, t.CurEvent, t.CurRound});
+      Outcome told;
+      WorkList list = DrawnStartOrder(t, tp.random, {d, t.CurEvent, t.CurRound}, told);
       benchmark::DoNotOptimize(list.skiers.data());
     }
   }

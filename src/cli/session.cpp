@@ -37,7 +37,7 @@ bool OpenSelected(Session& s, Tournament& t, const std::string& eventFile, const
                   char defaultEvent) {
   t.SettingsFile = s.settingsFile;
   s.p.prompt.ShowEach(ReadSettings(t, s.p.fs).messages);
-  if (!OpenEvent(t, s.p, eventFile)) return false;
+  if (!s.p.Shown(OpenEvent(t, s.p.fs, s.p.random, eventFile))) return false;
   Selection chosen = t.Selected();
   if (!selection.division.empty()) chosen.division = *FindDivision(selection.division);
   if (!selection.event.empty())

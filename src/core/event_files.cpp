@@ -21,29 +21,28 @@
 
 namespace {
 
-void WriteAuditLine(Tournament& t, const Services& p) {
+void WriteAuditLine(Tournament& t, FileSystem& fs, Clock& clock) {
   const std::string log = AuditLogPath(t);
-  if (p.fs.Exists(log))
-    LogEntry(t, p.fs, p.clock, " - Event Files Saved");
+  if (fs.Exists(log))
+    LogEntry(t, fs, clock, " - Event Files Saved");
   else
-    AppendToFile(p.fs, log, "**Event Files Saved\r\n\r\n");
+    AppendToFile(fs, log, "**Event Files Saved\r\n\r\n");
 }
 
-void WriteBackup(const Services& p, const std::optional<std::string>& oldSkierFile, const std::string& bak) {
+void WriteBackup(FileSystem& fs, const std::optional<std::string>& oldSkierFile, const std::string& bak) {
   if (oldSkierFile)
-    WriteFileIfChanged(p.fs, bak, *oldSkierFile);
-  else if (p.fs.Exists(bak))
-    p.fs.Remove(bak);  // there was no skier file before this save
+    WriteFileIfChanged(fs, bak, *oldSkierFile);
+  else if (fs.Exists(bak))
+    fs.Remove(bak);  // there was no skier file before this save
 }
 
 // Puts the previous skier file back after a failure at or after its replacement.
-std::string RestoreSkierFile(const Services& p, const std::string& path,
-                             const std::optional<std::string>& old) {
+std::string RestoreSkierFile(FileSystem& fs, const std::string& path, const std::optional<std::string>& old) {
   try {
     if (old)
-      WriteFileIfChanged(p.fs, path, *old);
+      WriteFileIfChanged(fs, path, *old);
     else
-      p.fs.Remove(path);
+      fs.Remove(path);
   } catch (const IoError& e) {
     return std::string("\nThe previous skier file could not be put back: ") + e.what();
   }
@@ -56,20 +55,19 @@ int HighestEntryNo(const std::list<TSkier>& nodes) {
   return highest;
 }
 
-void RemoveLeftoverTempFiles(const Services& p, const std::string& eventFile, const std::string& base) {
+void RemoveLeftoverTempFiles(FileSystem& fs, const std::string& eventFile, const std::string& base) {
   for (const std::string& f : ReplacedFamilyFiles(eventFile, base)) {
     const std::string temp = TempNameFor(f);
     try {
-      if (p.fs.Exists(temp)) p.fs.Remove(temp);
+      if (fs.Exists(temp)) fs.Remove(temp);
     } catch (const IoError&) {
       // A leftover that cannot be removed now is tried again at the next open.
     }
   }
 }
 
-bool Refuse(const Services& p, const std::string& path, const std::string& why) {
-  p.prompt.Show("\"" + path + "\" is not a valid event file: " + why);
-  return false;
+void Refuse(Outcome& out, const std::string& path, const std::string& why) {
+  out.Fail("\"" + path + "\" is not a valid event file: " + why);
 }
 
 }  // namespace
@@ -121,75 +119,74 @@ std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const
   return files;
 }
 
-bool SaveEvent(Tournament& t, const Services& p) {
-  if (t.EventFile.empty()) return false;
+Outcome SaveEvent(Tournament& t, FileSystem& fs, Clock& clock, Random& random) {
+  if (t.EventFile.empty()) return {.ok = false};
   t.EventBase = EventBaseOf(t.EventFile);
   const std::string datPath = t.EventFile.str();
   const std::string base = t.EventBase.str();
   // What a save keeps is the order every later list shows.
-  DrawTiesOfRound(t, p.random, t.CurRound);
-  PrepareSelection(t, p.prompt, p.random, t.Selected());
+  DrawTiesOfRound(t, random, t.CurRound);
+  Outcome out = PrepareSelection(t, random, t.Selected());
   std::optional<std::string> oldSkierFile;
   bool skierFileTouched = false;
   try {
     // A skier file that is there but cannot be read stops the save before anything is touched:
     // taking it for a missing one would delete the backup, and the skier file on a failure.
-    oldSkierFile = p.fs.ReadAll(datPath);
-    KeepDamagedFiles(p.fs, datPath);
-    WriteBackup(p, oldSkierFile, base + ".bak");
-    WriteFileIfChanged(p.fs, base + ".ttl", TournamentFileText(t));
-    WriteFileIfChanged(p.fs, base + ".sch", ScheduleFileBytes(t.schedule));
-    p.prompt.ShowEach(WriteOfficialsSummary(t, p.fs).messages);
-    WriteTimingFiles(t, p.fs);
-    WriteTieOrderFile(p.fs, TieOrderPath(base), t.ties);
+    oldSkierFile = fs.ReadAll(datPath);
+    KeepDamagedFiles(fs, datPath);
+    WriteBackup(fs, oldSkierFile, base + ".bak");
+    WriteFileIfChanged(fs, base + ".ttl", TournamentFileText(t));
+    WriteFileIfChanged(fs, base + ".sch", ScheduleFileBytes(t.schedule));
+    out.Append(WriteOfficialsSummary(t, fs));
+    WriteTimingFiles(t, fs);
+    WriteTieOrderFile(fs, TieOrderPath(base), t.ties);
     skierFileTouched = true;
-    WriteFileIfChanged(p.fs, datPath, SkierFileBytes(t.skiers));
+    WriteFileIfChanged(fs, datPath, SkierFileBytes(t.skiers));
   } catch (const IoError& e) {
     std::string message = std::string("The event was not saved.\n") + e.what();
-    if (skierFileTouched) message += RestoreSkierFile(p, datPath, oldSkierFile);
-    p.prompt.Show(message);
-    return false;
+    if (skierFileTouched) message += RestoreSkierFile(fs, datPath, oldSkierFile);
+    return std::move(out.Fail(message));
   }
   // The whole family is on disk: the save stands whatever happens to the log line, and the log
   // only ever records a save that happened.
   t.MarkSaved();
   try {
-    WriteAuditLine(t, p);
+    WriteAuditLine(t, fs, clock);
   } catch (const IoError& e) {
-    p.prompt.Show(std::string("The event was saved, but the audit log could not be written.\n") + e.what());
+    out.Tell(std::string("The event was saved, but the audit log could not be written.\n") + e.what());
   }
   try {
-    WriteBackupSet(p.fs, datPath, p.clock.Now());
+    WriteBackupSet(fs, datPath, clock.Now());
   } catch (const IoError& e) {
-    p.prompt.Show(std::string("The event was saved, but its backup could not be written.\n") + e.what());
+    out.Tell(std::string("The event was saved, but its backup could not be written.\n") + e.what());
   }
-  return true;
+  return out;
 }
 
 namespace {
 
-bool ReadFamily(Tournament& t, const Services& p, const std::string& path) {
+void ReadFamily(Tournament& t, FileSystem& fs, Random& random, const std::string& path, Outcome& out) {
   const std::string base = EventBaseOf(path);
-  auto skierBytes = p.fs.ReadAll(path);
-  if (!skierBytes) return Refuse(p, path, "there is no such file");
+  auto skierBytes = fs.ReadAll(path);
+  if (!skierBytes) return Refuse(out, path, "there is no such file");
   std::list<TSkier> nodes;
   std::string why;
-  if (!ParseSkierFile(*skierBytes, nodes, why)) return Refuse(p, path, why);
+  if (!ParseSkierFile(*skierBytes, nodes, why)) return Refuse(out, path, why);
   skierBytes.reset();
 
   // A damaged schedule costs the day tables only.
   Schedule schedule;
   const std::string schPath = base + ".sch";
-  if (auto sch = p.fs.ReadAll(schPath)) ParseScheduleFile(*sch, schedule, why);
+  if (auto sch = fs.ReadAll(schPath)) ParseScheduleFile(*sch, schedule, why);
 
   TournamentFileValues values = TournamentValuesOf(t);
   const std::string ttlPath = base + ".ttl";
   bool ttlRead = false;
-  Outcome found;
-  const bool ttlThere = FileExists(p.fs, ttlPath, found);
-  p.prompt.ShowEach(found.messages);
+  Outcome found;  // a missing tournament file is told, and the open goes on
+  const bool ttlThere = FileExists(fs, ttlPath, found);
+  out.Append(found);
   if (ttlThere)
-    if (auto ttl = p.fs.ReadAll(ttlPath)) {
+    if (auto ttl = fs.ReadAll(ttlPath)) {
       ParseTournamentFile(SplitLines(*ttl), values);
       if (!values.entryCounterRead) values.EntryCounter = HighestEntryNo(nodes);
       ttlRead = true;
@@ -197,11 +194,11 @@ bool ReadFamily(Tournament& t, const Services& p, const std::string& path) {
 
   // The same look as the check command: the scorer hears of every damaged file (the tie order
   // file among them), and the save keeps its bytes aside before replacing it.
-  const std::vector<FileCheck> checks = CheckEventFamily(p.fs, path);
+  const std::vector<FileCheck> checks = CheckEventFamily(fs, path);
   if (IsDamaged(checks, schPath)) schedule = Schedule{};
   const std::string damageNotice = DamagedFilesNotice(checks, path);
   std::string tieNotice;  // already named by the notice above
-  TieOrders ties = ReadTieOrderFile(p.fs, TieOrderPath(base), tieNotice);
+  TieOrders ties = ReadTieOrderFile(fs, TieOrderPath(base), tieNotice);
 
   // Everything is read: the open event takes the new state over.
   t.EventFile = path;
@@ -211,25 +208,25 @@ bool ReadFamily(Tournament& t, const Services& p, const std::string& path) {
   t.ties = std::move(ties);
   if (ttlRead) {
     ApplyTournamentValues(t, values);
-    if (values.readStandards) p.prompt.ShowEach(ReadNops(t, p.fs).messages);
-    if (values.readRecords) p.prompt.ShowEach(ReadRecords(t, p.fs).messages);
+    if (values.readStandards) out.Append(ReadNops(t, fs));
+    if (values.readRecords) out.Append(ReadRecords(t, fs));
   }
-  RemoveLeftoverTempFiles(p, path, base);
+  RemoveLeftoverTempFiles(fs, path, base);
   // A lot drawn while opening is new to the event: it stays unsaved, so it is kept like any change.
   t.MarkSaved();
-  PrepareSelection(t, p.prompt, p.random, t.Selected());
-  if (!damageNotice.empty()) p.prompt.Show(damageNotice);
-  return true;
+  out.Append(PrepareSelection(t, random, t.Selected()));
+  if (!damageNotice.empty()) out.Tell(damageNotice);
 }
 
 }  // namespace
 
-bool OpenEvent(Tournament& t, const Services& p, const std::string& path) {
+Outcome OpenEvent(Tournament& t, FileSystem& fs, Random& random, const std::string& path) {
+  Outcome out;
   try {
-    return ReadFamily(t, p, path);
+    ReadFamily(t, fs, random, path, out);
   } catch (const IoError& e) {
     // A file of the family that is there but cannot be read: the open stops, the open event stays.
-    p.prompt.Show(std::string("The event was not opened.\n") + e.what());
-    return false;
+    out.Fail(std::string("The event was not opened.\n") + e.what());
   }
+  return out;
 }

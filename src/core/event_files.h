@@ -5,8 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/outcome.h"
 #include "core/tournament.h"
-#include "platform/services.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/random.h"
 
 // The event file up to the first ".dat" of its file name (a ".dat" in a folder name does not
 // count); a name without ".dat" loses only its last extension ("Nats.DAT" and "Nats" give "Nats"),
@@ -33,20 +36,20 @@ std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const
 void RequireOwnEventFiles(const Tournament& t);
 
 // Writes the whole family. Every file is replaced safely, and the skier file is replaced last but
-// for the log line, so a failed save leaves the previous skier file in place. Answers false, with
-// the reason already shown, when a step failed, and false without a message when the event has no
-// file name yet; `Unsaved` then stays as it was. A skier file that cannot be read stops the save
+// for the log line, so a failed save leaves the previous skier file in place. Fails with the reason
+// when a step failed, and without a message when the event has no file name yet; `Unsaved` then
+// stays as it was. A skier file that cannot be read stops the save
 // before anything is written. Once the skier file is written the save stands: a log line that
 // cannot be appended is a warning naming the log, and so is a backup set that cannot be written
 // (the saved family is kept in "<base>.backups/", the last ten versions).
-bool SaveEvent(Tournament& t, const Services& p);
+Outcome SaveEvent(Tournament& t, FileSystem& fs, Clock& clock, Random& random);
 
 // Reads the family of `path` into a fresh state and takes it over only when the skier file is
-// sound; otherwise shows "… is not a valid event file: …", answers false and leaves the open event
-// as it was. A file of the family that is there but cannot be read is reported with its name and
-// the reason, and the open stops the same way. A missing tournament file shows the not-found
-// message and keeps the tournament settings; a missing schedule gives empty day tables, a damaged
-// one too. Every other file of the family is looked at as the check command does, and one message
-// names each damaged file with what was found (a damaged tie order file leaves the tied finalists to
-// be drawn again). What is not a regular file is never read.
-bool OpenEvent(Tournament& t, const Services& p, const std::string& path);
+// sound; otherwise fails with "… is not a valid event file: …" and leaves the open event as it
+// was. A file of the family that is there but cannot be read fails the open with its name and the
+// reason. A missing tournament file is told with the not-found message and keeps the tournament
+// settings; a missing schedule gives empty day tables, a damaged one too. Every other file of the
+// family is looked at as the check command does, and one message names each damaged file with what
+// was found (a damaged tie order file leaves the tied finalists to be drawn again). What is not a
+// regular file is never read.
+Outcome OpenEvent(Tournament& t, FileSystem& fs, Random& random, const std::string& path);

@@ -72,7 +72,7 @@ void InitSkierList(Tournament& t) {
   t.LoadSkiers({head, tail});
 }
 
-bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record) {
+Outcome InsertOrReplace(Tournament& t, const TSkier& record) {
   if (!t.skiers.initialised()) InitSkierList(t);
   const auto& nodes = t.skiers.nodes();
   int visits = 1;
@@ -81,20 +81,19 @@ bool InsertOrReplace(Tournament& t, Prompter& prompt, const TSkier& record) {
     if (node.Surname == record.Surname && SameTextIgnoringCase(node.FirstName, record.FirstName) &&
         node.Division == record.Division && it != std::prev(nodes.end())) {
       t.ReplaceSkier(it, record);
-      return true;
+      return {};
     }
     // The tail sentinel sorts after every upper-case surname; a surname above it still goes in
     // just before the tail.
     bool atTail = it == std::prev(nodes.end());
     if (atTail || node.Surname.compare(record.Surname) > 0) {
       t.InsertSkier(it, record);
-      return true;
+      return {};
     }
     if (++visits >= kMaxVisits) break;
   }
   t.MarkChanged();
-  prompt.Show("System Error-Maximum Entry exceeded");
-  return false;
+  return std::move(Outcome{}.Fail("System Error-Maximum Entry exceeded"));
 }
 
 namespace {
@@ -105,9 +104,9 @@ bool JumpRoundScored(const TSkier& s, int r) {
 }
 }  // namespace
 
-bool AddWorkingRecord(Tournament& t, Prompter& prompt, Random& random) {
+Outcome AddWorkingRecord(Tournament& t, Random& random) {
   TSkier& w = t.Working;
-  if (w.Surname.empty()) return false;
+  if (w.Surname.empty()) return {.ok = false};
   w.EntryNo = t.EntryCounter + 1;
   for (int r = 1; r <= 4; ++r) {
     w.SlalomRoundDiv[r] = w.Division;
@@ -120,8 +119,8 @@ bool AddWorkingRecord(Tournament& t, Prompter& prompt, Random& random) {
     if (auto s = DefaultSlalomSpeed(w.Division); s && !SlalomRoundScored(w, r)) w.SlalomSpeed[r] = *s;
     if (auto j = DefaultJumpSpeed(w.Division); j && !JumpRoundScored(w, r)) w.JumpSpeed[r] = *j;
   }
-  const bool stored = InsertOrReplace(t, prompt, w);
-  if (w.Division == t.CurDivision) PrepareSelection(t, prompt, random, t.Selected());
+  Outcome stored = InsertOrReplace(t, w);
+  if (w.Division == t.CurDivision) stored.Append(PrepareSelection(t, random, t.Selected()));
   return stored;
 }
 

@@ -135,10 +135,6 @@ void WriteBack(Tournament& t, const WorkList& list) {
   for (const TSkier& s : list.skiers) t.StoreSkier(s);
 }
 
-void PrepareSelection(Tournament& t, Prompter& prompt, Random& random, const Selection& selection) {
-  (void)FillStartOrder(t, prompt, random, selection);
-}
-
 WorkList DrawnStartOrder(Tournament& t, Random& random, const Selection& selection, Outcome& out) {
   if (DrawTies(t, random, selection)) t.MarkChanged();
   WorkList list = StartOrder(t, selection);
@@ -146,21 +142,8 @@ WorkList DrawnStartOrder(Tournament& t, Random& random, const Selection& selecti
   return list;
 }
 
-WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection) {
+Outcome PrepareSelection(Tournament& t, Random& random, const Selection& selection) {
   Outcome out;
-  WorkList list = DrawnStartOrder(t, random, selection, out);
-  prompt.ShowEach(out.messages);
-  return list;
-}
-
-WorkList ListStartOrder(const Tournament& t, Prompter& prompt, const Selection& selection) {
-  WorkList list = StartOrder(t, selection);
-  if (list.overfull) prompt.Show(OverfullMessage(selection.division));
-  return list;
-}
-
-WorkList FillDivisionList(const Tournament& t, Prompter& prompt, int division) {
-  WorkList list = DivisionList(t, division);
-  if (list.overfull) prompt.Show(OverfullMessage(division));
-  return list;
+  (void)DrawnStartOrder(t, random, selection, out);
+  return out;
 }

@@ -10,7 +10,6 @@
 #include "core/skier.h"
 #include "core/skier_identity.h"
 #include "core/tournament.h"
-#include "platform/prompter.h"
 #include "platform/random.h"
 
 struct WorkList {
@@ -44,13 +43,5 @@ void WriteBack(Tournament& t, const WorkList& list);
 // told in `out`.
 WorkList DrawnStartOrder(Tournament& t, Random& random, const Selection& selection, Outcome& out);
 
-// A selection just chosen or changed, as a window shows it: the lots of its final not drawn yet
-// are drawn (a change worth saving) and the scorer is told when its division holds more skiers than
-// a list takes.
-void PrepareSelection(Tournament& t, Prompter& prompt, Random& random, const Selection& selection);
-// The same, answering the start order the window shows.
-WorkList FillStartOrder(Tournament& t, Prompter& prompt, Random& random, const Selection& selection);
-// The lists a window or a report shows, with the message of an overfull division: every skier of
-// the division, or the selection's start order with the lots already drawn.
-WorkList FillDivisionList(const Tournament& t, Prompter& prompt, int division);
-WorkList ListStartOrder(const Tournament& t, Prompter& prompt, const Selection& selection);
+// The same for a selection just chosen or changed, before a window shows its list.
+Outcome PrepareSelection(Tournament& t, Random& random, const Selection& selection);

@@ -6,7 +6,6 @@
 
 #include "core/divisions.h"
 #include "core/text.h"
-#include "core/work_list.h"
 
 std::vector<std::vector<std::string>> ReportDocument::Pages() const {
   std::vector<std::vector<std::string>> pages(1);
@@ -185,4 +184,16 @@ bool SendToPrinter(Printer& printer, const ReportDocument& doc) {
   drawPending(doc.lines.size());
   printer.EndDoc();
   return true;
+}
+
+WorkList ListStartOrder(const Tournament& t, Prompter& prompt, const Selection& selection) {
+  WorkList list = StartOrder(t, selection);
+  if (list.overfull) prompt.Show(OverfullMessage(selection.division));
+  return list;
+}
+
+WorkList FillDivisionList(const Tournament& t, Prompter& prompt, int division) {
+  WorkList list = DivisionList(t, division);
+  if (list.overfull) prompt.Show(OverfullMessage(division));
+  return list;
 }

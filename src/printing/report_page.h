@@ -11,8 +11,14 @@
 #include "core/selection.h"
 #include "core/skier.h"
 #include "core/tournament.h"
+#include "core/work_list.h"
 #include "platform/printer.h"
 #include "platform/services.h"
+
+// The lists a report prints, with the message of an overfull division: every skier of the
+// division, or the selection's start order with the lots already drawn.
+WorkList FillDivisionList(const Tournament& t, Prompter& prompt, int division);
+WorkList ListStartOrder(const Tournament& t, Prompter& prompt, const Selection& selection);
 
 // The line that stands for a form feed in a document's lines (a line holding character 12).
 inline constexpr std::string_view kFormFeed = "\f";

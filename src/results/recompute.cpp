@@ -22,7 +22,9 @@ void RecomputeAfterScore(Tournament& t, const Services& p, const WorkList& edite
 
 void StoreGridEdits(Tournament& t, const Services& p, const Tournament::GridEdits& edits) {
   t.Select({edits.division, edits.event, edits.round});
-  WorkList list = FillStartOrder(t, p.prompt, p.random, t.Selected());
+  Outcome listed;
+  WorkList list = DrawnStartOrder(t, p.random, t.Selected(), listed);
+  p.prompt.ShowEach(listed.messages);
   for (const TSkier& s : edits.skiers)
     if (int k = IndexOf(list, IdentityOf(s))) list.skiers[static_cast<std::size_t>(k - 1)] = s;
   RecomputeAfterScore(t, p, list);

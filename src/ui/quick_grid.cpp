@@ -99,7 +99,9 @@ int QuickGrid::RowOf(const SkierIdentity& who) const {
 void QuickGrid::FillList() {
   event_ = t_.CurEvent;
   // Every grid shows the skiers entered in its own event.
-  work_ = FillStartOrder(t_, p_.prompt, p_.random, t_.Selected());
+  Outcome told;
+  work_ = DrawnStartOrder(t_, p_.random, t_.Selected(), told);
+  p_.Shown(told);
   FillRows();
   if (listed() >= 1) t_.Working = work_.skiers.front();
   grid.row = 1;

@@ -222,7 +222,7 @@ Recovered RecoveryKeeper::OfferCopy(const std::string& path, const std::string* 
     r.named = !eventFile.empty();
     const bool named = r.named;
     p_.prompt.ShowEach(RestoreRecovery(t_, p_.fs, r).messages);
-    PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
+    p_.Shown(PrepareSelection(t_, p_.random, t_.Selected()));
     if (!r.gridEdits.skiers.empty()) {
       // The scores are stored before their audit lines: a log that cannot be written costs a
       // warning, not the restore.

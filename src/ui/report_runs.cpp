@@ -6,7 +6,7 @@
 void RunReport(Tournament& t, Platform& p, const std::function<void()>& report) {
   DrawTiesOfRound(t, p.random, t.CurRound);
   report();
-  PrepareSelection(t, p.prompt, p.random, t.Selected());
+  p.Shown(PrepareSelection(t, p.random, t.Selected()));
 }
 
 bool PrintBuilt(Tournament& t, Platform& p, const std::function<std::optional<ReportDocument>()>& build) {

@@ -77,7 +77,7 @@ void TForm1::Open1Click() {
   const Opening how = lock_.Take(*path);
   if (how == Opening::Cancelled) return;
   // A failed open has been reported and leaves the open event as it was.
-  if (!OpenEvent(t_, p_, *path)) {
+  if (!p_.Shown(OpenEvent(t_, p_.fs, p_.random, *path))) {
     lock_.OpenFailed(*path);
     return;
   }
@@ -117,7 +117,7 @@ void TForm1::DiscardRecovery() {
 bool TForm1::SaveClean() {
   const std::string target = t_.EventFile.str();
   if (!lock_.MaySave(target)) return false;
-  if (!SaveEvent(t_, p_)) {
+  if (!p_.Shown(SaveEvent(t_, p_.fs, p_.clock, p_.random))) {
     lock_.SaveFailed(target);
     return false;
   }
@@ -273,7 +273,7 @@ void TForm1::InputResults1Click() {
   do {
     before = t_.CurEvent;
     hooks.showQuickEntry(before);
-    PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
+    p_.Shown(PrepareSelection(t_, p_.random, t_.Selected()));
   } while (t_.CurEvent != before);
 }
 

@@ -183,7 +183,7 @@ bool TfrmEntry::StoreStep() {
   // An edited skier stays one entry however often it is completed, even when the name or the
   // division changed in between.
   if (mode == Mode::Edit && lastStored_) RemoveStored(*lastStored_);
-  AddWorkingRecord(t_, p_.prompt, p_.random);
+  p_.Shown(AddWorkingRecord(t_, p_.random));
   if (mode == Mode::Edit) lastStored_ = t_.Working;
   return true;
 }

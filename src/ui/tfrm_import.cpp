@@ -86,7 +86,7 @@ void TfrmImport::btnImportClick() {
     errors += FillImportedRecord(t_.Working, cells, row);
     // Stored exactly as the entry form stores a skier, so an imported skier has the division's
     // speeds and per-round divisions: without them a typed round totals 0 and exports as "XX".
-    if (AddWorkingRecord(t_, p_.prompt, p_.random)) ++imported;
+    if (p_.Shown(AddWorkingRecord(t_, p_.random))) ++imported;
   }
   if (errors > 0) p_.prompt.Show(std::to_string(errors) + " errors encountered !");
   p_.prompt.Show(std::to_string(imported) + " skiers imported");

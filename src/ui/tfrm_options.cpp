@@ -80,7 +80,7 @@ void TfrmOptions::btnSaveClick() {
     return;
   }
   t_.CurDivision = pendingDivision;
-  PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
+  p_.Shown(PrepareSelection(t_, p_.random, t_.Selected()));
   Close();
 }
 

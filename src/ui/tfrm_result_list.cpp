@@ -74,7 +74,9 @@ void TfrmResultList::RefreshLists() {
   lbScores.Clear();
   lineSkiers_.clear();
   btnEdit.enabled = HasResultDialog(t_.CurEvent);
-  work_ = FillStartOrder(t_, p_.prompt, p_.random, t_.Selected());
+  Outcome told;
+  work_ = DrawnStartOrder(t_, p_.random, t_.Selected(), told);
+  p_.Shown(told);
   if (work_.skiers.empty()) {
     p_.prompt.Show("No competitors are entered in this division/event");
     return;

@@ -33,7 +33,8 @@ void TfrmSeedFinals::Describe(FormLayout& form) {
 }
 
 void TfrmSeedFinals::FormShow() {
-  work_ = FillDivisionList(t_, p_.prompt, t_.CurDivision);
+  work_ = DivisionList(t_, t_.CurDivision);
+  if (work_.overfull) p_.prompt.Show(OverfullMessage(t_.CurDivision));
   cblFinals = CheckListBox{};
   for (TSkier& s : work_.skiers)
     cblFinals.Add(s.FirstName.str() + " " + s.Surname.str(), FinalistOf(s, t_.CurEvent) == 1);
@@ -58,7 +59,7 @@ void TfrmSeedFinals::cblFinalsClickCheck() {
 void TfrmSeedFinals::btnSaveClick() {
   // Saving the finals is how the scorer asks for a new lot.
   StoreFinalists(t_, work_);
-  PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
+  p_.Shown(PrepareSelection(t_, p_.random, t_.Selected()));
   Close();
 }
 

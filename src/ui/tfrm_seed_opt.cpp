@@ -35,7 +35,7 @@ SeedOption TfrmSeedOpt::ChosenOption() const {
 
 void TfrmSeedOpt::btnApplyClick() {
   const SeedOption option = ChosenOption();
-  if (!Shown(SeedingAllowed(t_, option))) return;
+  if (!p_.Shown(SeedingAllowed(t_, option))) return;
   if (p_.prompt.Ask("This will permanently replace previous seed scores, proceed ?", "Warning",
                     Buttons::OkCancel) != Answer::Ok)
     return;
@@ -43,16 +43,13 @@ void TfrmSeedOpt::btnApplyClick() {
   if (option == SeedOption::Finals) {
     RunFinalsSelection();
     // Seeding sees the finalists of the event in start order.
-    WorkList finalists = FillStartOrder(t_, p_.prompt, p_.random, t_.Selected());
-    Shown(PreviousRoundSeedDivision(t_, finalists));
+    Outcome seeded;
+    WorkList finalists = DrawnStartOrder(t_, p_.random, t_.Selected(), seeded);
+    seeded.Append(PreviousRoundSeedDivision(t_, finalists));
+    p_.Shown(seeded);
   } else {
-    Shown(RunSeedOption(t_, p_.random, option));
+    p_.Shown(RunSeedOption(t_, p_.random, option));
   }
-}
-
-bool TfrmSeedOpt::Shown(const Outcome& outcome) {
-  p_.prompt.ShowEach(outcome.messages);
-  return outcome.ok;
 }
 
 void TfrmSeedOpt::RunFinalsSelection() {

@@ -32,7 +32,6 @@ class TfrmSeedOpt : public DialogModel {
   SeedOption ChosenOption() const;
   void RunFinalsSelection();
   // Shows the outcome's messages; answers whether it went through.
-  bool Shown(const Outcome& outcome);
 
   Tournament& t_;
   Platform& p_;

@@ -325,6 +325,6 @@ bool TfrmTourInfo::ApplyTournamentSetup() {
            i.EventName.str() + " " + i.StartDate.str() + " " + t_.settings.SiteCode.str() + " " +
                i.SanctionNo.str());
   if (!t_.tables.RecordsLoaded) p_.prompt.Show("INI file not found, scoring errors may occur!");
-  PrepareSelection(t_, p_.prompt, p_.random, t_.Selected());
+  p_.Shown(PrepareSelection(t_, p_.random, t_.Selected()));
   return true;
 }

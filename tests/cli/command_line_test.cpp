@@ -9,6 +9,7 @@
 #include "core/file_io.h"
 #include "printing/report_catalogue.h"
 #include "support/saved_event.h"
+#include "support/shown_outcome.h"
 #include "ui/tfrm_rslt_print.h"
 
 namespace {
@@ -47,7 +48,7 @@ struct CommandLine : ::testing::Test {
 TEST_F(CommandLine, WritesTheSameLinesThePrintingDialogSends) {
   // The printing dialog on the same event and selection, through the recording printer.
   Tournament t;
-  ASSERT_TRUE(OpenEvent(t, tp, event));
+  ASSERT_TRUE(OpenShown(t, tp, event));
   t.CurDivision = sample::kM;
   t.CurEvent = 'J';
   t.CurRound = 1;

@@ -11,6 +11,7 @@
 #include "core/file_io.h"
 #include "results/exports.h"
 #include "support/saved_event.h"
+#include "support/shown_outcome.h"
 
 namespace {
 
@@ -46,10 +47,10 @@ TEST_F(FileCommands, ExportsAreByteIdenticalToTheMenus) {
   // AWSA the scorebook.
   for (int rules : {kZetlRules, kAwsaRules}) {
     Tournament t;
-    ASSERT_TRUE(OpenEvent(t, tp, event));
+    ASSERT_TRUE(OpenShown(t, tp, event));
     t.settings.RulesMode = rules;
     t.info.EventType = "R3";
-    ASSERT_TRUE(SaveEvent(t, tp));
+    ASSERT_TRUE(SaveShown(t, tp));
     t.TxtExportFile = dir.file("menu.txt");
     t.CsvExportFile = dir.file("menu.csv");
     RunTextExport(t, tp);

@@ -7,6 +7,7 @@
 
 #include "core/event_files.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -33,10 +34,10 @@ TEST(EventBackups, EachChangedSaveKeepsItsFamilyAndOnlyTheLastTenStay) {
   for (int minute = 0; minute < 12; ++minute) {
     AddSkier(t, tp, "SKIER" + std::to_string(minute), "Ann", 16);
     tp.clock.now.minute = minute;
-    ASSERT_TRUE(SaveEvent(t, tp));
+    ASSERT_TRUE(SaveShown(t, tp));
   }
   tp.clock.now.minute = 30;
-  ASSERT_TRUE(SaveEvent(t, tp));  // nothing changed: no copy of the newest set
+  ASSERT_TRUE(SaveShown(t, tp));  // nothing changed: no copy of the newest set
   const auto sets = Sets(folder);
   ASSERT_EQ(sets.size(), 10u);
   EXPECT_EQ(sets.front(), "2026-07-04_09-02-03");  // the two oldest went
@@ -56,7 +57,7 @@ TEST(EventBackups, ABackupThatCannotBeWrittenIsAWarningNotAFailedSave) {
   t.EventFile = dir.file("Lake.dat");
   Spit(dir.file("Lake.backups"), "a file where the folder would go");
   AddSkier(t, tp, "ARNVALE", "Tomas", 16);
-  EXPECT_TRUE(SaveEvent(t, tp));
+  EXPECT_TRUE(SaveShown(t, tp));
   EXPECT_FALSE(t.Unsaved);
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
   EXPECT_EQ(tp.prompter.shown[0].text.rfind("The event was saved, but its backup could not be written.\n", 0),

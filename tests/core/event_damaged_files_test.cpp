@@ -9,6 +9,7 @@
 #include "core/event_files.h"
 #include "core/family_check.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -29,7 +30,7 @@ struct DamagedFamily : ::testing::Test {
     Tournament saved;
     FillEvent(saved, tp);
     saved.EventFile = lake;
-    EXPECT_TRUE(SaveEvent(saved, tp));
+    EXPECT_TRUE(SaveShown(saved, tp));
     tp.prompter.clear();
   }
 };
@@ -60,7 +61,7 @@ TEST_F(DamagedFamily, OpenNamesWhatTheCheckFindsAndTheSaveKeepsTheBytesAside) {
     const std::string path = dir.file(c.file);
     Spit(path, c.bytes);
     tp.prompter.clear();
-    ASSERT_TRUE(OpenEvent(t, tp, lake));
+    ASSERT_TRUE(OpenShown(t, tp, lake));
     ASSERT_EQ(tp.prompter.shown.size(), 1U);
     const std::string& said = tp.prompter.shown[0].text;
     EXPECT_NE(said.find("\"" + path + "\" is damaged: "), std::string::npos) << said;
@@ -72,7 +73,7 @@ TEST_F(DamagedFamily, OpenNamesWhatTheCheckFindsAndTheSaveKeepsTheBytesAside) {
     }
 
     t.MarkChanged();
-    ASSERT_TRUE(SaveEvent(t, tp));
+    ASSERT_TRUE(SaveShown(t, tp));
     EXPECT_EQ(Slurp(DamagedCopyPath(path)), c.bytes);
     EXPECT_TRUE(FamilyIsSound(CheckEventFamily(tp.fs, lake)));
   }
@@ -100,7 +101,7 @@ TEST_F(DamagedFamily, AFifoInPlaceOfAFileIsRefusedAtOnceNeverRead) {
     EXPECT_TRUE(named);
 
     tp.prompter.clear();
-    EXPECT_EQ(OpenEvent(t, tp, lake), c.opens);
+    EXPECT_EQ(OpenShown(t, tp, lake), c.opens);
     ASSERT_EQ(tp.prompter.shown.size(), 1U);
     EXPECT_NE(tp.prompter.shown[0].text.find("not a regular file"), std::string::npos)
         << tp.prompter.shown[0].text;

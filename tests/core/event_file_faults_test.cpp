@@ -7,6 +7,7 @@
 #include "core/file_io.h"
 #include "core/skier_file.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/skier_list_access.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -18,8 +19,8 @@ void SaveCup(const TempDir& dir) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
-  ASSERT_TRUE(SaveEvent(t, tp));  // a backup too
+  ASSERT_TRUE(SaveShown(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));  // a backup too
 }
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -39,7 +40,7 @@ TEST_P(UnreadableFamilyFile, StopsTheOpenWithItsNameAndKeepsTheOpenEvent) {
   t.EventFile = dir.file("Open.dat");
   t.MarkChanged();
 
-  EXPECT_FALSE(OpenEvent(t, tp, dir.file("Cup.dat")));
+  EXPECT_FALSE(OpenShown(t, tp, dir.file("Cup.dat")));
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
   EXPECT_TRUE(Contains(tp.prompter.shown[0].text, "\"" + dir.file(GetParam()) + "\": Permission denied"))
       << tp.prompter.shown[0].text;
@@ -59,7 +60,7 @@ TEST(EventFileFaults, AFolderWhereTheTournamentFileShouldBeIsReportedNotTakenFor
   std::filesystem::create_directory(dir.file("Cup.ttl"));
   TestPlatform tp;
   Tournament t;
-  EXPECT_FALSE(OpenEvent(t, tp, dir.file("Cup.dat")));
+  EXPECT_FALSE(OpenShown(t, tp, dir.file("Cup.dat")));
   EXPECT_TRUE(Contains(tp.prompter.texts().at(0), "Cannot read \"" + dir.file("Cup.ttl") + "\""));
 }
 
@@ -74,7 +75,7 @@ TEST(EventFileFaults, UnreadableSkierFileStopsTheSaveAndDeletesNothing) {
   t.EventFile = dir.file("Cup.dat");
   t.MarkChanged();
   tp.fs.unreadable.insert(dir.file("Cup.dat"));
-  EXPECT_FALSE(SaveEvent(t, tp));
+  EXPECT_FALSE(SaveShown(t, tp));
   EXPECT_TRUE(t.Unsaved);
   EXPECT_EQ(tp.fs.steps, 0);
   EXPECT_TRUE(Contains(tp.prompter.texts().at(0), "Cannot read \"" + dir.file("Cup.dat") + "\""));
@@ -92,8 +93,8 @@ TEST(EventFileFaults, DatInAFolderNameDoesNotJoinTwoEventsFamilies) {
   b.info.EventName = "Autumn";
   a.EventFile = folder + "Spring.dat";
   b.EventFile = folder + "Autumn.dat";
-  ASSERT_TRUE(SaveEvent(a, tp));
-  ASSERT_TRUE(SaveEvent(b, tp));
+  ASSERT_TRUE(SaveShown(a, tp));
+  ASSERT_TRUE(SaveShown(b, tp));
   EXPECT_EQ(a.EventBase, folder + "Spring");
   EXPECT_TRUE(Contains(*Slurp(folder + "Spring.ttl"), "Spring"));
   EXPECT_TRUE(Contains(*Slurp(folder + "Autumn.ttl"), "Autumn"));
@@ -103,12 +104,12 @@ TEST(EventFileFaults, DatInAFolderNameDoesNotJoinTwoEventsFamilies) {
 // Saves the Cup with one skier more, failing at step `failAt`; answers the steps taken.
 int SaveOneMore(int failAt, TestPlatform& tp, const TempDir& dir, Tournament& t) {
   SaveCup(dir);
-  EXPECT_TRUE(OpenEvent(t, tp, dir.file("Cup.dat")));
+  EXPECT_TRUE(OpenShown(t, tp, dir.file("Cup.dat")));
   AddSkier(t, tp, "NEWER", "Skier", 16);
   tp.fs.steps = 0;
   tp.fs.failAt = failAt;
   tp.prompter.clear();
-  SaveEvent(t, tp);
+  SaveShown(t, tp);
   return tp.fs.steps;
 }
 
@@ -139,14 +140,14 @@ TEST(EventFileFaults, DamagedScheduleOpensWithEmptyDaysAndIsKeptBeforeTheNextSav
   Spit(dir.file("Cup.sch"), damaged);
   TestPlatform tp;
   Tournament t;
-  ASSERT_TRUE(OpenEvent(t, tp, dir.file("Cup.dat")));
+  ASSERT_TRUE(OpenShown(t, tp, dir.file("Cup.dat")));
   EXPECT_EQ(t.SkierCount(), 3);
   EXPECT_EQ(t.schedule.days[1].rows[1].division, 86);
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
   EXPECT_TRUE(Contains(tp.prompter.shown[0].text, "\"" + dir.file("Cup.sch") + "\" is damaged"));
   EXPECT_TRUE(Contains(tp.prompter.shown[0].text, dir.file("Cup.sch.damaged")));
 
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(Slurp(dir.file("Cup.sch.damaged")), damaged);
   EXPECT_EQ(Slurp(dir.file("Cup.sch"))->size(), 4000u);
 }
@@ -179,7 +180,7 @@ TEST(EventFileFaults, ADivisionOfMoreThan300SkiersIsSavedWholeWithOneMessage) {
     SkierNodes(t).insert(at, s);
   }
   t.EventFile = dir.file("Big.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(tp.prompter.shown.size(), 1u);
   const std::string slalom = *Slurp(dir.file("Big-slalomtimes.txt"));
   EXPECT_TRUE(Contains(slalom, ";SKIER300;"));

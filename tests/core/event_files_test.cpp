@@ -1,12 +1,14 @@
+#include "core/event_files.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "core/event_files.h"
 #include "core/schedule_file.h"
 #include "core/skier_file.h"
 #include "core/tournament_file.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/skier_list_access.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -44,11 +46,11 @@ TEST(EventFiles, RoundTripGivesTheSameFilesAndState) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_FALSE(t.Unsaved);
 
   Tournament u;
-  ASSERT_TRUE(OpenEvent(u, tp, dir.file("Cup.dat")));
+  ASSERT_TRUE(OpenShown(u, tp, dir.file("Cup.dat")));
   EXPECT_TRUE(tp.prompter.shown.empty());
   EXPECT_EQ(u.EventFile, dir.file("Cup.dat"));
   EXPECT_EQ(u.EventBase, dir.file("Cup"));
@@ -73,7 +75,7 @@ TEST(EventFiles, RoundTripGivesTheSameFilesAndState) {
 
   // Saved again under another name, every file comes out byte for byte the same.
   u.EventFile = dir.file("Again.dat");
-  ASSERT_TRUE(SaveEvent(u, tp));
+  ASSERT_TRUE(SaveShown(u, tp));
   for (const char* suffix : {".dat", ".ttl", ".sch", "-jumptimes.txt", "-slalomtimes.txt"})
     EXPECT_EQ(Slurp(dir.file(std::string("Again") + suffix)), Slurp(dir.file(std::string("Cup") + suffix)))
         << suffix;
@@ -84,7 +86,7 @@ TEST(EventFiles, EmptyEventIsTheTwoListEnds) {
   TestPlatform tp;
   Tournament t;
   t.EventFile = dir.file("Empty.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   auto bytes = Slurp(dir.file("Empty.dat"));
   ASSERT_TRUE(bytes);
   ASSERT_EQ(bytes->size(), 4416u);
@@ -97,7 +99,7 @@ TEST(EventFiles, EmptyEventIsTheTwoListEnds) {
 
   Tournament u;
   AddSkier(u, tp, "OLD", "Skier", 16);
-  ASSERT_TRUE(OpenEvent(u, tp, dir.file("Empty.dat")));
+  ASSERT_TRUE(OpenShown(u, tp, dir.file("Empty.dat")));
   EXPECT_EQ(u.SkierCount(), 0);
   EXPECT_EQ(SkierNodes(u).size(), 2u);
 }
@@ -107,11 +109,11 @@ TEST(EventFiles, SecondSaveKeepsTheFirstSkierFileAsBackup) {
   TestPlatform tp;
   Tournament t;
   t.EventFile = dir.file("Nats.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_FALSE(Slurp(dir.file("Nats.bak")));
   auto first = Slurp(dir.file("Nats.dat"));
   AddSkier(t, tp, "SMITH", "John", 16);
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(Slurp(dir.file("Nats.bak")), first);
   EXPECT_EQ(Slurp(dir.file("Nats.dat"))->size(), 3u * 2208u);
 }
@@ -121,7 +123,7 @@ TEST(EventFiles, NameWithDatInsideNamesTheFamilyAfterTheBase) {
   TestPlatform tp;
   Tournament t;
   t.EventFile = dir.file("Nats.dat.old");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(t.EventBase, dir.file("Nats"));
   EXPECT_EQ(Slurp(dir.file("Nats.dat.old"))->size(), 4416u);
   for (const char* f : {"Nats.ttl", "Nats.sch", "Natslog.log", "Nats-jumptimes.txt", "Nats-slalomtimes.txt"})
@@ -133,7 +135,7 @@ TEST(EventFiles, SaveWithoutANameWritesNothing) {
   TestPlatform tp;
   Tournament t;
   t.MarkChanged();
-  EXPECT_FALSE(SaveEvent(t, tp));
+  EXPECT_FALSE(SaveShown(t, tp));
   EXPECT_TRUE(t.Unsaved);
   EXPECT_EQ(tp.fs.steps, 0);
 }
@@ -143,10 +145,10 @@ TEST(EventFiles, AuditLogIsCreatedThenAppendedWithTheTimeStamp) {
   TestPlatform tp;
   Tournament t;
   t.EventFile = dir.file("Nats.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(Slurp(dir.file("Natslog.log")), "**Event Files Saved\r\n\r\n");
   tp.clock.now = {2026, 12, 1, 17, 45, 9};
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(Slurp(dir.file("Natslog.log")), "**Event Files Saved\r\n\r\n01/12/2026, 17:45:09  - Event Files Saved\r\n");
 }
 
@@ -156,14 +158,14 @@ TEST(EventFiles, OpenSelectsTheCurrentDivisionAndRemovesLeftoverTempFiles) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   const char* const leftovers[] = {"Cup.dat.tmp~", "Cup.ttl.tmp~", "Cup.csv.tmp~", "Cup_iwwf.txt.tmp~"};
   for (const char* f : leftovers) Spit(dir.file(f), "half a file");
   Tournament u;
   u.CurDivision = 16;
   u.CurEvent = 'S';
   u.MarkChanged();
-  ASSERT_TRUE(OpenEvent(u, tp, dir.file("Cup.dat")));
+  ASSERT_TRUE(OpenShown(u, tp, dir.file("Cup.dat")));
   for (const char* f : leftovers) EXPECT_FALSE(Slurp(dir.file(f))) << f;
   EXPECT_FALSE(u.Unsaved);
 }
@@ -174,12 +176,12 @@ TEST(EventFiles, MissingTournamentFileKeepsTheSettingsAndReadsTheRest) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   std::remove(dir.file("Cup.ttl").c_str());
   Tournament u;
   u.info.EventName = "Still Here";
   u.RoundCount = 2;
-  ASSERT_TRUE(OpenEvent(u, tp, dir.file("Cup.dat")));
+  ASSERT_TRUE(OpenShown(u, tp, dir.file("Cup.dat")));
   EXPECT_EQ(tp.prompter.texts(), std::vector<std::string>{"ERROR - \"" + dir.file("Cup.ttl") + "\" not found"});
   EXPECT_EQ(u.info.EventName, "Still Here");
   EXPECT_EQ(u.RoundCount, 2);
@@ -193,11 +195,11 @@ TEST(EventFiles, MissingScheduleGivesEmptyDays) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   std::remove(dir.file("Cup.sch").c_str());
   Tournament u;
   u.schedule.days[3].rows[7].division = 5;
-  ASSERT_TRUE(OpenEvent(u, tp, dir.file("Cup.dat")));
+  ASSERT_TRUE(OpenShown(u, tp, dir.file("Cup.dat")));
   for (std::size_t d = 1; d <= 4; ++d)
     for (std::size_t r = 1; r <= 50; ++r) {
       EXPECT_EQ(u.schedule.days[d].rows[r].division, 86);
@@ -212,23 +214,23 @@ TEST(EventFiles, UnchangedFilesAreNotWrittenAgain) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
-  ASSERT_TRUE(SaveEvent(t, tp));  // the backup appears
+  ASSERT_TRUE(SaveShown(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));  // the backup appears
   tp.fs.steps = 0;
   t.MarkChanged();
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_FALSE(t.Unsaved);
   EXPECT_EQ(tp.fs.steps, 4);  // the log line alone: open, write, flush, close
   t.Working.SlalomScore[1] = 1;  // the edit record is not the event
   SkierAt(t, t.skiers.first()).SlalomScore[2] = 12.5;
   tp.fs.steps = 0;
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   // The skier file (six steps); the backup already holds the unchanged file of the last saves. The
   // clock stands still, so the new backup set replaces the one of the same second.
   const int backupSet = BackupSetSteps(3, true);
   EXPECT_EQ(tp.fs.steps, 4 + 6 + backupSet);
   tp.fs.steps = 0;
   SkierAt(t, t.skiers.first()).SlalomScore[3] = 7;
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(tp.fs.steps, 4 + 6 + 6 + backupSet);  // now the backup changes too
 }

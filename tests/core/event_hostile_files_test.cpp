@@ -7,6 +7,7 @@
 #include "core/event_files.h"
 #include "core/skier_file.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -18,7 +19,7 @@ void SaveGoodEvent(const TempDir& dir, const std::string& base) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file(base + ".dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
 }
 
 std::string Record(const std::string& bytes, std::size_t n) { return bytes.substr(n * 2208, 2208); }
@@ -82,7 +83,7 @@ TEST_P(HostileEventFile, GivesAMessageOrADefaultAndKeepsTheOpenEvent) {
   t.MarkChanged();
   const std::string before = SkierFileBytes(t.skiers);
 
-  bool opened = OpenEvent(t, tp, dir.file("Bad.dat"));
+  bool opened = OpenShown(t, tp, dir.file("Bad.dat"));
   if (c.refusal.empty()) {
     EXPECT_TRUE(opened);
     c.check(t);

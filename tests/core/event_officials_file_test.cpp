@@ -89,13 +89,13 @@ TEST(OfficialsFile, SaveWritesTheSummaryOnlyWhenThereIsAnOfficialsFile) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_FALSE(Slurp(dir.file("Cup_officials.txt")));
 
   std::vector<OfficialsRecord> one(1);
   one[0].Slot(1, 2, 8) = "Tara";
   Spit(dir.file("Cup.ofc"), Bytes(one));  // a short file: the other divisions have no names
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   std::string expected;
   for (const auto& l : Heading()) expected += l + "\r\n";
   expected += "        Tara                 T \r\n";

@@ -7,6 +7,7 @@
 #include "core/event_files.h"
 #include "core/officials_file.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -49,8 +50,8 @@ SaveResult SaveSecondVersion(int failAt) {
   Tournament t;
   FillEvent(t, tp);
   t.EventFile = dir.file("Cup.dat");
-  EXPECT_TRUE(SaveEvent(t, tp));
-  EXPECT_TRUE(SaveEvent(t, tp));  // so that a backup and a log line exist before
+  EXPECT_TRUE(SaveShown(t, tp));
+  EXPECT_TRUE(SaveShown(t, tp));  // so that a backup and a log line exist before
   SaveResult o;
   o.before = Snapshot(dir);
   AddSkier(t, tp, "ZIMMER", "Kai", 16);
@@ -59,7 +60,7 @@ SaveResult SaveSecondVersion(int failAt) {
   tp.clock.now.minute = 30;
   tp.fs.steps = 0;
   tp.fs.failAt = failAt;
-  o.saved = SaveEvent(t, tp);
+  o.saved = SaveShown(t, tp);
   o.unsaved = t.Unsaved;
   o.steps = tp.fs.steps;
   o.after = Snapshot(dir);

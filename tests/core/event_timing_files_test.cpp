@@ -3,6 +3,7 @@
 #include "core/event_files.h"
 #include "core/timing_files.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -101,7 +102,7 @@ TEST(TimingFiles, SaveWritesBothAndChangesNothingElse) {
   t.CurDivision = 16;
   t.CurEvent = 'J';
   t.EventFile = dir.file("Time.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(Slurp(dir.file("Time-slalomtimes.txt")), SlalomTimingText(t));
   EXPECT_EQ(Slurp(dir.file("Time-jumptimes.txt")), JumpTimingText(t));
   WriteTimingFiles(t, tp.fs);

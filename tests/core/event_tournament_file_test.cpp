@@ -4,6 +4,7 @@
 #include "core/file_io.h"
 #include "core/tournament_file.h"
 #include "event_test_files.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -185,10 +186,10 @@ TEST(TournamentFile, AdaptedRulesSurviveSaveAndOpen) {
   t.SettingsDir = dir.path();
   t.settings.RulesMode = 3;
   t.EventFile = dir.file("Para.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   Tournament u;
   u.SettingsDir = dir.path();
-  ASSERT_TRUE(OpenEvent(u, tp, dir.file("Para.dat")));
+  ASSERT_TRUE(OpenShown(u, tp, dir.file("Para.dat")));
   EXPECT_EQ(u.settings.RulesMode, 3);
   // The standards are read from the settings file, which this folder lacks.
   EXPECT_TRUE(tp.prompter.saw("ERROR - \"" + dir.file("TALLIVAR.INI") + "\" not found"));
@@ -201,9 +202,9 @@ TEST(TournamentFile, ClassDigitFollowsTheEventType) {
   t.info.EventType = "N4";
   t.info.ClassDigit = '4';
   t.EventFile = dir.file("Nats.dat");
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   Tournament u;
-  ASSERT_TRUE(OpenEvent(u, tp, dir.file("Nats.dat")));
+  ASSERT_TRUE(OpenShown(u, tp, dir.file("Nats.dat")));
   EXPECT_EQ(u.info.EventType, "N4");
   EXPECT_EQ(u.info.ClassDigit, '4');
 }

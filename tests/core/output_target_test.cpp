@@ -12,6 +12,7 @@
 #include "core/pdf_check.h"
 #include "event_test_files.h"
 #include "support/saved_event.h"
+#include "support/shown_outcome.h"
 #include "support/test_platform.h"
 
 namespace fsys = std::filesystem;
@@ -29,7 +30,7 @@ struct OutputTarget : ::testing::Test {
     const std::string event = SaveSampleEvent(dir, tp);
     t.SettingsDir = dir.path();
     Spit(dir.file("TALLIVAR.INI"), "[TALLIVAR]\r\n");
-    ASSERT_TRUE(OpenEvent(t, tp, event));
+    ASSERT_TRUE(OpenShown(t, tp, event));
   }
 };
 
@@ -117,9 +118,9 @@ TEST_F(OutputTarget, SavingALinkedEventUpdatesTheFileTheLinkPointsTo) {
   fsys::create_directory(dir.file("club"));
   fsys::rename(dir.file("spring.dat"), dir.file("club/spring.dat"));
   fsys::create_symlink("club/spring.dat", dir.file("spring.dat"));
-  ASSERT_TRUE(OpenEvent(t, tp, dir.file("spring.dat")));
+  ASSERT_TRUE(OpenShown(t, tp, dir.file("spring.dat")));
   AddSkier(t, tp, "NEWCOMER", "Nia", 0);
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_TRUE(IsLink(dir.file("spring.dat")));
   EXPECT_NE(Slurp(dir.file("club/spring.dat"))->find("NEWCOMER"), std::string::npos);
 }

@@ -4,6 +4,7 @@
 
 #include "core/skier_ops.h"
 #include "core/work_list.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 
 namespace {
@@ -17,7 +18,9 @@ struct ListTest : ::testing::Test {
   void Select(int division) {
     Selection selection = t.Selected();
     selection.division = division;
-    work = FillStartOrder(t, p.prompt, p.random, selection);
+    Outcome told;
+    work = DrawnStartOrder(t, p.random, selection, told);
+    p.Shown(told);
   }
   int WorkCount() const { return static_cast<int>(work.skiers.size()); }
   TSkier& WorkAt(int i) { return work.skiers[static_cast<std::size_t>(i - 1)]; }
@@ -92,7 +95,7 @@ TEST_F(ListTest, FirstNamesCompareWithoutCase) {
   AddSkier(t, p, "SMITH", "John", 16);
   TSkier again = MakeSkier(t, "SMITH", "john", 16);
   again.Bib = "12";
-  InsertOrReplace(t, p.prompt, again);
+  Shown(p.prompt, InsertOrReplace(t, again));
   EXPECT_EQ(t.SkierCount(), 1);
   EXPECT_EQ(t.skiers.first()->FirstName, "john");
   EXPECT_EQ(t.skiers.first()->Bib, "12");
@@ -128,7 +131,7 @@ TEST_F(ListTest, AddWorkingRecordSetsEntryNumberRoundDivisionsClassAndSpeeds) {
   t.Working.Surname = "DOE";
   t.Working.FirstName = "Jane";
   t.Working.Division = 19;  // W1 keeps its speeds
-  AddWorkingRecord(t, p.prompt, p.random);
+  Shown(p.prompt, AddWorkingRecord(t, p.random));
   const TSkier& s = *t.skiers.first();
   EXPECT_EQ(s.EntryNo, 8);
   EXPECT_EQ(s.JumpRoundDiv[4], 19);
@@ -139,12 +142,12 @@ TEST_F(ListTest, AddWorkingRecordSetsEntryNumberRoundDivisionsClassAndSpeeds) {
   BlankWorkingRecord(t);
   t.Working.Surname = "ROE";
   t.Working.Division = 56;  // IM: slalom 58, jump kept
-  AddWorkingRecord(t, p.prompt, p.random);
+  Shown(p.prompt, AddWorkingRecord(t, p.random));
   EXPECT_EQ(std::next(t.skiers.first())->SlalomSpeed[4], 58.0);
   EXPECT_EQ(std::next(t.skiers.first())->JumpSpeed[4], 45.0);
 
   BlankWorkingRecord(t);
-  AddWorkingRecord(t, p.prompt, p.random);  // an empty surname adds nothing
+  Shown(p.prompt, AddWorkingRecord(t, p.random));  // an empty surname adds nothing
   EXPECT_EQ(t.SkierCount(), 2);
 }
 
@@ -159,7 +162,7 @@ TEST_F(ListTest, AddWorkingRecordKeepsTheSpeedsOfScoredRounds) {
   w.SlalomBuoys[2] = 0.5;  // buoys without a total yet
   w.JumpSpeed[1] = 57;
   w.JumpDistance[2][1] = 0.02;  // a fall is a jump skied
-  AddWorkingRecord(t, p.prompt, p.random);
+  Shown(p.prompt, AddWorkingRecord(t, p.random));
   const TSkier& s = *t.skiers.first();
   EXPECT_EQ(s.SlalomSpeed[1], 55.0);
   EXPECT_EQ(s.SlalomSpeed[2], 52.0);
@@ -228,7 +231,7 @@ TEST_F(ListTest, SelectionCopiesTheDivisionInListOrder) {
   AddSkier(t, p, "A", "1", 16, "S");
   AddSkier(t, p, "B", "1", 17, "S");
   AddSkier(t, p, "C", "1", 16, "T");
-  work = FillDivisionList(t, p.prompt, 16);
+  work = DivisionList(t, 16);
   EXPECT_EQ(WorkCount(), 2);
   t.CurEvent = 'S';
   Select(16);
@@ -314,7 +317,7 @@ TEST_F(ListTest, WorkListStopsAtThreeHundredWithAMessage) {
     TSkier s = MakeSkier(t, "S" + std::to_string(i), "X", 16);
     SkierNodes(t).insert(t.skiers.tailNode(), s);  // past the insertion limit on purpose
   }
-  work = FillDivisionList(t, p.prompt, 16);
+  Select(16);
   EXPECT_EQ(WorkCount(), 300);
   EXPECT_EQ(tp.prompter.shown.size(), 1u);
 }

@@ -8,6 +8,7 @@
 #include "core/event_files.h"
 #include "core/tie_order_file.h"
 #include "core/work_list.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 
@@ -34,7 +35,10 @@ std::vector<std::string> Names(const WorkList& list) {
 std::vector<std::string> WorkNames(Tournament& t, Platform p, int division) {
   Selection selection = t.Selected();
   selection.division = division;
-  return Names(FillStartOrder(t, p.prompt, p.random, selection));
+  Outcome told;
+  WorkList list = DrawnStartOrder(t, p.random, selection, told);
+  p.Shown(told);
+  return Names(list);
 }
 
 std::string ReadText(const std::string& path) {
@@ -85,11 +89,11 @@ TEST_F(JumpFinal, TheLotIsDrawnOnceAndEveryListShowsIt) {
 
 TEST_F(JumpFinal, TheLotSurvivesSaveAndOpenAndADamagedFileMeansANewDraw) {
   t.ties.orders[{17, 'J', 2}] = {{"CRANE", "Ann"}, {"AHO", "Ann"}, {"DAHL", "Ann"}, {"BERG", "Ann"}};
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_EQ(ReadText(dir.file("Cup.ties")),
             "Tallivar tie order 1\r\n[W J 2]\r\nCRANE\tAnn\r\nAHO\tAnn\r\nDAHL\tAnn\r\nBERG\tAnn\r\n");
   Tournament u;
-  ASSERT_TRUE(OpenEvent(u, tp, t.EventFile.str()));
+  ASSERT_TRUE(OpenShown(u, tp, t.EventFile.str()));
   u.settings.PlaceMode = 'L';
   u.CurDivision = 17;
   u.CurEvent = 'J';
@@ -98,20 +102,20 @@ TEST_F(JumpFinal, TheLotSurvivesSaveAndOpenAndADamagedFileMeansANewDraw) {
 
   std::ofstream(dir.file("Cup.ties"), std::ios::binary) << "Tallivar tie order 1\n[W J 2]\nno tab here\n";
   Tournament v;
-  ASSERT_TRUE(OpenEvent(v, tp, t.EventFile.str()));
+  ASSERT_TRUE(OpenShown(v, tp, t.EventFile.str()));
   EXPECT_TRUE(v.ties.orders.empty());
   ASSERT_FALSE(tp.prompter.shown.empty());
   EXPECT_NE(tp.prompter.shown.back().text.find("Cup.ties\" is damaged: line 3 does not read"),
             std::string::npos);
   v.EventFile = t.EventFile;
-  ASSERT_TRUE(SaveEvent(v, tp));
+  ASSERT_TRUE(SaveShown(v, tp));
   EXPECT_EQ(ReadText(dir.file("Cup.ties.damaged")), "Tallivar tie order 1\n[W J 2]\nno tab here\n");
 }
 
 TEST_F(JumpFinal, SaveKeepsTheDrawOfEveryFinalOfTheRoundSoLaterListsAgree) {
   AddSkier(t, tp, "GRAN", "Bo", 16, "S").SlalomFinalist = 1;
   AddSkier(t, tp, "HOLM", "Bo", 16, "S").SlalomFinalist = 1;
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   EXPECT_FALSE(t.Unsaved);
   EXPECT_EQ(t.ties.orders.count({16, 'S', 2}), 1u);
   EXPECT_EQ(t.ties.orders.count({17, 'J', 2}), 1u);

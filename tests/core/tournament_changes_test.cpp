@@ -5,6 +5,7 @@
 
 #include "core/event_files.h"
 #include "core/skier_ops.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 
@@ -60,7 +61,7 @@ TEST(TournamentChanges, EachOperationCountsOneChangeAndTheSkierCountFollowsTheLi
     AddSkier(t, tp, "ABLE", "Al", 16);
     AddSkier(t, tp, "BAKER", "Bo", 16);
     t.EventFile = dir.file("Cup.dat");
-    ASSERT_TRUE(SaveEvent(t, tp));
+    ASSERT_TRUE(SaveShown(t, tp));
     ASSERT_FALSE(t.Unsaved);
     const auto before = t.Unsaved.changes();
 
@@ -70,10 +71,10 @@ TEST(TournamentChanges, EachOperationCountsOneChangeAndTheSkierCountFollowsTheLi
     EXPECT_EQ(t.SkierCount(), c.skiersAfter);
     EXPECT_EQ(t.SkierCount(), static_cast<int>(t.skiers.nodes().size()) - 2);
 
-    ASSERT_TRUE(SaveEvent(t, tp));
+    ASSERT_TRUE(SaveShown(t, tp));
     EXPECT_FALSE(t.Unsaved);
     Tournament u;
-    ASSERT_TRUE(OpenEvent(u, tp, dir.file("Cup.dat")));
+    ASSERT_TRUE(OpenShown(u, tp, dir.file("Cup.dat")));
     EXPECT_FALSE(u.Unsaved);
     EXPECT_EQ(u.SkierCount(), c.skiersAfter);
   }

@@ -12,6 +12,7 @@
 
 #include "app/startup.h"
 #include "core/event_files.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -78,7 +79,7 @@ TEST_F(MainWindowTest, OpenOfASavedEventUpdatesTheEventAndRulesPanels) {
     saved.settings.RulesMode = 2;
     saved.EventFile = Path("World.dat");
     AddSkier(saved, tp.platform, "SMITH", "John", 16);
-    ASSERT_TRUE(SaveEvent(saved, tp.platform));
+    ASSERT_TRUE(SaveShown(saved, tp.platform));
   }
   tp.files.Then(Path("World.dat"));
   ASSERT_TRUE(window.Trigger("Open1"));

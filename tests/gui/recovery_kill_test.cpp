@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "core/event_files.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -95,7 +96,7 @@ TEST(RecoveryAfterKill, ScoresTypedBeforeTheKillAreOfferedBackAndRestored) {
       s.SlalomRope[1] = 12;
     }
     t.EventFile = lake;
-    ASSERT_TRUE(SaveEvent(t, tp));
+    ASSERT_TRUE(SaveShown(t, tp));
   }
 
   const std::string env = std::string(kChildDir) + "=" + dir.path();

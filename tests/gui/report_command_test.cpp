@@ -11,6 +11,7 @@
 #include "printing/report_catalogue.h"
 #include "results/export_text.h"
 #include "support/saved_event.h"
+#include "support/shown_outcome.h"
 #include "ui/tfrm_rslt_print.h"
 
 namespace {
@@ -51,7 +52,7 @@ TEST(ReportCommand, ProgramWritesWhatThePrintingDialogPrints) {
   TestPlatform tp;
   const std::string event = SaveSampleEvent(dir, tp);
   Tournament t;
-  ASSERT_TRUE(OpenEvent(t, tp, event));
+  ASSERT_TRUE(OpenShown(t, tp, event));
   t.CurDivision = 17;  // W
   t.CurRound = 2;
   TfrmRsltPrint dialog(t, tp);
@@ -147,7 +148,7 @@ TEST(ReportCommand, ProgramDispatchesEveryLineOrSaysWhatIsWrong) {
   TestPlatform tp;
   const QString event = QString::fromStdString(SaveSampleEvent(dir, tp));
   Tournament t;
-  ASSERT_TRUE(OpenEvent(t, tp, event.toStdString()));
+  ASSERT_TRUE(OpenShown(t, tp, event.toStdString()));
   const std::string txtExport = OfficialResultsLines(t).front() + "\r";  // CR LF lines
   std::filesystem::copy_file(TALLIVAR_SOURCE_DIR "/data/TALLIVAR.INI", dir.file("TALLIVAR.INI"));
   struct Case {

@@ -5,12 +5,13 @@
 
 #include "core/event_files.h"
 #include "support/saved_event.h"
+#include "support/shown_outcome.h"
 
 inline bool SaveCarlsenSlalom(Platform& p, const std::string& event, double score) {
   Tournament t;
-  if (!OpenEvent(t, p, event)) return false;
+  if (!OpenShown(t, p, event)) return false;
   t.ChangeEachSkier([score](TSkier& s) {
     if (s.Surname == "CARLSEN") s.SlalomRankScore = score;
   });
-  return SaveEvent(t, p);
+  return SaveShown(t, p);
 }

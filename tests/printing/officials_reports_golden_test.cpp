@@ -9,6 +9,7 @@
 #include "core/file_io.h"
 #include "core/officials.h"
 #include "printing/report_catalogue.h"
+#include "support/shown_outcome.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 
@@ -92,7 +93,7 @@ TEST_F(OfficialsReports, EachReportAsWrittenByHand) {
 }
 
 TEST_F(OfficialsReports, SaveWritesTheSummaryFile) {
-  ASSERT_TRUE(SaveEvent(t, tp));
+  ASSERT_TRUE(SaveShown(t, tp));
   std::ifstream in(dir.file("Cup_officials.txt"), std::ios::binary);
   std::stringstream ss;
   ss << in.rdbuf();

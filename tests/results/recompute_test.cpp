@@ -35,7 +35,9 @@ class Recompute : public ::testing::Test {
   // Saves one score the way the result list does: into the listed record, then the recomputation.
   void Save(const std::string& surname, char event, double value) {
     t.CurEvent = event;
-    WorkList list = FillStartOrder(t, p.prompt, p.random, t.Selected());
+    Outcome told;
+    WorkList list = DrawnStartOrder(t, p.random, t.Selected(), told);
+    p.Shown(told);
     auto w = std::find_if(list.skiers.begin(), list.skiers.end(),
                           [&](const TSkier& s) { return s.Surname == surname; });
     ASSERT_NE(w, list.skiers.end()) << surname;

@@ -5,6 +5,7 @@
 
 #include "core/skier_ops.h"
 #include "core/tournament.h"
+#include "support/shown_outcome.h"
 
 inline void BuildLargeTournament(Tournament& t, Prompter& prompt) {
   t.RoundCount = 3;
@@ -44,6 +45,6 @@ inline void BuildLargeTournament(Tournament& t, Prompter& prompt) {
     s.JumpPlace = n + 1;
     s.OverallScore = s.SlalomPoints + s.TrickPoints + s.JumpPoints;
     s.OverallPlace = n + 1;
-    InsertOrReplace(t, prompt, s);
+    Shown(prompt, InsertOrReplace(t, s));
   }
 }

@@ -4,6 +4,7 @@
 
 #include "core/skier_ops.h"
 #include "core/tournament.h"
+#include "support/shown_outcome.h"
 #include "support/skier_list_access.h"
 #include "support/test_platform.h"
 
@@ -23,7 +24,7 @@ inline TSkier MakeSkier(Tournament& t, const std::string& surname, const std::st
 inline TSkier& AddSkier(Tournament& t, Platform& p, const std::string& surname, const std::string& first,
                         int division, const std::string& events = "STJ") {
   TSkier s = MakeSkier(t, surname, first, division, events);
-  InsertOrReplace(t, p.prompt, s);
+  Shown(p.prompt, InsertOrReplace(t, s));
   for (auto& n : SkierNodes(t))
     if (n.Surname == s.Surname && n.FirstName == s.FirstName && n.Division == s.Division) return n;
   return SkierNodes(t).back();

@@ -3,12 +3,13 @@
 
 #include <filesystem>
 
-#include "core/event_files.h"
 #include "core/audit_log.h"
 #include "core/errors.h"
+#include "core/event_files.h"
 #include "core/officials.h"
 #include "core/officials_file.h"
 #include "core/recovery_file.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -147,7 +148,7 @@ TEST_F(TwoWindowsTest, AFamilyChangedOnDiskIsOverwrittenOnlyWhenTheScorerSaysSo)
   other.EventFile = lake;
   AddSkier(other, otp, "BRENNIK", "Sara", 16);
   AddSkier(other, otp, "CALLOWAY", "Ida", 16);
-  ASSERT_TRUE(SaveEvent(other, otp));
+  ASSERT_TRUE(SaveShown(other, otp));
   const std::string theirs = Saved();
   a->Score(20);
   a->tp.prompter.Then(Answer::No);

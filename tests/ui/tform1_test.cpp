@@ -15,6 +15,7 @@
 #include "core/tournament.h"
 #include "help/help_topics.h"
 #include "printing/results_page.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -169,7 +170,7 @@ TEST_F(MainFormTest, CancelledOrFailedSaveChangesNothing) {
 TEST_F(MainFormTest, OpenShowsTheEventAndItsRules) {
   t.settings.RulesMode = 1;
   AddSkier(t, p, "SMITH", "John", 16);
-  ASSERT_TRUE((t.EventFile = Path("Awsa.dat"), SaveEvent(t, p)));
+  ASSERT_TRUE((t.EventFile = Path("Awsa.dat"), SaveShown(t, p)));
 
   Tournament fresh;
   TForm1 other(fresh, p);

@@ -5,6 +5,7 @@
 
 #include "core/divisions.h"
 #include "core/event_files.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "ui/program_dialogs.h"
@@ -132,10 +133,10 @@ TEST_F(Sched, ScheduleSurvivesSaveAndOpenThroughTheMenu) {
   });
   form.EventSchedule1Click();
   t.EventFile = dir.file("Lake.dat");
-  ASSERT_TRUE(SaveEvent(t, p));
+  ASSERT_TRUE(SaveShown(t, p));
 
   Tournament u;
-  ASSERT_TRUE(OpenEvent(u, p, dir.file("Lake.dat")));
+  ASSERT_TRUE(OpenShown(u, p, dir.file("Lake.dat")));
   TfrmSched reopened(u, p);
   reopened.FormShow();
   Set(reopened, &TfrmSched::edDay, &TfrmSched::edDayChange, "3");
