@@ -12,6 +12,8 @@ struct SettingsValues {
   char PlaceMode = 'B';  // B best, F first round, L last round, T total
   ShortString<3> Prov{"IND"};
   ShortString<10> SiteCode{"CAN0000"};
+
+  bool operator==(const SettingsValues&) const = default;
 };
 
 struct ReferenceTables {

@@ -65,3 +65,11 @@ void Tournament::RenameTeam(int slot, const std::string& name) {
   team.name = name;
   if (!(team.name == before)) MarkChanged();
 }
+
+void Tournament::StoreSetup(const Setup& setup) {
+  if (setup.info == info && setup.settings == settings && setup.rounds == RoundCount) return;
+  info = setup.info;
+  settings = setup.settings;
+  RoundCount = setup.rounds;
+  MarkChanged();
+}

@@ -118,8 +118,16 @@ struct Tournament {
   // A result, trick pass or seed typed into a scoring dialog: a change to keep even before the edit
   // record is stored.
   void ResultTyped() { MarkChanged(); }
-  // The setup stored by the setup dialog (rules, rounds, names, modes), or a schedule entry.
-  void SetupChanged() { MarkChanged(); }
+  // What the setup dialog stores: names, dates and level, the rule set and modes, the rounds.
+  struct Setup {
+    TournamentInfo info;
+    SettingsValues settings;
+    int rounds = 1;
+  };
+  Setup CurrentSetup() const { return {info, settings, RoundCount}; }
+  // Counted when any of it changes.
+  void StoreSetup(const Setup& setup);
+  // A schedule entry typed.
   void ScheduleChanged() { MarkChanged(); }
   // Any other change of the event's data, for the operations of the event itself.
   void MarkChanged() { ++Unsaved.changes_; }

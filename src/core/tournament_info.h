@@ -14,4 +14,6 @@ struct TournamentInfo {
   ShortString<10> SanctionNo{"YYCAN00"};
   ShortString<2> EventType{"R1"};
   char ClassDigit = '1';
+
+  bool operator==(const TournamentInfo&) const = default;
 };

@@ -239,8 +239,7 @@ bool TfrmTourInfo::FormCloseQuery() {
   return true;
 }
 
-void TfrmTourInfo::StoreEdits() {
-  TournamentInfo& i = t_.info;
+void TfrmTourInfo::StoreEdits(TournamentInfo& i) const {
   i.EventName = edtName.text;
   i.StartDate = edtSDate.text;
   i.EndDate = edtEDate.text;
@@ -252,22 +251,22 @@ void TfrmTourInfo::StoreEdits() {
   i.SanctionNo = edtReg.text;
 }
 
-void TfrmTourInfo::StoreRules() {
+void TfrmTourInfo::StoreRules(SettingsValues& settings) {
   switch (RadioGroup2.itemIndex) {
     case 0:
-      t_.settings.RulesMode = kZetlRules;
-      t_.settings.Country = "CAN";
+      settings.RulesMode = kZetlRules;
+      settings.Country = "CAN";
       break;
     case 1:
-      t_.settings.RulesMode = kIwwfRules;
+      settings.RulesMode = kIwwfRules;
       break;
     case 2:
-      t_.settings.RulesMode = kAwsaRules;
-      t_.settings.Country = "USA";
+      settings.RulesMode = kAwsaRules;
+      settings.Country = "USA";
       break;
     case 3:
-      t_.settings.RulesMode = kAdaptedRules;
-      t_.settings.Country = "CAN";
+      settings.RulesMode = kAdaptedRules;
+      settings.Country = "CAN";
       t_.CurDivision = 60;
       break;
     default:
@@ -275,29 +274,29 @@ void TfrmTourInfo::StoreRules() {
   }
 }
 
-bool TfrmTourInfo::StoreEventType() {
-  const int rules = t_.RulesMode();
+bool TfrmTourInfo::StoreEventType(Tournament::Setup& setup) {
+  const int rules = setup.settings.RulesMode;
   if (rules == kIwwfRules) t_.CurDivision = 56;
   const auto& choices = EventTypeChoices(rules);
   if (!EvTypeList.selected() || !InRange(EvTypeList.itemIndex, choices.size())) return false;
   const EventTypeChoice& c = choices[static_cast<std::size_t>(EvTypeList.itemIndex)];
-  t_.info.EventType = c.code;
-  if (c.classDigit != '\0') t_.info.ClassDigit = c.classDigit;
+  setup.info.EventType = c.code;
+  if (c.classDigit != '\0') setup.info.ClassDigit = c.classDigit;
   return true;
 }
 
-void TfrmTourInfo::StoreModes() {
-  if (InRange(RadioGroup1.itemIndex, RadioGroup1.items.size())) t_.RoundCount = RadioGroup1.itemIndex + 1;
-  if (InRange(RadioGroup3.itemIndex, 4)) t_.settings.PlaceMode = kPlaceCodes[RadioGroup3.itemIndex];
-  if (InRange(RadioGroup4.itemIndex, 4)) t_.settings.TeamMode = kTeamCodes[RadioGroup4.itemIndex];
+void TfrmTourInfo::StoreModes(Tournament::Setup& setup) const {
+  if (InRange(RadioGroup1.itemIndex, RadioGroup1.items.size())) setup.rounds = RadioGroup1.itemIndex + 1;
+  if (InRange(RadioGroup3.itemIndex, 4)) setup.settings.PlaceMode = kPlaceCodes[RadioGroup3.itemIndex];
+  if (InRange(RadioGroup4.itemIndex, 4)) setup.settings.TeamMode = kTeamCodes[RadioGroup4.itemIndex];
 }
 
-void TfrmTourInfo::StoreSiteCode() {
-  const std::string current = t_.settings.SiteCode.str();
+void TfrmTourInfo::StoreSiteCode(SettingsValues& settings) const {
+  const std::string current = settings.SiteCode.str();
   // A code typed in the preferences that the list cannot show is kept rather than lost; choosing
   // "CAN0000" clears it.
   if (!SiteCodeList.selected() && SiteCodeIndex(current) < 0 && !current.empty()) return;
-  t_.settings.SiteCode = SiteCodeAt(SiteCodeList.itemIndex);
+  settings.SiteCode = SiteCodeAt(SiteCodeList.itemIndex);
 }
 
 void TfrmTourInfo::WarnAboutSanction() {
@@ -308,18 +307,20 @@ void TfrmTourInfo::WarnAboutSanction() {
 }
 
 bool TfrmTourInfo::ApplyTournamentSetup() {
-  StoreEdits();
-  StoreRules();
-  const bool typeChosen = StoreEventType();
-  StoreModes();
-  StoreSiteCode();
+  // What is typed is kept even when the event type is missing: the dialog goes on showing it.
+  Tournament::Setup setup = t_.CurrentSetup();
+  StoreEdits(setup.info);
+  StoreRules(setup.settings);
+  const bool typeChosen = StoreEventType(setup);
+  StoreModes(setup);
+  StoreSiteCode(setup.settings);
+  t_.StoreSetup(setup);
   if (t_.RulesMode() == kZetlRules) p_.prompt.ShowEach(ReadRecords(t_, p_.fs).messages);
   if (!typeChosen) {
     p_.prompt.Show("Event Sanction Level Not Selected!");
     return false;
   }
   WarnAboutSanction();
-  t_.SetupChanged();
   const TournamentInfo& i = t_.info;
   LogEntry(t_, p_.fs, p_.clock,
            i.EventName.str() + " " + i.StartDate.str() + " " + t_.settings.SiteCode.str() + " " +

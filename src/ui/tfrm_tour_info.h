@@ -64,10 +64,10 @@ class TfrmTourInfo : public DialogModel {
   void ShowValues();
   void ShowModes();
   void FillEventTypes(int rulesMode, const std::string& selectCode);
-  void StoreEdits();
-  void StoreRules();
-  bool StoreEventType();
-  void StoreModes();
-  void StoreSiteCode();
+  void StoreEdits(TournamentInfo& i) const;
+  void StoreRules(SettingsValues& settings);
+  bool StoreEventType(Tournament::Setup& setup);
+  void StoreModes(Tournament::Setup& setup) const;
+  void StoreSiteCode(SettingsValues& settings) const;
   void WarnAboutSanction();
 };

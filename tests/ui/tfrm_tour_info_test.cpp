@@ -221,9 +221,9 @@ TEST_F(TourInfoTest, MissingEventTypeStopsAfterTheRecordsAreRead) {
   EXPECT_EQ(t.RoundCount, 4);
   EXPECT_EQ(t.settings.SiteCode, "CAN0725");
   EXPECT_TRUE(t.tables.RecordsLoaded);
-  // Those after it have not.
+  // Those after it have not, but what took effect is a change to keep.
   EXPECT_EQ(t.info.EventType, "Z9");
-  EXPECT_FALSE(t.Unsaved);
+  EXPECT_TRUE(t.Unsaved);
   EXPECT_EQ(Log(), "");
   m.btnSaveClick();
   EXPECT_EQ(m.lblDone.caption, "Setup not complete: choose an event type.");
