@@ -1,6 +1,7 @@
 #include "results/exports.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/divisions.h"
@@ -49,28 +50,30 @@ std::vector<std::string> LinesOf(const Tournament& t, ExportKind kind) {
   }
 }
 
-void ShowWriteFailure(const Services& p, const IoError& e) {
-  p.prompt.Show(std::string("The results export stopped. ") + e.what());
+Outcome WriteFailure(const IoError& e) {
+  return std::move(Outcome{}.Fail(std::string("The results export stopped. ") + e.what()));
 }
 
 }  // namespace
 
-void RunTextExport(Tournament& t, const Services& p) {
-  if (t.TxtExportFile.empty()) return;
+Outcome RunTextExport(const Tournament& t, FileSystem& fs) {
+  if (t.TxtExportFile.empty()) return {};
   try {
-    WriteOutputFile(p.fs, t, t.TxtExportFile.str(), JoinCrLf(OfficialResultsLines(t)));
+    WriteOutputFile(fs, t, t.TxtExportFile.str(), JoinCrLf(OfficialResultsLines(t)));
   } catch (const IoError& e) {
-    ShowWriteFailure(p, e);
+    return WriteFailure(e);
   }
+  return {};
 }
 
-void RunCsvExport(Tournament& t, const Services& p) {
+Outcome RunCsvExport(const Tournament& t, FileSystem& fs) {
   try {
     for (const Target& target : Targets(t))
-      WriteOutputFile(p.fs, t, target.path, JoinCrLf(LinesOf(t, target.kind)));
+      WriteOutputFile(fs, t, target.path, JoinCrLf(LinesOf(t, target.kind)));
   } catch (const IoError& e) {
-    ShowWriteFailure(p, e);
+    return WriteFailure(e);
   }
+  return {};
 }
 
 std::vector<std::string> CsvExportTargets(const Tournament& t) {

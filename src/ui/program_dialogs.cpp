@@ -85,8 +85,8 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
     Show<TfrmSetupInfo>(p, view);
   };
   h.showAbout = [&p] { Show<TAboutBox>(p); };
-  h.runTextExport = [&t, &p] { RunTextExport(t, p); };
-  h.runCsvExport = [&t, &p] { RunCsvExport(t, p); };
+  h.runTextExport = [&t, &p] { p.Shown(RunTextExport(t, p.fs)); };
+  h.runCsvExport = [&t, &p] { p.Shown(RunCsvExport(t, p.fs)); };
   h.writeResultsPage = [&t, &p] { return WriteResultsPageBesideEvent(t, p); };
   h.showLiveResults = [&form, &p] { Show<TfrmLiveResults>(p, form.live()); };
 }

@@ -53,8 +53,8 @@ TEST_F(FileCommands, ExportsAreByteIdenticalToTheMenus) {
     ASSERT_TRUE(SaveShown(t, tp));
     t.TxtExportFile = dir.file("menu.txt");
     t.CsvExportFile = dir.file("menu.csv");
-    RunTextExport(t, tp);
-    RunCsvExport(t, tp);
+    Shown(tp.prompter, RunTextExport(t, tp.fs));
+    Shown(tp.prompter, RunCsvExport(t, tp.fs));
     std::vector<std::pair<std::string, std::string>> kinds = {{"txt", dir.file("menu.txt")},
                                                               {"ranking", dir.file("spring_iwwf.txt")}};
     kinds.emplace_back(rules == kAwsaRules ? "scorebook" : "csv",

@@ -11,6 +11,7 @@
 
 #include "core/file_io.h"
 #include "results/exports.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -149,14 +150,14 @@ struct GoldenExport : ::testing::Test {
 
 TEST_F(GoldenExport, OfficialResultsTextFile) {
   t.TxtExportFile = dir.file("cup.txt");
-  RunTextExport(t, p);
+  Shown(p.prompt, RunTextExport(t, p.fs));
   EXPECT_EQ(ReadFile(dir.file("cup.txt")), ExpectedWithCrLf("official_results_zetl.txt"));
   EXPECT_TRUE(tp.prompter.shown.empty());
 }
 
 TEST_F(GoldenExport, ResultsCsvAndRankingFiles) {
   t.CsvExportFile = dir.file("results.csv");
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   EXPECT_EQ(ReadFile(dir.file("results.csv")), ExpectedWithCrLf("results_zetl.csv"));
   EXPECT_EQ(ReadFile(dir.file("cup_iwwf.txt")), ExpectedWithCrLf("ranking_zetl_iwwf.txt"));
   EXPECT_TRUE(tp.prompter.shown.empty());
@@ -167,8 +168,8 @@ TEST_F(GoldenExport, ExportingLeavesTheRecordsAsTyped) {
   t.CsvExportFile = dir.file("results.csv");
   t.MarkSaved();
   std::vector<TSkier> before(SkierNodes(t).begin(), SkierNodes(t).end());
-  RunTextExport(t, p);
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunTextExport(t, p.fs));
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   const TSkier& first = *t.skiers.first();
   EXPECT_EQ(first.Surname.str(), "ADAMS*");
   EXPECT_EQ(first.FirstName.str(), "JOHN");

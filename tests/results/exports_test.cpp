@@ -1,5 +1,7 @@
 // The two export commands: which files each rule set writes, when nothing is written, and what a
 // failed write leaves behind.
+#include "results/exports.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,7 @@
 #include <string>
 
 #include "core/file_io.h"
-#include "results/exports.h"
+#include "support/shown_outcome.h"
 #include "support/skier_builders.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
@@ -46,7 +48,7 @@ TEST_F(ExportCommand, SlalomInTwoOfThreeRoundsGivesTwoLinesInEachFile) {
   TSkier& s = AddSkier(t, p, "LEE", "Kim", kM, "S");
   s.SlalomScore[1] = 20;
   s.SlalomScore[2] = 25.5;
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   auto csv = FileLines(dir.file("out.csv"));
   auto ranking = FileLines(dir.file("cup_iwwf.txt"));
   ASSERT_EQ(csv.size(), 2u);
@@ -61,7 +63,7 @@ TEST_F(ExportCommand, IwwfJuniorSlalomIsShiftedDifferentlyInEachFile) {
   t.settings.RulesMode = 2;
   TSkier& s = AddSkier(t, p, "LEE", "Kim", kMU21, "S");
   s.SlalomScore[1] = 30;
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   auto csv = FileLines(dir.file("out.csv"));
   auto ranking = FileLines(dir.file("cup_iwwf.txt"));
   ASSERT_EQ(csv.size(), 1u);
@@ -74,8 +76,8 @@ TEST_F(ExportCommand, AsteriskAndCaseChangesReachTheFilesOnly) {
   TSkier& s = AddSkier(t, p, "NOLAN*", "PETER", kM, "S");
   s.SlalomScore[1] = 12;
   t.TxtExportFile = dir.file("out.txt");
-  RunCsvExport(t, p);
-  RunTextExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
+  Shown(p.prompt, RunTextExport(t, p.fs));
   EXPECT_NE(FileLines(dir.file("out.csv"))[0].find(",NOLAN,Peter,"), std::string::npos);
   EXPECT_EQ(FileLines(dir.file("cup_iwwf.txt"))[0].substr(0, 12), "NOLAN;Peter;");
   const std::string text = ReadFile(dir.file("out.txt"));
@@ -91,7 +93,7 @@ TEST_F(ExportCommand, AdaptedRulesWriteTheCsvFileWithoutSlalomDetailsAndNoRankin
   s.SlalomRoundDiv[1] = kMMP1;
   s.SlalomScore[1] = 12;
   s.SlalomPlace = 1;
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   EXPECT_FALSE(Exists("cup_iwwf.txt"));
   auto csv = FileLines(dir.file("out.csv"));
   ASSERT_EQ(csv.size(), 1u);
@@ -104,16 +106,16 @@ TEST_F(ExportCommand, NothingIsWrittenForANeverSavedEventOrWithoutAName) {
   s.SlalomScore[1] = 12;
   t.EventFile = "";
   t.EventBase = "";
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   EXPECT_FALSE(Exists("out.csv"));
   EXPECT_TRUE(CsvExportTargets(t).empty());
 
   t.EventFile = dir.file("cup.dat");
   t.EventBase = dir.file("cup");
   t.CsvExportFile = "";
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   EXPECT_TRUE(CsvExportTargets(t).empty());
-  RunTextExport(t, p);  // TxtExportFile is empty too
+  Shown(p.prompt, RunTextExport(t, p.fs));  // TxtExportFile is empty too
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
   EXPECT_TRUE(tp.prompter.shown.empty());
 }
@@ -124,14 +126,14 @@ TEST_F(ExportCommand, AwsaWritesTheScorebookAndTheRankingFileOnlyForRankingClass
   s.SlalomScore[1] = 12;
   t.info.EventType = "C";
   EXPECT_EQ(CsvExportTargets(t), std::vector<std::string>{dir.file("cup.pdf")});
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   EXPECT_TRUE(Exists("cup.pdf"));
   EXPECT_FALSE(Exists("out.csv"));
   EXPECT_FALSE(Exists("cup_iwwf.txt"));
 
   t.info.EventType = "I4";
   EXPECT_EQ(CsvExportTargets(t), (std::vector<std::string>{dir.file("cup.pdf"), dir.file("cup_iwwf.txt")}));
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   EXPECT_TRUE(Exists("cup_iwwf.txt"));
   EXPECT_FALSE(Exists("out.csv"));
 }
@@ -147,7 +149,7 @@ TEST_F(ExportCommand, AFailedSecondFileKeepsTheFirstAndTheOldSecondAndSaysWhich)
   { std::ofstream(dir.file("cup_iwwf.txt"), std::ios::binary) << "old ranking\r\n"; }
   t.MarkSaved();
   tp.fs.failAt = 8;  // the first file takes six steps; fail while writing the second
-  RunCsvExport(t, p);
+  Shown(p.prompt, RunCsvExport(t, p.fs));
   EXPECT_EQ(FileLines(dir.file("out.csv")).size(), 1u);
   EXPECT_EQ(ReadFile(dir.file("cup_iwwf.txt")), "old ranking\r\n");
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
@@ -159,7 +161,7 @@ TEST_F(ExportCommand, AFailedSecondFileKeepsTheFirstAndTheOldSecondAndSaysWhich)
 
 TEST_F(ExportCommand, ATextFileInAMissingFolderIsReportedByName) {
   t.TxtExportFile = dir.file("no-such-folder/out.txt");
-  RunTextExport(t, p);
+  Shown(p.prompt, RunTextExport(t, p.fs));
   ASSERT_EQ(tp.prompter.shown.size(), 1u);
   EXPECT_NE(tp.prompter.shown[0].text.find("no-such-folder/out.txt"), std::string::npos);
 }
