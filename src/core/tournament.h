@@ -2,6 +2,7 @@
 // The whole state of the open event and of the program's settings, owned by main() and passed by
 // reference to every operation and dialog.
 #include <cstdint>
+#include <cstring>
 #include <list>
 #include <string>
 #include <utility>
@@ -15,8 +16,8 @@
 #include "core/skier_list.h"
 #include "core/teams.h"
 #include "core/tie_order.h"
-#include "core/trick_table_entry.h"
 #include "core/tournament_info.h"
+#include "core/trick_table_entry.h"
 
 inline constexpr int kWorkListSize = 300;
 
@@ -102,12 +103,17 @@ struct Tournament {
   // when a stored byte changes. Answers false when the skier is no longer in the list.
   bool StoreSkier(const TSkier& record);
   // One change made to every real skier (totals, points), or with `sentinels` to every record the
-  // skier file holds (clearing scores).
+  // skier file holds (clearing scores); counted when a stored byte changes.
   template <typename F>
   void ChangeEachSkier(F&& change, bool sentinels = false) {
+    bool changed = false;
     for (auto& s : skiers.nodes_)
-      if (sentinels || (&s != &skiers.nodes_.front() && &s != &skiers.nodes_.back())) change(s);
-    MarkChanged();
+      if (sentinels || (&s != &skiers.nodes_.front() && &s != &skiers.nodes_.back())) {
+        const TSkier before = s;
+        change(s);
+        changed = changed || std::memcmp(&before, &s, sizeof(TSkier)) != 0;
+      }
+    if (changed) MarkChanged();
   }
 
   // A score typed in a result grid and not yet stored: kept for the recovery copy (one record per

@@ -223,6 +223,5 @@ Outcome PlaceOverall(Tournament& t, int division) {
     s.OverallPlace = s.OverallScore < above.OverallScore ? counter : above.OverallPlace;
   }
   for (const TSkier& s : list) t.StoreSkier(s);
-  t.MarkChanged();
   return out;
 }

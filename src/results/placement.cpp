@@ -90,7 +90,6 @@ void AssignPlaces(std::span<TSkier> list, char event, double finalistBonus) {
 
 void Store(Tournament& t, const std::vector<TSkier>& list) {
   for (const TSkier& s : list) t.StoreSkier(s);
-  t.MarkChanged();
 }
 
 // The shared ending of every rule: sort, place, store.

@@ -11,11 +11,6 @@ namespace {
 // Divisions 0..59; the adapted divisions are seeded one at a time only.
 constexpr int kLastRegularDivision = 59;
 
-void Finish(Tournament& t, const WorkList& list) {
-  WriteBack(t, list);
-  t.MarkChanged();
-}
-
 // Puts the list in ascending order of its keys; equal keys keep their order, as the exchange sort
 // of the start order does. Each skier's seed of the event becomes its key.
 void SeedByKey(Tournament& t, WorkList& list, const std::vector<double>& keys) {
@@ -29,7 +24,7 @@ void SeedByKey(Tournament& t, WorkList& list, const std::vector<double>& keys) {
     SeedOf(skier, t.CurEvent) = key;
     list.skiers[i] = skier;
   }
-  Finish(t, list);
+  WriteBack(t, list);
 }
 
 template <typename KeyOf>
@@ -84,7 +79,7 @@ void RandomSeedDivision(Tournament& t, WorkList& list, Random& random) {
     if (k != i) std::swap(s[static_cast<std::size_t>(i - 1)], s[static_cast<std::size_t>(k - 1)]);
   }
   for (int place = 1; place <= n; ++place) SeedOf(s[static_cast<std::size_t>(place - 1)], t.CurEvent) = place;
-  Finish(t, list);
+  WriteBack(t, list);
 }
 
 double PreviousRoundKey(const TSkier& s, char event, int round) { return RoundResult(s, event, round - 1); }

@@ -77,6 +77,10 @@ TEST_F(Recompute, SavedScoresFlowIntoPlacesPointsAndOverall) {
   EXPECT_EQ(Find("CLARK").OverallPlace, 0);
 
   EXPECT_TRUE(t.Unsaved);
+  // Placing again what is already placed changes nothing worth saving.
+  t.MarkSaved();
+  RecomputeStandings(t, p);
+  EXPECT_FALSE(t.Unsaved);
 }
 
 TEST_F(Recompute, YoungestDivisionGetsAnOverallFromSlalomAndTrick) {
