@@ -169,10 +169,8 @@ void ClearAllScores(Tournament& t) {
 
 void DrawTiesOfRound(Tournament& t, Random& random, int round) {
   if (round < 2 || t.settings.PlaceMode != 'L') return;
-  bool drew = false;
   for (char ev : {'S', 'T', 'J'})
-    for (int d = 0; d < kDivisionCount; ++d) drew = DrawTies(t, random, {d, ev, round}) || drew;
-  if (drew) t.MarkChanged();
+    for (int d = 0; d < kDivisionCount; ++d) DrawTies(t, random, {d, ev, round});
 }
 
 int CountEntered(const Tournament& t, int division, char event) {

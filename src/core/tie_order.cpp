@@ -50,9 +50,9 @@ void ApplyTieOrder(const std::vector<TieName>& order, std::span<TSkier> tie) {
   for (std::size_t i = 0; i < ranked.size(); ++i) tie[i] = ranked[i].second;
 }
 
-void ForgetTieOrders(TieOrders& ties, int division, char event, int fromRound) {
-  std::erase_if(ties.orders, [&](const auto& entry) {
-    const TieKey& k = entry.first;
-    return k.division == division && k.event == event && k.round >= fromRound;
-  });
+bool ForgetTieOrders(TieOrders& ties, int division, char event, int fromRound) {
+  return std::erase_if(ties.orders, [&](const auto& entry) {
+           const TieKey& k = entry.first;
+           return k.division == division && k.event == event && k.round >= fromRound;
+         }) > 0;
 }

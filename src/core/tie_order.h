@@ -40,4 +40,5 @@ bool OrderTie(std::vector<TieName>& order, std::span<TSkier> tie, Random& random
 void ApplyTieOrder(const std::vector<TieName>& order, std::span<TSkier> tie);
 
 // The scorer asked for a new draw: forgets the draws of the division and event from `fromRound` on.
-void ForgetTieOrders(TieOrders& ties, int division, char event, int fromRound);
+// Answers whether there were any.
+bool ForgetTieOrders(TieOrders& ties, int division, char event, int fromRound);

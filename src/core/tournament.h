@@ -119,6 +119,11 @@ struct Tournament {
   // A score typed in a result grid and not yet stored: kept for the recovery copy (one record per
   // skier, the latest typing) and counted as a change.
   void KeepGridEdit(const Selection& grid, const TSkier& edited);
+  // The lots of the selection's final from its round on, forgotten to be drawn again; counted when
+  // there were any.
+  void ForgetTies(const Selection& final) {
+    if (ForgetTieOrders(ties, final.division, final.event, final.round)) MarkChanged();
+  }
   // A team's display name (cut to 20 by the slot); counted when it changes.
   void RenameTeam(int slot, const std::string& name);
   // A result, trick pass or seed typed into a scoring dialog: a change to keep even before the edit

@@ -118,6 +118,7 @@ bool DrawTies(Tournament& t, Random& random, const Selection& selection) {
   ForEachTie(list.skiers, selection.event,
              [&](std::span<TSkier> tie) { drew |= OrderTie(drawn, tie, random); });
   if (drawn.empty()) t.ties.orders.erase(which);
+  if (drew) t.MarkChanged();
   return drew;
 }
 
@@ -136,7 +137,7 @@ void WriteBack(Tournament& t, const WorkList& list) {
 }
 
 WorkList DrawnStartOrder(Tournament& t, Random& random, const Selection& selection, Outcome& out) {
-  if (DrawTies(t, random, selection)) t.MarkChanged();
+  DrawTies(t, random, selection);
   WorkList list = StartOrder(t, selection);
   if (list.overfull) out.Tell(OverfullMessage(selection.division));
   return list;

@@ -27,7 +27,7 @@ WorkList DivisionList(const Tournament& t, int division);
 WorkList StartOrder(const Tournament& t, const Selection& selection);
 
 // Draws the lots of the selection's final that are not drawn yet, so every later start order of it
-// is the same. Answers whether anything was drawn (a change worth saving).
+// is the same. Answers whether anything was drawn, which counts as a change.
 bool DrawTies(Tournament& t, Random& random, const Selection& selection);
 
 // What the scorer is told about an overfull list.

@@ -36,7 +36,7 @@ void RecomputeStandings(Tournament& t, const Services& p) {
   Outcome placed = PlaceEvent(t, p.random, sel);
   ComputeOverallScores(t);
   placed.Append(PlaceOverall(t, sel.division));
-  if (DrawTies(t, p.random, sel)) t.MarkChanged();
+  DrawTies(t, p.random, sel);
   // Placing by event and overall both meet a division more than a list takes: told once.
   std::vector<std::string> told;
   for (const std::string& m : placed.messages)

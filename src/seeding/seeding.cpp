@@ -110,8 +110,7 @@ Outcome TotalScoreSeedDivision(Tournament& t, WorkList& list) {
 
 void StoreFinalists(Tournament& t, const WorkList& list) {
   WriteBack(t, list);
-  ForgetTieOrders(t.ties, t.CurDivision, t.CurEvent, t.CurRound);
-  t.MarkChanged();
+  t.ForgetTies(t.Selected());
 }
 
 Outcome SeedingAllowed(const Tournament& t, SeedOption option) {

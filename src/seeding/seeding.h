@@ -40,7 +40,7 @@ double RankScoreOf(const TSkier& s, char event);
 
 // The finalists ticked in a list of the current division: written back, and the lots of the
 // division's final in the current event forgotten from the current round on, to be drawn again
-// (rounds already skied keep theirs). Counts as a change.
+// (rounds already skied keep theirs). Counted when anything changes.
 void StoreFinalists(Tournament& t, const WorkList& list);
 
 // The placement gate: from round 2 on under first-round placement only the finals selection may
