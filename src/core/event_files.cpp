@@ -120,7 +120,7 @@ std::vector<std::string> ReplacedFamilyFiles(const std::string& eventFile, const
 }
 
 Outcome SaveEvent(Tournament& t, FileSystem& fs, Clock& clock, Random& random) {
-  if (t.EventFile.empty()) return {.ok = false};
+  if (t.EventFile.empty()) return {.ok = false, .messages = {}};
   t.EventBase = EventBaseOf(t.EventFile);
   const std::string datPath = t.EventFile.str();
   const std::string base = t.EventBase.str();

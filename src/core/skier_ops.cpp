@@ -106,7 +106,7 @@ bool JumpRoundScored(const TSkier& s, int r) {
 
 Outcome AddWorkingRecord(Tournament& t, Random& random) {
   TSkier& w = t.Working;
-  if (w.Surname.empty()) return {.ok = false};
+  if (w.Surname.empty()) return {.ok = false, .messages = {}};
   w.EntryNo = t.EntryCounter + 1;
   for (int r = 1; r <= 4; ++r) {
     w.SlalomRoundDiv[r] = w.Division;
