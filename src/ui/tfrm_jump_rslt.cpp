@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
-#include "core/audit_log.h"
 #include "core/divisions.h"
-#include "core/settings_file.h"
 #include "core/text.h"
 #include "scoring/jump.h"
 #include "scoring/slalom.h"
-#include "ui/tfrm_slal_rslt.h"
 
 namespace {
 
@@ -18,8 +15,7 @@ constexpr std::array<double, 6> kJumpSpeeds{57, 54, 51, 48, 45, 42};
 
 }  // namespace
 
-TfrmJumpRslt::TfrmJumpRslt(Tournament& t, Platform& p) : DialogModel("Jump Results Input"), t_(t), p_(p) {
-  edName.readOnly = true;
+TfrmJumpRslt::TfrmJumpRslt(Tournament& t, Platform& p) : ResultDialog("Jump Results Input", t, p) {
   RampListBox.items = {"0.235", "0.255", "0.266"};
   SpeedListBox.items = {"57", "54", "51", "48", "45", "<45"};
   for (std::size_t i = 0; i < static_cast<std::size_t>(kPasses); ++i) {
@@ -28,17 +24,12 @@ TfrmJumpRslt::TfrmJumpRslt(Tournament& t, Platform& p) : DialogModel("Jump Resul
     edPT2[i].text = "0.00";
     edPT3[i].text = "0.00";
   }
-  FillClassList(ClassListBox);
-  FillBoatList(BoatListBox);
 }
 
 void TfrmJumpRslt::Describe(FormLayout& form) {
   // Tab order follows a score sheet: the three jumps, ramp and speed, the runoff place, class and
   // boat; Enter saves from anywhere. The segment times come after, beside them, as a table.
-  form.BeginGroup("Skier");
-  form.AddEdit("SKIER NAME", edName).Name("edName").Width(32).Beside(1);
-  form.AddLabel(lblDivision).Name("lblDivision");
-  form.EndGroup();
+  DescribeSkier(form, "SKIER NAME");
   form.BeginGroup("Result");
   form.AddEdit("Jump 1", edJ1).Name("edJ1").Width(6);
   form.AddEdit("Jump2", edJ2).Name("edJ2").Width(6);
@@ -47,20 +38,7 @@ void TfrmJumpRslt::Describe(FormLayout& form) {
   form.AddList("Ramp", RampListBox).Name("RampListBox");
   form.AddList("Speed", SpeedListBox).Name("SpeedListBox");
   form.EndTable();
-  form.AddEdit("If skier was tied and the tie was broken, enter place after runoff:", edTie)
-      .Name("edTie")
-      .Width(3);
-  form.BeginTable("", {}, {"Class:", "Boat"});
-  form.AddList("Class:", ClassListBox).Name("ClassListBox");
-  form.AddList("Boat", BoatListBox).Name("BoatListBox");
-  form.EndTable();
-  form.EndGroup();
-  form.AddButton(
-          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
-      .Name("btnSave");
-  form.AddButton(
-          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
-      .Name("btnHelp");
+  DescribeRest(form, "If skier was tied and the tie was broken, enter place after runoff:", "Boat");
   form.NewColumn();
   form.BeginGroup("EVENT DETAILS");
   form.AddLabel("---------- Times: ----------");
@@ -88,13 +66,10 @@ void TfrmJumpRslt::FormShow() {
   edJ1.focus = true;
 }
 
-int TfrmJumpRslt::Round() const { return std::clamp(t_.CurRound, 1, 4); }
-
 void TfrmJumpRslt::Prepare() {
   const TSkier& s = Record();
   const auto r = static_cast<std::size_t>(Round());
-  edName.SetText(s.FirstName.str() + " " + s.Surname.str());
-  lblDivision.caption = "Division " + DivisionCode(s.Division);
+  ShowSkier(s.JumpClass[r], s.JumpBoat[r]);
   ShowJumps();
   const double ramp = s.JumpRamp[r];
   RampListBox.itemIndex = ramp <= 0.24 ? 0 : (ramp == 0.255 || ramp < 0.26) ? 1 : 2;
@@ -110,8 +85,6 @@ void TfrmJumpRslt::Prepare() {
     edPT3[i].SetText(s.TrickTime1[i + 1][r].str());
     edPT1[i].red = edPT2[i].red = edPT3[i].red = false;
   }
-  BoatListBox.itemIndex = BoatItemOf(s.JumpBoat[r]);
-  ClassListBox.itemIndex = ClassItemOf(s.JumpClass[r]);
 }
 
 void TfrmJumpRslt::ShowJumps() {
@@ -160,9 +133,7 @@ void TfrmJumpRslt::btnSaveClick() {
   const auto r = static_cast<std::size_t>(round);
   auto jumps = Jumps();
   for (std::size_t j = 1; j <= 3; ++j) s.JumpDistance[j][r] = ParseJumpEntry(jumps[j - 1]->text);
-  const char cls = t_.info.ClassDigit;
-  if (t_.RulesMode() == kZetlRules && s.Division < 56 && cls >= '2' && cls <= '4')
-    p_.prompt.ShowEach(CheckRecord(t_, p_.fs, 3, BestJump(s, round)).messages);
+  TellPossibleRecord(3, BestJump(s, round));
   StoreRampAndSpeed();
   ApplyRunoff();
   for (std::size_t pass = 1; pass <= static_cast<std::size_t>(kPasses); ++pass) {
@@ -170,12 +141,7 @@ void TfrmJumpRslt::btnSaveClick() {
     s.JumpTime2[pass][r] = edPT2[pass - 1].text;
     s.TrickTime1[pass][r] = edPT3[pass - 1].text;
   }
-  s.JumpBoat[r] = BoatOfItem(BoatListBox.itemIndex);
-  s.JumpClass[r] = ClassOfItem(ClassListBox.itemIndex);
-  t_.ResultTyped();
-  LogEntry(t_, p_.fs, p_.clock, AuditLine());
-  auditWritten_ = true;
-  Close();
+  StoreAndClose(s.JumpClass[r], s.JumpBoat[r], AuditLine());
 }
 
 void TfrmJumpRslt::StoreRampAndSpeed() {
@@ -199,7 +165,7 @@ void TfrmJumpRslt::ApplyRunoff() {
   TSkier& s = Record();
   const int round = Round();
   const auto r = static_cast<std::size_t>(round);
-  const int place = TypedRunoffPlace(edTie);
+  const int place = TypedRunoffPlace();
   const double best = BestJump(s, round);
   if (best <= 0) return;
   for (std::size_t j = 1; j <= 3; ++j)
@@ -218,5 +184,3 @@ std::string TfrmJumpRslt::AuditLine() const {
   line += ", " + Shortest(s.JumpRamp[r]) + "/" + Shortest(s.JumpSpeed[r]);
   return line;
 }
-
-void TfrmJumpRslt::btnHelpClick() { p_.help.ShowTopic(41); }

@@ -2,51 +2,11 @@
 
 #include <algorithm>
 
-#include "core/audit_log.h"
 #include "core/divisions.h"
-#include "core/settings_file.h"
 #include "core/text.h"
 #include "scoring/slalom.h"
 
-void FillClassList(ListBox& list) { list.items = {"1", "CRC", "WRL", "WRC"}; }
-void FillBoatList(ListBox& list) { list.items = {"CC", "MC", "ML", "XX"}; }
-
-int ClassItemOf(std::string_view eventClass) {
-  if (eventClass == "2") return 1;
-  if (eventClass == "3") return 2;
-  if (eventClass == "4") return 3;
-  return 0;
-}
-
-int BoatItemOf(std::string_view boat) {
-  if (boat == "CC") return 0;
-  if (boat == "MC") return 1;
-  if (boat == "ML") return 2;
-  return 3;
-}
-
-std::string ClassOfItem(int item) { return item >= 1 && item <= 3 ? std::to_string(item + 1) : "1"; }
-
-std::string BoatOfItem(int item) {
-  switch (item) {
-    case 0:
-      return "CC";
-    case 1:
-      return "MC";
-    case 2:
-      return "ML";
-    default:
-      return "XX";
-  }
-}
-
-int TypedRunoffPlace(const Edit& tie) {
-  std::string text = Trim(tie.text);
-  return text.empty() ? 0 : ToInteger(text);
-}
-
-TfrmSlalRslt::TfrmSlalRslt(Tournament& t, Platform& p) : DialogModel("Slalom Scores Input"), t_(t), p_(p) {
-  edName.readOnly = true;
+TfrmSlalRslt::TfrmSlalRslt(Tournament& t, Platform& p) : ResultDialog("Slalom Scores Input", t, p) {
   for (double v : kSlalomSpeeds) SpeedListBox.items.push_back(Shortest(v));
   // The ladder only: a length off it would be stored as 18.25 without a word.
   for (double v : kSlalomRopes) RopeListBox.items.push_back(Fixed(v, 0, 2));
@@ -55,8 +15,6 @@ TfrmSlalRslt::TfrmSlalRslt(Tournament& t, Platform& p) : DialogModel("Slalom Sco
     edPT1[static_cast<std::size_t>(i)].text = "0.00";
     edPSc[static_cast<std::size_t>(i)].text = "0.0";
   }
-  FillClassList(ClassListBox);
-  FillBoatList(BoatListBox);
 }
 
 namespace {
@@ -70,10 +28,7 @@ void TfrmSlalRslt::Describe(FormLayout& form) {
   // Tab order follows a score sheet: the last pass, its speed and rope (each computes the total on
   // the way), the total, the runoff place, class and boat; Enter saves from anywhere. The pass times
   // for the boat check come after, beside them, as the table of the score sheet.
-  form.BeginGroup("Skier");
-  form.AddEdit("Name", edName).Name("edName").Width(32).Beside(1);
-  form.AddLabel(lblDivision).Name("lblDivision");
-  form.EndGroup();
+  DescribeSkier(form, "Name");
   form.BeginGroup("Result");
   form.AddEdit("Last Pass", edPass, [this] { edPassExit(); }).Name("edPass");
   form.BeginTable("", {}, {"Final Speed", "Final Rope"});
@@ -81,20 +36,7 @@ void TfrmSlalRslt::Describe(FormLayout& form) {
   form.AddList("Final Rope", RopeListBox, [this] { edRopeExit(); }).Name("RopeListBox");
   form.EndTable();
   form.AddEdit("Slalom Total", edSlTotal).Name("edSlTotal");
-  form.AddEdit("If skier was tied, and the tie was broken, enter place in runoff:", edTie)
-      .Name("edTie")
-      .Width(3);
-  form.BeginTable("", {}, {"Class:", "Boat:"});
-  form.AddList("Class:", ClassListBox).Name("ClassListBox");
-  form.AddList("Boat:", BoatListBox).Name("BoatListBox");
-  form.EndTable();
-  form.EndGroup();
-  form.AddButton(
-          btnSave, [this] { btnSaveClick(); }, ButtonRole::Accept)
-      .Name("btnSave");
-  form.AddButton(
-          btnHelp, [this] { btnHelpClick(); }, ButtonRole::Help)
-      .Name("btnHelp");
+  DescribeRest(form, "If skier was tied, and the tie was broken, enter place in runoff:", "Boat:");
   form.NewColumn();
   form.BeginGroup("EVENT DETAILS");
   std::vector<std::string> rows(kPassCaptions.begin(), kPassCaptions.end());
@@ -117,13 +59,10 @@ void TfrmSlalRslt::FormShow() {
   edPass.focus = true;
 }
 
-int TfrmSlalRslt::Round() const { return std::clamp(t_.CurRound, 1, 4); }
-
 void TfrmSlalRslt::Prepare() {
   const TSkier& s = Record();
   const int r = Round();
-  edName.SetText(s.FirstName.str() + " " + s.Surname.str());
-  lblDivision.caption = "Division " + DivisionCode(s.Division);
+  ShowSkier(s.SlalomClass[r], s.SlalomBoat[r]);
   edPass.SetText(Shortest(s.SlalomBuoys[r]));
   // Speeds off the list fall to the slowest, ropes off the ladder to the longest.
   auto speed = std::find(kSlalomSpeeds.begin(), kSlalomSpeeds.end(), s.SlalomSpeed[r]);
@@ -139,8 +78,6 @@ void TfrmSlalRslt::Prepare() {
     edPSc[i].SetText("0");
     edPSp[i].SetText("49");
   }
-  BoatListBox.itemIndex = BoatItemOf(s.SlalomBoat[r]);
-  ClassListBox.itemIndex = ClassItemOf(s.SlalomClass[r]);
 }
 
 double TfrmSlalRslt::SelectedSpeed() const {
@@ -215,19 +152,12 @@ void TfrmSlalRslt::btnSaveClick() {
   s.SlalomRope[r] = SelectedRope();
   if ((s.SlalomScore[r] > 6 || s.SlalomRope[r] < 18) && s.SlalomSpeed[r] < 31)
     p_.prompt.Show("Please re-check score/rope/speed values for this skier!");
-  const char cls = t_.info.ClassDigit;
-  if (t_.RulesMode() == kZetlRules && s.Division < 56 && cls >= '2' && cls <= '4')
-    p_.prompt.ShowEach(CheckRecord(t_, p_.fs, 1, s.SlalomScore[r]).messages);
+  TellPossibleRecord(1, s.SlalomScore[r]);
   // The field shows the announced total, so the runoff place is applied to it exactly once.
-  s.SlalomScore[r] = WithRunoff(s.SlalomScore[r], TypedRunoffPlace(edTie));
+  s.SlalomScore[r] = WithRunoff(s.SlalomScore[r], TypedRunoffPlace());
   for (std::size_t pass = 1; pass <= static_cast<std::size_t>(kPasses); ++pass)
     s.SlalomTime1[pass][static_cast<std::size_t>(r)] = edPT1[pass - 1].text;
-  s.SlalomBoat[r] = BoatOfItem(BoatListBox.itemIndex);
-  s.SlalomClass[r] = ClassOfItem(ClassListBox.itemIndex);
-  t_.ResultTyped();
-  LogEntry(t_, p_.fs, p_.clock, AuditLine());
-  auditWritten_ = true;
-  Close();
+  StoreAndClose(s.SlalomClass[r], s.SlalomBoat[r], AuditLine());
 }
 
 std::string TfrmSlalRslt::AuditLine() const {
@@ -241,5 +171,3 @@ std::string TfrmSlalRslt::AuditLine() const {
           "/" + Shortest(s.SlalomSpeed[r]);
   return line;
 }
-
-void TfrmSlalRslt::btnHelpClick() { p_.help.ShowTopic(41); }

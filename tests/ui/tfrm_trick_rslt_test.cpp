@@ -30,15 +30,15 @@ TEST_F(TrickResultDialog, PreparationFromTheEditRecord) {
   EXPECT_EQ(d.edPass1Total.text, "2500");
   EXPECT_EQ(d.edTrickTotal.text, "5600");
   EXPECT_EQ(d.edTie.text, "");
-  EXPECT_EQ(d.ClassList.current(), "WRC");
-  EXPECT_EQ(d.BoatList.current(), "MC");
+  EXPECT_EQ(d.ClassListBox.current(), "WRC");
+  EXPECT_EQ(d.BoatListBox.current(), "MC");
   EXPECT_TRUE(d.edPass1Total.focus);
 
   t.Working.TrickBoat[2] = "ZZ";
   t.Working.TrickClass[2] = "";
   auto& e = Open();
-  EXPECT_EQ(e.BoatList.current(), "XX");
-  EXPECT_EQ(e.ClassList.current(), "1");
+  EXPECT_EQ(e.BoatListBox.current(), "XX");
+  EXPECT_EQ(e.ClassListBox.current(), "1");
 }
 
 TEST_F(TrickResultDialog, LeavingThePassFieldsAddsThemUp) {
@@ -60,7 +60,7 @@ TEST_F(TrickResultDialog, RunoffPlaceIsAppliedOnceAndReadBack) {
   d.edPass2Total.text = "3100";
   d.edTrickTotal.text = "5600";
   d.edTie.text = "2";
-  d.ClassList.itemIndex = 2;  // WRL
+  d.ClassListBox.itemIndex = 2;  // WRL
   d.btnSaveClick();
   EXPECT_DOUBLE_EQ(t.Working.TrickScore[2], 5599.999);
   EXPECT_EQ(t.Working.TrickClass[2], "3");
@@ -83,7 +83,7 @@ TEST_F(TrickResultDialog, TypedTotalIsTakenAsItStands) {
   d.edPass1Total.text = "100";
   d.edPass2Total.text = "200";
   d.edTrickTotal.text = "350";
-  d.BoatList.itemIndex = -1;
+  d.BoatListBox.itemIndex = -1;
   d.btnSaveClick();
   EXPECT_EQ(t.Working.TrickScore[2], 350);
   EXPECT_EQ(t.Working.TrickBoat[2], "XX");
