@@ -15,3 +15,16 @@ bool EnteredIn(const TSkier& s, char event) {
     default: return false;
   }
 }
+
+bool IsFinalist(const TSkier& s, char event) {
+  switch (event) {
+    case 'S':
+      return s.SlalomFinalist != 0;
+    case 'T':
+      return s.TrickFinalist != 0;
+    case 'J':
+      return s.JumpFinalist != 0;
+    default:
+      return false;
+  }
+}

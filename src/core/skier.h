@@ -140,3 +140,5 @@ inline bool IsJumpDsq(double d) { return d >= 0.025 && d < 0.035; }
 double JumpRoundResult(const TSkier& s, int round);
 // The entry flag of an event: "S", "T" or "J" when entered.
 bool EnteredIn(const TSkier& s, char event);
+// Whether the skier is a finalist of the event.
+bool IsFinalist(const TSkier& s, char event);

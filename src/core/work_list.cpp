@@ -9,19 +9,6 @@
 
 namespace {
 
-bool FinalistIn(const TSkier& s, char event) {
-  switch (event) {
-    case 'S':
-      return s.SlalomFinalist != 0;
-    case 'T':
-      return s.TrickFinalist != 0;
-    case 'J':
-      return s.JumpFinalist != 0;
-    default:
-      return false;
-  }
-}
-
 bool IsFinal(const Tournament& t, const Selection& selection) {
   return selection.round > 1 && t.settings.PlaceMode == 'L';
 }
@@ -59,7 +46,7 @@ WorkList Sorted(const Tournament& t, const Selection& selection) {
   WorkList list;
   t.skiers.ForEach([&](const TSkier& s) {
     if (s.Division != selection.division || !EnteredIn(s, ev)) return;
-    if (inFinal && !FinalistIn(s, ev)) return;
+    if (inFinal && !IsFinalist(s, ev)) return;
     if (static_cast<int>(keyed.size()) == kWorkListSize) {
       list.overfull = true;
       return;

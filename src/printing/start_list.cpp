@@ -18,7 +18,8 @@ int Round(const Selection& sel) { return (sel.round >= 1 && sel.round <= 4) ? se
 
 bool FinalsCase(const Tournament& t, const Selection& sel) { return t.PlaceMode() == 'L' && sel.round >= 2; }
 
-bool IsFinalist(const TSkier& s, char event) {
+// A start list of a final takes a flag of exactly 1.
+bool FlaggedOne(const TSkier& s, char event) {
   switch (event) {
     case 'S':
       return s.SlalomFinalist == 1;
@@ -35,7 +36,7 @@ bool IsFinalist(const TSkier& s, char event) {
 std::string ValueColumn(const Tournament& t, const Selection& sel, const TSkier& s) {
   const char ev = sel.event;
   const bool finals = FinalsCase(t, sel);
-  if (finals && !IsFinalist(s, ev)) return "";
+  if (finals && !FlaggedOne(s, ev)) return "";
   const int r = finals ? 1 : Round(sel);
   switch (ev) {
     case 'S':

@@ -88,21 +88,50 @@ void AssignPlaces(std::span<TSkier> list, char event, double finalistBonus) {
   }
 }
 
-void Store(Tournament& t, const std::vector<TSkier>& list) {
-  for (const TSkier& s : list) t.StoreSkier(s);
-}
-
-// The shared ending of every rule: sort, place, store.
-void RankAndStore(Tournament& t, const Selection& sel, std::vector<TSkier>& list) {
-  SortByRankScore(t, sel.event, list);
-  AssignPlaces(list, sel.event, 0);
-  Store(t, list);
-}
-
 double BestOfRounds(const TSkier& s, char event) {
   double best = RoundResult(s, event, 1);
   for (int r = 2; r <= 4; ++r) best = std::max(best, RoundResult(s, event, r));
   return best;
+}
+
+// The rules that place the start order: each skier's ranking score set by `rank` (if any), then
+// sorted, placed and stored.
+template <typename Rank>
+Outcome PlaceStartOrder(Tournament& t, Random& random, const Selection& sel, Rank rank) {
+  Outcome out;
+  WorkList list = DrawnStartOrder(t, random, sel, out);
+  for (TSkier& s : list.skiers) rank(s, RankScoreOf(s, sel.event));
+  SortByRankScore(t, sel.event, list.skiers);
+  AssignPlaces(list.skiers, sel.event, 0);
+  WriteBack(t, list);
+  return out;
+}
+
+Outcome PlaceLastRound(Tournament& t, const Selection& sel) {
+  Outcome out;
+  const char ev = sel.event;
+  const int round = sel.round;
+  WorkList all = DivisionList(t, sel.division);
+  if (all.overfull) out.Tell(OverfullMessage(sel.division));
+  std::vector<TSkier>& list = all.skiers;
+  const double bonus = FinalistBonus(ev);
+  for (TSkier& s : list) {
+    double& rank = RankScoreOf(s, ev);
+    if (round == 1) {
+      rank = RoundResult(s, ev, 1);
+    } else if (round == 2) {
+      rank = IsFinalist(s, ev) ? RoundResult(s, ev, 2) + bonus : RoundResult(s, ev, 1);
+    } else if (round >= 3 && round <= 4) {
+      rank = RoundResult(s, ev, round);
+    }
+  }
+  SortByRankScore(t, ev, list);
+  AssignPlaces(list, ev, round == 2 ? bonus : 0);
+  if (round == 2)
+    for (TSkier& s : list)
+      if (IsFinalist(s, ev)) RankScoreOf(s, ev) -= bonus;
+  WriteBack(t, all);
+  return out;
 }
 
 }  // namespace
@@ -120,15 +149,6 @@ std::int32_t& PlaceOf(TSkier& s, char event) {
     case 'T': return s.TrickPlace;
     case 'J': return s.JumpPlace;
     default: return s.SlalomPlace;
-  }
-}
-
-bool IsFinalist(const TSkier& s, char event) {
-  switch (event) {
-    case 'S': return s.SlalomFinalist != 0;
-    case 'T': return s.TrickFinalist != 0;
-    case 'J': return s.JumpFinalist != 0;
-    default: return false;
   }
 }
 
@@ -167,71 +187,21 @@ void ComputeTotals(Tournament& t) {
   });
 }
 
-Outcome PlaceFirstRound(Tournament& t, Random& random, const Selection& sel) {
-  Outcome out;
-  std::vector<TSkier> list = DrawnStartOrder(t, random, sel, out).skiers;
-  for (TSkier& s : list) RankScoreOf(s, sel.event) = RoundResult(s, sel.event, 1);
-  RankAndStore(t, sel, list);
-  return out;
-}
-
-Outcome PlaceBestScore(Tournament& t, Random& random, const Selection& sel) {
-  Outcome out;
-  std::vector<TSkier> list = DrawnStartOrder(t, random, sel, out).skiers;
-  for (TSkier& s : list) {
-    double best = BestOfRounds(s, sel.event);
-    if (sel.event == 'J' && best < 0.2) best = 0;
-    RankScoreOf(s, sel.event) = best;
-  }
-  RankAndStore(t, sel, list);
-  return out;
-}
-
-Outcome PlaceTotalScore(Tournament& t, Random& random, const Selection& sel) {
-  Outcome out;
-  ComputeTotals(t);
-  std::vector<TSkier> list = DrawnStartOrder(t, random, sel, out).skiers;
-  RankAndStore(t, sel, list);
-  return out;
-}
-
-Outcome PlaceLastRound(Tournament& t, const Selection& sel) {
-  Outcome out;
-  const char ev = sel.event;
-  const int round = sel.round;
-  WorkList all = DivisionList(t, sel.division);
-  if (all.overfull) out.Tell(OverfullMessage(sel.division));
-  std::vector<TSkier>& list = all.skiers;
-  const double bonus = FinalistBonus(ev);
-  for (TSkier& s : list) {
-    double& rank = RankScoreOf(s, ev);
-    if (round == 1) {
-      rank = RoundResult(s, ev, 1);
-    } else if (round == 2) {
-      rank = IsFinalist(s, ev) ? RoundResult(s, ev, 2) + bonus : RoundResult(s, ev, 1);
-    } else if (round >= 3 && round <= 4) {
-      rank = RoundResult(s, ev, round);
-    }
-  }
-  SortByRankScore(t, ev, list);
-  AssignPlaces(list, ev, round == 2 ? bonus : 0);
-  if (round == 2)
-    for (TSkier& s : list)
-      if (IsFinalist(s, ev)) RankScoreOf(s, ev) -= bonus;
-  Store(t, list);
-  return out;
-}
-
 Outcome PlaceEvent(Tournament& t, Random& random, const Selection& sel) {
   switch (t.PlaceMode()) {
     case 'B':
-      return PlaceBestScore(t, random, sel);
+      return PlaceStartOrder(t, random, sel, [&](const TSkier& s, double& rank) {
+        const double best = BestOfRounds(s, sel.event);
+        rank = sel.event == 'J' && best < 0.2 ? 0 : best;
+      });
     case 'F':
-      return PlaceFirstRound(t, random, sel);
+      return PlaceStartOrder(t, random, sel,
+                             [&](const TSkier& s, double& rank) { rank = RoundResult(s, sel.event, 1); });
     case 'L':
       return PlaceLastRound(t, sel);
     case 'T':
-      return PlaceTotalScore(t, random, sel);
+      ComputeTotals(t);
+      return PlaceStartOrder(t, random, sel, [](const TSkier&, double&) {});
     default:
       return {};
   }

@@ -11,10 +11,6 @@
 // T total score; any other letter places nothing. The messages tell of a division more than a list
 // takes (its first skiers are placed).
 Outcome PlaceEvent(Tournament& t, Random& random, const Selection& sel);
-Outcome PlaceFirstRound(Tournament& t, Random& random, const Selection& sel);
-Outcome PlaceBestScore(Tournament& t, Random& random, const Selection& sel);
-Outcome PlaceTotalScore(Tournament& t, Random& random, const Selection& sel);
-Outcome PlaceLastRound(Tournament& t, const Selection& sel);
 
 // Orders the list by the event's ranking score, highest first; equal scores keep their order,
 // except that a jump tie under first-round placement (all rule sets but IWWF) goes to the longer
@@ -27,7 +23,6 @@ void ComputeTotals(Tournament& t);
 // The per-event fields of a record.
 double& RankScoreOf(TSkier& s, char event);
 std::int32_t& PlaceOf(TSkier& s, char event);
-bool IsFinalist(const TSkier& s, char event);
 // Whether a ranking score earns a place: slalom and trick above 0, jump above 0.2.
 bool CountsAsScore(double rankScore, char event);
 // The bonus that lifts a finalist above every non-finalist under last-round placement.
