@@ -17,14 +17,5 @@ bool EnteredIn(const TSkier& s, char event) {
 }
 
 bool IsFinalist(const TSkier& s, char event) {
-  switch (event) {
-    case 'S':
-      return s.SlalomFinalist != 0;
-    case 'T':
-      return s.TrickFinalist != 0;
-    case 'J':
-      return s.JumpFinalist != 0;
-    default:
-      return false;
-  }
+  return (event == 'S' || event == 'T' || event == 'J') && FinalistOf(s, event) != 0;
 }

@@ -142,3 +142,21 @@ double JumpRoundResult(const TSkier& s, int round);
 bool EnteredIn(const TSkier& s, char event);
 // Whether the skier is a finalist of the event.
 bool IsFinalist(const TSkier& s, char event);
+// The per-event fields of a record, to read or (on a record that is not const) to write: 'T' trick,
+// 'J' jump, any other letter slalom.
+template <typename Skier>
+auto& RankScoreOf(Skier& s, char event) {
+  return event == 'T' ? s.TrickRankScore : event == 'J' ? s.JumpRankScore : s.SlalomRankScore;
+}
+template <typename Skier>
+auto& PlaceOf(Skier& s, char event) {
+  return event == 'T' ? s.TrickPlace : event == 'J' ? s.JumpPlace : s.SlalomPlace;
+}
+template <typename Skier>
+auto& PointsOf(Skier& s, char event) {
+  return event == 'T' ? s.TrickPoints : event == 'J' ? s.JumpPoints : s.SlalomPoints;
+}
+template <typename Skier>
+auto& FinalistOf(Skier& s, char event) {
+  return event == 'T' ? s.TrickFinalist : event == 'J' ? s.JumpFinalist : s.SlalomFinalist;
+}

@@ -18,29 +18,6 @@ std::string Number(double value, int decimals) { return Trim(Fixed(value, 0, dec
 
 int Decimals(char event) { return event == 'S' ? 2 : event == 'T' ? 0 : 1; }
 
-bool Entered(const TSkier& s, char event) {
-  switch (event) {
-    case 'S':
-      return s.SlalomEntry.view() == "S";
-    case 'T':
-      return s.TrickEntry.view() == "T";
-    default:
-      return s.JumpEntry.view() == "J";
-  }
-}
-
-double RankScore(const TSkier& s, char event) {
-  return event == 'S' ? s.SlalomRankScore : event == 'T' ? s.TrickRankScore : s.JumpRankScore;
-}
-
-int Place(const TSkier& s, char event) {
-  return event == 'S' ? s.SlalomPlace : event == 'T' ? s.TrickPlace : s.JumpPlace;
-}
-
-double PointsOf(const TSkier& s, char event) {
-  return event == 'S' ? s.SlalomPoints : event == 'T' ? s.TrickPoints : s.JumpPoints;
-}
-
 std::string RulesName(int rulesMode) {
   switch (rulesMode) {
     case kAwsaRules:
@@ -85,8 +62,8 @@ ResultRow RowOf(const TSkier& s) {
   ResultRow row{FullName(s), Utf8(s.Team.view()), {}, s.OverallPlace, Number(s.OverallScore, 2)};
   for (int i = 0; i < 3; ++i) {
     const char e = kResultEvents[i];
-    if (!Entered(s, e)) continue;
-    row.events[i] = {true, Place(s, e), Number(RankScore(s, e), Decimals(e)), Number(PointsOf(s, e), 2)};
+    if (!EnteredIn(s, e)) continue;
+    row.events[i] = {true, PlaceOf(s, e), Number(RankScoreOf(s, e), Decimals(e)), Number(PointsOf(s, e), 2)};
   }
   return row;
 }
@@ -94,7 +71,7 @@ ResultRow RowOf(const TSkier& s) {
 bool HasScores(const std::vector<const TSkier*>& skiers) {
   for (const TSkier* s : skiers)
     for (const char* e = kResultEvents; *e; ++e)
-      if (Entered(*s, *e) && (Place(*s, *e) >= 1 || RankScore(*s, *e) != 0)) return true;
+      if (EnteredIn(*s, *e) && (PlaceOf(*s, *e) >= 1 || RankScoreOf(*s, *e) != 0)) return true;
   return false;
 }
 

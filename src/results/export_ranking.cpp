@@ -43,14 +43,6 @@ std::string_view RoundClass(const TSkier& s, char event, int r) {
   }
 }
 
-int EventPlace(const TSkier& s, char event) {
-  switch (event) {
-    case 'S': return s.SlalomPlace;
-    case 'T': return s.TrickPlace;
-    default: return s.JumpPlace;
-  }
-}
-
 std::vector<std::string> LineFields(const Tournament& t, const TSkier& s, char event, int r) {
   std::vector<std::string> f = {ExportSurname(s.Surname.view()),
                                 ExportFirstName(s.FirstName.view()),
@@ -79,7 +71,7 @@ std::vector<std::string> LineFields(const Tournament& t, const TSkier& s, char e
   }
   f.push_back(t.info.StartDate.str());
   f.insert(f.end(), {"", "", "Y", ""});
-  f.push_back(PlaceOrEmpty(EventPlace(s, event)));
+  f.push_back(PlaceOrEmpty(PlaceOf(s, event)));
   f.push_back(s.Fed.str() + s.MemberId.str());
   f.push_back(t.settings.SiteCode.str());
   return f;

@@ -130,14 +130,6 @@ constexpr int kFirstJumpingDivision = 2;  // B1 and G1 do not jump
 
 bool EnteredInAllThree(const TSkier& s) { return EnteredIn(s, 'S') && EnteredIn(s, 'T') && EnteredIn(s, 'J'); }
 
-double& PointsOf(TSkier& s, char event) {
-  switch (event) {
-    case 'T': return s.TrickPoints;
-    case 'J': return s.JumpPoints;
-    default: return s.SlalomPoints;
-  }
-}
-
 // The result that earns the points: round 1 under first-round placement, else the best round.
 double PointsResult(const TSkier& s, char event, bool firstRoundOnly) {
   double result = RoundResult(s, event, 1);

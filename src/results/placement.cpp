@@ -136,22 +136,6 @@ Outcome PlaceLastRound(Tournament& t, const Selection& sel) {
 
 }  // namespace
 
-double& RankScoreOf(TSkier& s, char event) {
-  switch (event) {
-    case 'T': return s.TrickRankScore;
-    case 'J': return s.JumpRankScore;
-    default: return s.SlalomRankScore;
-  }
-}
-
-std::int32_t& PlaceOf(TSkier& s, char event) {
-  switch (event) {
-    case 'T': return s.TrickPlace;
-    case 'J': return s.JumpPlace;
-    default: return s.SlalomPlace;
-  }
-}
-
 bool CountsAsScore(double rankScore, char event) { return event == 'J' ? rankScore > 0.2 : rankScore > 0; }
 
 double FinalistBonus(char event) { return event == 'T' ? 20000.0 : 100.0; }

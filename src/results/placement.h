@@ -20,9 +20,6 @@ void SortByRankScore(const Tournament& t, char event, std::span<TSkier> list);
 // Every skier's ranking scores become the totals of rounds 1 to 3 (jump: the round results).
 void ComputeTotals(Tournament& t);
 
-// The per-event fields of a record.
-double& RankScoreOf(TSkier& s, char event);
-std::int32_t& PlaceOf(TSkier& s, char event);
 // Whether a ranking score earns a place: slalom and trick above 0, jump above 0.2.
 bool CountsAsScore(double rankScore, char event);
 // The bonus that lifts a finalist above every non-finalist under last-round placement.

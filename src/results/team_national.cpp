@@ -15,10 +15,6 @@ constexpr int kBigDivision = 3;            // entrants that make a division's ow
 
 int EventIndex(char event) { return event == 'S' ? 0 : event == 'T' ? 1 : 2; }
 
-double PointsOf(const TSkier& s, char event) {
-  return event == 'S' ? s.SlalomPoints : event == 'T' ? s.TrickPoints : s.JumpPoints;
-}
-
 double BestOfRounds(const TSkier& s, char event) {
   double best = 0;
   for (int r = 1; r <= 4; ++r) best = std::max(best, RoundResult(s, event, r));

@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::array<char, 3> kEvents{'S', 'T', 'J'};
 
-double PointsOf(const TSkier& s, char event) {
-  return event == 'S' ? s.SlalomPoints : event == 'T' ? s.TrickPoints : s.JumpPoints;
-}
-
 TeamScore* TeamOf(std::vector<TeamScore>& teams, const TSkier& s) {
   if (s.Team.empty()) return nullptr;
   for (TeamScore& team : teams)

@@ -84,17 +84,6 @@ void RandomSeedDivision(Tournament& t, WorkList& list, Random& random) {
 
 double PreviousRoundKey(const TSkier& s, char event, int round) { return RoundResult(s, event, round - 1); }
 
-double RankScoreOf(const TSkier& s, char event) {
-  switch (event) {
-    case 'T':
-      return s.TrickRankScore;
-    case 'J':
-      return s.JumpRankScore;
-    default:
-      return s.SlalomRankScore;
-  }
-}
-
 Outcome PreviousRoundSeedDivision(Tournament& t, WorkList& list) {
   const char ev = t.CurEvent;
   const int round = t.CurRound;

@@ -36,7 +36,6 @@ Outcome TotalScoreSeedDivision(Tournament& t, WorkList& list);
 // The key previous-round seeding sorts on: the score of round r-1 of the event (jump: the round's
 // longest jump, the pass/fall/disqualification marks counting as 0).
 double PreviousRoundKey(const TSkier& s, char event, int round);
-double RankScoreOf(const TSkier& s, char event);
 
 // The finalists ticked in a list of the current division: written back, and the lots of the
 // division's final in the current event forgotten from the current round on, to be drawn again

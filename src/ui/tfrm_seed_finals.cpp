@@ -6,21 +6,6 @@
 #include "help/help_topics.h"
 #include "seeding/seeding.h"
 
-namespace {
-
-std::uint8_t& FinalistOf(TSkier& s, char event) {
-  switch (event) {
-    case 'T':
-      return s.TrickFinalist;
-    case 'J':
-      return s.JumpFinalist;
-    default:
-      return s.SlalomFinalist;
-  }
-}
-
-}  // namespace
-
 TfrmSeedFinals::TfrmSeedFinals(Tournament& t, Platform& p)
     : DialogModel("Finals Seed Selection"), t_(t), p_(p) {}
 
