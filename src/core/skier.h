@@ -157,6 +157,10 @@ auto& PointsOf(Skier& s, char event) {
   return event == 'T' ? s.TrickPoints : event == 'J' ? s.JumpPoints : s.SlalomPoints;
 }
 template <typename Skier>
+auto& SeedOf(Skier& s, char event) {
+  return event == 'T' ? s.TrickSeed : event == 'J' ? s.JumpSeed : s.SlalomSeed;
+}
+template <typename Skier>
 auto& FinalistOf(Skier& s, char event) {
   return event == 'T' ? s.TrickFinalist : event == 'J' ? s.JumpFinalist : s.SlalomFinalist;
 }

@@ -30,14 +30,6 @@ double RoundResult(const TSkier& s, char event, int round) {
   }
 }
 
-double& SeedOf(TSkier& s, char event) {
-  switch (event) {
-    case 'T': return s.TrickSeed;
-    case 'J': return s.JumpSeed;
-    default: return s.SlalomSeed;
-  }
-}
-
 void BlankWorkingRecord(Tournament& t) {
   TSkier s{};
   s.Paid = "N";

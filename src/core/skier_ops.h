@@ -21,5 +21,3 @@ int CountEntered(const Tournament& t, int division, char event);
 double BestOverall(const Tournament& t, int division, char event);
 // The round result a placement uses for one event: slalom and trick score, jump round result.
 double RoundResult(const TSkier& s, char event, int round);
-// The seed score of an event.
-double& SeedOf(TSkier& s, char event);

@@ -28,14 +28,8 @@ double FirstRoundOrderValue(const TSkier& s, char event) {
 // The start order key outside a final: the seed; jump skiers on a lower ramp start first, each ramp
 // group in seed order.
 double StartKey(const TSkier& s, const Selection& selection) {
-  switch (selection.event) {
-    case 'T':
-      return s.TrickSeed;
-    case 'J':
-      return WithRamp(s.JumpSeed, s, selection.round);
-    default:
-      return s.SlalomSeed;
-  }
+  const double seed = SeedOf(s, selection.event);
+  return selection.event == 'J' ? WithRamp(seed, s, selection.round) : seed;
 }
 
 // The selection's skiers ascending by their order keys, equal keys in list order.

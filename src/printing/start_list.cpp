@@ -20,16 +20,7 @@ bool FinalsCase(const Tournament& t, const Selection& sel) { return t.PlaceMode(
 
 // A start list of a final takes a flag of exactly 1.
 bool FlaggedOne(const TSkier& s, char event) {
-  switch (event) {
-    case 'S':
-      return s.SlalomFinalist == 1;
-    case 'T':
-      return s.TrickFinalist == 1;
-    case 'J':
-      return s.JumpFinalist == 1;
-    default:
-      return false;
-  }
+  return (event == 'S' || event == 'T' || event == 'J') && FinalistOf(s, event) == 1;
 }
 
 // The seed (or, in a final, the first-round score) column; empty for a skier a final leaves out.
