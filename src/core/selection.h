@@ -6,5 +6,8 @@ struct Selection {
   char event = 'S';
   int round = 1;
 
+  // The round as an index of a record's per-round fields: 1 to 4, anything else read as 1.
+  int ScoredRound() const { return round >= 1 && round <= 4 ? round : 1; }
+
   bool operator==(const Selection&) const = default;
 };

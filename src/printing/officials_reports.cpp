@@ -36,19 +36,17 @@ void Append(ReportDocument& doc, const std::vector<std::string>& lines) {
   doc.lines.insert(doc.lines.end(), lines.begin(), lines.end());
 }
 
-int CurrentRound(const Tournament& t) { return (t.CurRound >= 1 && t.CurRound <= 4) ? t.CurRound : 1; }
-
 }  // namespace
 
 ReportDocument OfficialsDivisionReport(ReportContext& c) {
   ReportDocument doc = OfficialsDocument("Event Officials - Current Division");
   Heading(doc, c.t);
   const auto records = AllRecords(c);
-  const int division = c.t.CurDivision;
+  const int division = c.selection.division;
   const OfficialsRecord empty{};
   const OfficialsRecord& record =
       division >= 0 && division < kOfficialsAllRecords ? records[static_cast<std::size_t>(division)] : empty;
-  Append(doc, OfficialsBlock(division, CurrentRound(c.t), record));
+  Append(doc, OfficialsBlock(division, c.selection.ScoredRound(), record));
   return doc;
 }
 

@@ -112,16 +112,16 @@ ReportDocument RatingSheet(ReportContext& c) {
 ReportDocument RecordData(ReportContext& c) {
   const Tournament& t = c.t;
   ReportDocument doc{"Record Performance Data", Orientation::Portrait, 10, {}, {}, {}};
-  if (t.CurEvent == 'T') {
+  if (c.selection.event == 'T') {
     c.p.prompt.Show("No printout available for Tricks");
     return doc;
   }
   const TSkier& s = OptionSkier(c);
   doc.bitmaps.push_back(TopLeftLogo());
   doc.lines = {"", "", "", "", "", ""};
-  if (t.CurEvent == 'J')
-    JumpRecord(doc.lines, t, s, t.CurRound);
+  if (c.selection.event == 'J')
+    JumpRecord(doc.lines, t, s, c.selection.round);
   else
-    SlalomRecord(doc.lines, t, s, t.CurRound);
+    SlalomRecord(doc.lines, t, s, c.selection.round);
   return doc;
 }

@@ -14,8 +14,6 @@ constexpr int kLastRegularDivision = 59;
 
 const char* const kHeading = "     SEED        BIB   NAME                           TEAM";
 
-int Round(const Selection& sel) { return (sel.round >= 1 && sel.round <= 4) ? sel.round : 1; }
-
 bool FinalsCase(const Tournament& t, const Selection& sel) { return t.PlaceMode() == 'L' && sel.round >= 2; }
 
 // A start list of a final takes a flag of exactly 1.
@@ -28,7 +26,7 @@ std::string ValueColumn(const Tournament& t, const Selection& sel, const TSkier&
   const char ev = sel.event;
   const bool finals = FinalsCase(t, sel);
   if (finals && !FlaggedOne(s, ev)) return "";
-  const int r = finals ? 1 : Round(sel);
+  const int r = finals ? 1 : sel.ScoredRound();
   switch (ev) {
     case 'S':
       return Fixed(finals ? s.SlalomScore[1] : s.SlalomSeed, 10, 2) + "     ";

@@ -18,7 +18,7 @@ ResultDialog::ResultDialog(std::string caption, Tournament& t, Platform& p)
   BoatListBox.items = {"CC", "MC", "ML", "XX"};
 }
 
-int ResultDialog::Round() const { return std::clamp(t_.CurRound, 1, 4); }
+int ResultDialog::Round() const { return t_.Selected().ScoredRound(); }
 
 void ResultDialog::DescribeSkier(FormLayout& form, const std::string& nameCaption) {
   form.BeginGroup("Skier");

@@ -8,7 +8,7 @@
 TfrmEventOfc::TfrmEventOfc(std::string caption, Tournament& t, Platform& p, int event)
     : DialogModel(std::move(caption)), t_(t), p_(p), event_(event) {}
 
-int TfrmEventOfc::Round() const { return (t_.CurRound >= 1 && t_.CurRound <= 4) ? t_.CurRound : 1; }
+int TfrmEventOfc::Round() const { return t_.Selected().ScoredRound(); }
 
 void TfrmEventOfc::Describe(FormLayout& form) {
   form.AddLabel(lblHeading);

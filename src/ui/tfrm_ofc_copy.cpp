@@ -52,7 +52,7 @@ void TfrmOfcCopy::btnSaveClick() {
   }
   OfficialsRecord source;
   p_.prompt.ShowEach(ReadOfficials(t_, p_.fs, sourceDivision, source).messages);
-  const int round = (t_.CurRound >= 1 && t_.CurRound <= 4) ? t_.CurRound : 1;
+  const int round = t_.Selected().ScoredRound();
   for (int k = 1; k <= kOfficialSlots; ++k)
     buffer_.Slot(round, event_, k) = source.Slot(sourceRound, event_, k);
   Close();

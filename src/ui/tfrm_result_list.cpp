@@ -81,7 +81,7 @@ void TfrmResultList::RefreshLists() {
     p_.prompt.Show("No competitors are entered in this division/event");
     return;
   }
-  const int round = (t_.CurRound >= 1 && t_.CurRound <= 4) ? t_.CurRound : 1;
+  const int round = t_.Selected().ScoredRound();
   for (const TSkier& s : work_.skiers) {
     if (chosen && IsSkier(s, *chosen))
       lbResult.itemIndex = lbScores.itemIndex = static_cast<int>(lineSkiers_.size());

@@ -26,8 +26,6 @@ std::optional<double> FieldValue(const Edit& field) {
   }
 }
 
-int CurrentRound(const Tournament& t) { return (t.CurRound >= 1 && t.CurRound <= 4) ? t.CurRound : 1; }
-
 }  // namespace
 
 TfrmSeedInput::TfrmSeedInput(Tournament& t, Platform& p) : DialogModel("Seed Score Input"), t_(t), p_(p) {
@@ -51,7 +49,7 @@ void TfrmSeedInput::FormShow() {
   edSlalom.text = TwoPlaces(w.SlalomSeed);
   edTrick.text = Shortest(w.TrickSeed);
   edJump.text = TwoPlaces(w.JumpSeed);
-  edRamp.text = Shortest(w.JumpRamp[CurrentRound(t_)]);
+  edRamp.text = Shortest(w.JumpRamp[t_.Selected().ScoredRound()]);
   edSlalom.focus = true;
   changed = false;
 }
@@ -66,7 +64,7 @@ bool TfrmSeedInput::Store() {
   Field fields[] = {{edSlalom, "Slalom", w.SlalomSeed},
                     {edTrick, "Tricks", w.TrickSeed},
                     {edJump, "Jump", w.JumpSeed},
-                    {edRamp, "Ramp", w.JumpRamp[CurrentRound(t_)]}};
+                    {edRamp, "Ramp", w.JumpRamp[t_.Selected().ScoredRound()]}};
   double values[4];
   for (int i = 0; i < 4; ++i) {
     auto v = FieldValue(fields[i].edit);

@@ -4,7 +4,7 @@
 
 std::vector<std::string> SeedReviewLines(const Tournament& t) {
   std::vector<std::string> lines{"", "   SKIER NAME                 SLALOM  TRICK  JUMP / RAMP"};
-  const int round = (t.CurRound >= 1 && t.CurRound <= 4) ? t.CurRound : 1;
+  const int round = t.Selected().ScoredRound();
   t.skiers.ForEach([&](const TSkier& s) {
     if (s.Division != t.CurDivision) return;
     lines.push_back(PadRight(s.Surname.str() + ", " + s.FirstName.str(), 30) +
