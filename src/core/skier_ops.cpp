@@ -14,9 +14,12 @@ namespace {
 
 constexpr int kMaxVisits = 300;
 
-void FillTimes(PerRound<PerRound<ShortString<5>>, 10>& times) {
-  for (int p = 1; p <= 10; ++p)
-    for (int r = 1; r <= 4; ++r) times[p][r] = "0.00";
+// Every pass time of every event and round "0.00".
+void FillTimes(TSkier& s) {
+  for (auto* times :
+       {&s.SlalomTime1, &s.SlalomTime2, &s.TrickTime1, &s.TrickTime2, &s.JumpTime1, &s.JumpTime2})
+    for (int p = 1; p <= 10; ++p)
+      for (int r = 1; r <= 4; ++r) (*times)[p][r] = "0.00";
 }
 
 }  // namespace
@@ -44,12 +47,7 @@ void BlankWorkingRecord(Tournament& t) {
     s.TrickRoundDiv[r] = kNoDivision;
     s.JumpRoundDiv[r] = kNoDivision;
   }
-  FillTimes(s.SlalomTime1);
-  FillTimes(s.SlalomTime2);
-  FillTimes(s.TrickTime1);
-  FillTimes(s.TrickTime2);
-  FillTimes(s.JumpTime1);
-  FillTimes(s.JumpTime2);
+  FillTimes(s);
   t.Working = s;
 }
 
@@ -142,12 +140,7 @@ void ClearAllScores(Tournament& t) {
       s.SlalomClass[r] = s.TrickClass[r] = s.JumpClass[r] = "";
       s.SlalomBoat[r] = s.TrickBoat[r] = s.JumpBoat[r] = "";
     }
-    FillTimes(s.SlalomTime1);
-    FillTimes(s.SlalomTime2);
-    FillTimes(s.TrickTime1);
-    FillTimes(s.TrickTime2);
-    FillTimes(s.JumpTime1);
-    FillTimes(s.JumpTime2);
+    FillTimes(s);
     s.SlalomFinalist = s.TrickFinalist = s.JumpFinalist = 0;
     s.SlalomRankScore = s.TrickRankScore = s.JumpRankScore = 0;
     s.SlalomPlace = s.TrickPlace = s.JumpPlace = 0;

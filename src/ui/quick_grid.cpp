@@ -63,7 +63,8 @@ void QuickGrid::Describe(FormLayout& form) {
 }
 
 void QuickGrid::ShowRecord(int row, const TSkier& s) {
-  for (int c = 0; c < grid.colCount; ++c) grid.Cell(c, row) = CellText(s, c);
+  for (int c = 0; c < grid.colCount; ++c)
+    grid.Cell(c, row) = c == 0 ? s.Surname.str() : c == 1 ? s.FirstName.str() : CellText(s, c);
 }
 
 void QuickGrid::FillRows() {

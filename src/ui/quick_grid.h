@@ -47,7 +47,7 @@ class QuickGrid : public DialogModel {
   // Sets the edit record's field of the column from the buffer (empty buffers have their own value)
   // and runs the column's follow-up computation.
   virtual void SetFromBuffer(int col) = 0;
-  // The text a column shows for a record.
+  // The text a score column shows for a record (the first two columns show the name).
   virtual std::string CellText(const TSkier& s, int col) const = 0;
   // Keys that do something other than typing (the jump speed column); answers true when handled.
   virtual bool SpecialKey(int, int) { return false; }

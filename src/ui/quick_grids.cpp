@@ -50,8 +50,6 @@ void TBasicSlalomForm::SetFromBuffer(int col) {
 std::string TBasicSlalomForm::CellText(const TSkier& s, int col) const {
   const int r = round();
   switch (col) {
-    case LastName: return s.Surname.str();
-    case FirstName: return s.FirstName.str();
     case LastPass: return Shortest(s.SlalomBuoys[r]);
     case Speed: return Shortest(s.SlalomSpeed[r]);
     case Rope: return Shortest(s.SlalomRope[r]);
@@ -82,8 +80,6 @@ void TfrmBasicTrick::SetFromBuffer(int col) {
 std::string TfrmBasicTrick::CellText(const TSkier& s, int col) const {
   const int r = round();
   switch (col) {
-    case LastName: return s.Surname.str();
-    case FirstName: return s.FirstName.str();
     case Pass1: return Shortest(s.TrickPass1[r]);
     case Pass2: return Shortest(s.TrickPass2[r]);
     case Total: return Shortest(s.TrickScore[r]);
@@ -146,8 +142,6 @@ void TfrmBasicJump::SetFromBuffer(int col) {
 std::string TfrmBasicJump::CellText(const TSkier& s, int col) const {
   const int r = round();
   switch (col) {
-    case LastName: return s.Surname.str();
-    case FirstName: return s.FirstName.str();
     case Jump1:
     case Jump2:
     case Jump3: return FormatJumpDistance(s.JumpDistance[col - Jump1 + 1][r]);
