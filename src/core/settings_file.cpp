@@ -38,6 +38,20 @@ double TableNumber(std::string_view text) {
   return IsPlausibleNumber(v) ? v : 0;
 }
 
+// The lines of the settings file after a table's heading, its title first; nothing when the file
+// or the heading is missing. Once the file was read the tables count as loaded, whatever it holds.
+std::vector<std::string> TableSection(Tournament& t, FileSystem& fs, std::string_view heading,
+                                      Outcome& outcome) {
+  t.tables.RecordsLoaded = false;
+  auto bytes = ReadSettingsBytes(t, fs, outcome);
+  if (!bytes) return {};
+  t.tables.RecordsLoaded = true;
+  auto lines = LinesOf(*bytes, kTableLineLength);
+  const std::size_t at = Find(lines, heading);
+  if (at + 1 >= lines.size()) return {};
+  return {lines.begin() + static_cast<std::ptrdiff_t>(at + 1), lines.end()};
+}
+
 }  // namespace
 
 std::string SettingsPath(const Tournament& t) {
@@ -179,21 +193,14 @@ void WriteSettings(const Tournament& t, FileSystem& fs) {
 
 Outcome ReadRecords(Tournament& t, FileSystem& fs) {
   for (auto& row : t.tables.Records) row.fill(0.0);
-  t.tables.RecordsLoaded = false;
   Outcome outcome;
-  auto bytes = ReadSettingsBytes(t, fs, outcome);
-  if (!bytes) return outcome;
-  t.tables.RecordsLoaded = true;
-  auto lines = LinesOf(*bytes, kTableLineLength);
-  std::size_t at = Find(lines, "[VOND]");
-  if (at + 1 >= lines.size()) return outcome;
-  std::string title = lines[at + 1];
+  const auto lines = TableSection(t, fs, "[VOND]", outcome);
+  if (lines.empty()) return outcome;
+  std::string title = lines[0];
   if (!title.empty() && title[0] == ';') title.erase(0, 1);
   t.tables.RecordsTitle = title;
-  for (std::size_t d = 0; d < 50; ++d) {
-    std::size_t i = at + 2 + d;
-    if (i >= lines.size()) break;
-    const std::string& l = lines[i];
+  for (std::size_t d = 0; d < 50 && d + 1 < lines.size(); ++d) {
+    const std::string& l = lines[d + 1];
     t.tables.Records[d][0] = TableNumber(Columns(l, 6, 10));
     t.tables.Records[d][1] = TableNumber(Columns(l, 12, 16));
     t.tables.Records[d][2] = TableNumber(Columns(l, 18, 21));
@@ -202,19 +209,13 @@ Outcome ReadRecords(Tournament& t, FileSystem& fs) {
 }
 
 Outcome ReadNops(Tournament& t, FileSystem& fs) {
-  t.tables.RecordsLoaded = false;
   Outcome outcome;
-  auto bytes = ReadSettingsBytes(t, fs, outcome);
-  if (!bytes) return outcome;
-  t.tables.RecordsLoaded = true;
-  auto lines = LinesOf(*bytes, kTableLineLength);
-  std::size_t at = Find(lines, "[AWSA_NOPS]");
-  if (at + 1 >= lines.size()) return outcome;
-  t.tables.RecordsTitle = lines[at + 1];
-  for (std::size_t d = 0; d < 56; ++d) {
-    std::size_t i = at + 4 + d;
-    if (i >= lines.size()) break;
-    const std::string& l = lines[i];
+  const auto lines = TableSection(t, fs, "[AWSA_NOPS]", outcome);
+  if (lines.empty()) return outcome;
+  t.tables.RecordsTitle = lines[0];
+  // Two heading lines stand between the title and the first division.
+  for (std::size_t d = 0; d < 56 && d + 3 < lines.size(); ++d) {
+    const std::string& l = lines[d + 3];
     t.tables.Nops[0][d] = TableNumber(Columns(l, 10, 18));
     t.tables.Nops[1][d] = TableNumber(Columns(l, 20, 27));
     t.tables.Nops[2][d] = TableNumber(Columns(l, 36, 45));
