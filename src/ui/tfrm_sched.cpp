@@ -183,17 +183,11 @@ void TfrmSched::SaveTheDay() {
   t_.schedule.startTimes[static_cast<std::size_t>(day_)] = start_;
 }
 
-void TfrmSched::btnInsertClick() {
-  InsertScheduleRow(working_, CurrentRow());
-  buffer_.clear();
-  Recompute();
-  ShowGrid();
-  Modified();
-  edDay.focus = true;
-}
+void TfrmSched::btnInsertClick() { ChangeRows(InsertScheduleRow); }
+void TfrmSched::btnDeleteClick() { ChangeRows(DeleteScheduleRow); }
 
-void TfrmSched::btnDeleteClick() {
-  DeleteScheduleRow(working_, CurrentRow());
+void TfrmSched::ChangeRows(void (*change)(DayTable&, int)) {
+  change(working_, CurrentRow());
   buffer_.clear();
   Recompute();
   ShowGrid();

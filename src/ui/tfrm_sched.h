@@ -51,6 +51,8 @@ class TfrmSched : public DialogModel {
   void Recompute();
   void ShowGrid();
   void Modified();
+  // Inserts or deletes the current row, as the two buttons do.
+  void ChangeRows(void (*change)(DayTable&, int));
   bool DayDiffersFromStored() const;
   int CurrentRow() const;
   // The minutes field of trick or jump: a whole number starting with 1..9 is taken.
