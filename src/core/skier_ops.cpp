@@ -33,6 +33,12 @@ double RoundResult(const TSkier& s, char event, int round) {
   }
 }
 
+double BestRoundResult(const TSkier& s, char event) {
+  double best = 0;
+  for (int r = 1; r <= 4; ++r) best = std::max(best, RoundResult(s, event, r));
+  return best;
+}
+
 void BlankWorkingRecord(Tournament& t) {
   TSkier s{};
   s.Paid = "N";
@@ -170,7 +176,7 @@ double BestOverall(const Tournament& t, int division, char event) {
   double best = 0;
   t.skiers.ForEach([&](const TSkier& s) {
     if (s.Division != division) return;
-    for (int r = 1; r <= 4; ++r) best = std::max(best, RoundResult(s, event, r));
+    best = std::max(best, BestRoundResult(s, event));
   });
   return best;
 }

@@ -21,3 +21,5 @@ int CountEntered(const Tournament& t, int division, char event);
 double BestOverall(const Tournament& t, int division, char event);
 // The round result a placement uses for one event: slalom and trick score, jump round result.
 double RoundResult(const TSkier& s, char event, int round);
+// The best of rounds 1 to 4.
+double BestRoundResult(const TSkier& s, char event);

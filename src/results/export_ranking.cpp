@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/divisions.h"
+#include "core/skier_ops.h"
 #include "results/export_fields.h"
 
 namespace {
@@ -24,14 +25,6 @@ double IwwfOffset(int division) {
     case 12: case 13: return 18;                       // MU17, WU17
     case 14: case 15: case 56: case 57: return 24;     // MU21, WU21, IM, IW
     default: return 0;
-  }
-}
-
-double EventResult(const TSkier& s, char event, int r) {
-  switch (event) {
-    case 'S': return s.SlalomScore[r];
-    case 'T': return s.TrickScore[r];
-    default: return JumpRoundResult(s, r);
   }
 }
 
@@ -106,7 +99,7 @@ std::vector<std::string> RankingLines(const Tournament& t) {
     for (char event : {'S', 'T', 'J'}) {
       if (!EnteredIn(s, event)) continue;
       for (int r = 1; r <= rounds; ++r)
-        if (EventResult(s, event, r) > 0) out.push_back(JoinFields(LineFields(t, s, event, r), ';'));
+        if (RoundResult(s, event, r) > 0) out.push_back(JoinFields(LineFields(t, s, event, r), ';'));
     }
   });
   return out;

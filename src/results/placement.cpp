@@ -88,12 +88,6 @@ void AssignPlaces(std::span<TSkier> list, char event, double finalistBonus) {
   }
 }
 
-double BestOfRounds(const TSkier& s, char event) {
-  double best = RoundResult(s, event, 1);
-  for (int r = 2; r <= 4; ++r) best = std::max(best, RoundResult(s, event, r));
-  return best;
-}
-
 // The rules that place the start order: each skier's ranking score set by `rank` (if any), then
 // sorted, placed and stored.
 template <typename Rank>
@@ -175,7 +169,7 @@ Outcome PlaceEvent(Tournament& t, Random& random, const Selection& sel) {
   switch (t.PlaceMode()) {
     case 'B':
       return PlaceStartOrder(t, random, sel, [&](const TSkier& s, double& rank) {
-        const double best = BestOfRounds(s, sel.event);
+        const double best = BestRoundResult(s, sel.event);
         rank = sel.event == 'J' && best < 0.2 ? 0 : best;
       });
     case 'F':

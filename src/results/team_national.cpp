@@ -15,12 +15,6 @@ constexpr int kBigDivision = 3;            // entrants that make a division's ow
 
 int EventIndex(char event) { return event == 'S' ? 0 : event == 'T' ? 1 : 2; }
 
-double BestOfRounds(const TSkier& s, char event) {
-  double best = 0;
-  for (int r = 1; r <= 4; ++r) best = std::max(best, RoundResult(s, event, r));
-  return best;
-}
-
 // Steps down two division numbers at a time (same sex, next younger group) from a small division
 // until one has enough entrants in the event, or the lowest division is reached.
 int NearestBigDivision(const Tournament& t, int division, char event, int lowest) {
@@ -37,7 +31,7 @@ double NationalValue(const Tournament& t, const TSkier& s, char event) {
   if (event == 'J' && s.Division < kFirstJumpingDivision) return value;
   if (CountEntered(t, s.Division, event) >= kBigDivision) return value;
 
-  const double result = BestOfRounds(s, event);
+  const double result = BestRoundResult(s, event);
   const double record = t.tables.Records[s.Division][static_cast<std::size_t>(EventIndex(event))];
   if (event != 'J') {
     double base = record;
