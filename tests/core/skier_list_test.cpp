@@ -59,6 +59,29 @@ TEST(SkierRecord, JumpRoundResultIsTheLongestJumpAboveTheCodes) {
   EXPECT_FALSE(IsJumpDsq(0.04));
 }
 
+TEST(SkierRecord, EachEventReadsItsOwnFields) {
+  TSkier s{};
+  struct Row {
+    char event;
+    const void *rank, *place, *points, *seed, *finalist;
+  };
+  const Row rows[] = {
+      {'S', &s.SlalomRankScore, &s.SlalomPlace, &s.SlalomPoints, &s.SlalomSeed, &s.SlalomFinalist},
+      {'T', &s.TrickRankScore, &s.TrickPlace, &s.TrickPoints, &s.TrickSeed, &s.TrickFinalist},
+      {'J', &s.JumpRankScore, &s.JumpPlace, &s.JumpPoints, &s.JumpSeed, &s.JumpFinalist},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(&RankScoreOf(s, row.event), row.rank) << row.event;
+    EXPECT_EQ(&PlaceOf(s, row.event), row.place) << row.event;
+    EXPECT_EQ(&PointsOf(s, row.event), row.points) << row.event;
+    EXPECT_EQ(&SeedOf(s, row.event), row.seed) << row.event;
+    EXPECT_EQ(&FinalistOf(s, row.event), row.finalist) << row.event;
+    FinalistOf(s, row.event) = 1;
+    EXPECT_TRUE(IsFinalist(s, row.event)) << row.event;
+  }
+  EXPECT_FALSE(IsFinalist(s, 'X'));
+}
+
 TEST_F(ListTest, StartsWithTwoLinkedSentinels) {
   EXPECT_EQ(Surnames(t), (std::vector<std::string>{"AAAAA/AAAAA", "zzzzz/zzzzz"}));
   EXPECT_EQ(t.SkierCount(), 0);
