@@ -33,7 +33,7 @@ struct FormLayout {
   Orientation orientation = Orientation::Landscape;
   std::string title;
   std::string judgeLine;
-  bool divisionLine = false;  // seeded forms name the division
+  int division = -1;  // the division a seeded form names; -1 for none
   std::vector<Column> columns;
   int rules = 16;                  // horizontal rules below the heading row
   std::vector<std::string> guide;  // the speed guide at the top right, under the national rules
@@ -148,25 +148,24 @@ FormLayout BlankLayout(const Tournament& t, JudgingForm form) {
   FormLayout f;
   switch (form) {
     case JudgingForm::SlalomScoring:
-      f = {
-          Orientation::Landscape, "SLALOM - SCORING/TIMING SHEET", kJudgePos, false, SlalomColumns(), 16, {}};
+      f = {Orientation::Landscape, "SLALOM - SCORING/TIMING SHEET", kJudgePos, -1, SlalomColumns(), 16, {}};
       if (zetl) f.guide = kBlankSlalomGuide;
       break;
     case JudgingForm::SlalomRecap:
-      f = {Orientation::Landscape, "SLALOM - RECAP SHEET", kJudge, false, SlalomColumns(), 20, {}};
+      f = {Orientation::Landscape, "SLALOM - RECAP SHEET", kJudge, -1, SlalomColumns(), 20, {}};
       break;
     case JudgingForm::JumpBoat:
-      f = {Orientation::Landscape, "JUMP - BOAT SCORING", kJudgePos, false, JumpBoatColumns(), 16, {}};
+      f = {Orientation::Landscape, "JUMP - BOAT SCORING", kJudgePos, -1, JumpBoatColumns(), 16, {}};
       if (zetl) f.guide = kBlankJumpGuide;
       break;
     case JudgingForm::JumpMaster:
-      f = {Orientation::Landscape, "JUMP - MASTER SCORING SHEET", kJudge, false, JumpMasterColumns(), 7, {}};
+      f = {Orientation::Landscape, "JUMP - MASTER SCORING SHEET", kJudge, -1, JumpMasterColumns(), 7, {}};
       break;
     case JudgingForm::Trick:
       f = {Orientation::Portrait,
            "TRICK EVENT SHEET",
            "JUDGE NAME _______________________    SKIER NAME _______________________",
-           false,
+           -1,
            {},
            0,
            {}};
@@ -175,16 +174,16 @@ FormLayout BlankLayout(const Tournament& t, JudgingForm form) {
   return f;
 }
 
-FormLayout SeededLayout(const Tournament& t, JudgingForm form) {
+FormLayout SeededLayout(const Tournament& t, int division, JudgingForm form) {
   const int rules = SkiersPerPage(form) + 1;  // the rows of the skiers and the rule below the last
-  const int mode = t.RulesMode(), division = t.CurDivision;
+  const int mode = t.RulesMode();
   FormLayout f;
   switch (form) {
     case JudgingForm::SlalomScoring:
       f = {Orientation::Portrait,
            "SLALOM - SCORING/TIMING SHEET",
            kJudgePos,
-           true,
+           division,
            SeededSlalomColumns(4, ScoringPassHeadings(mode, division), "Score"),
            rules,
            {}};
@@ -193,7 +192,7 @@ FormLayout SeededLayout(const Tournament& t, JudgingForm form) {
       f = {Orientation::Landscape,
            "SLALOM - RECAP SHEET",
            kJudge,
-           true,
+           division,
            SeededSlalomColumns(3, RecapPassHeadings(mode, division), ""),
            rules,
            {}};
@@ -202,18 +201,24 @@ FormLayout SeededLayout(const Tournament& t, JudgingForm form) {
       f = {Orientation::Landscape,
            "JUMP EVENT - BOAT SCORING SHEET",
            kJudgePos,
-           true,
+           division,
            JumpBoatColumns(),
            rules,
            {}};
       if (mode == kZetlRules) f.guide = kSeededJumpGuide;
       break;
     case JudgingForm::JumpMaster:
-      f = {Orientation::Landscape, "JUMP - MASTER SCORE SHEET", kJudge, true, JumpMasterColumns(), rules, {}};
+      f = {Orientation::Landscape,
+           "JUMP - MASTER SCORE SHEET",
+           kJudge,
+           division,
+           JumpMasterColumns(),
+           rules,
+           {}};
       break;
     case JudgingForm::Trick:
       // The trick sheet names the division in the lines about its skier.
-      f = {Orientation::Portrait, "TRICK EVENT SHEET", kJudge, false, {}, 0, {}};
+      f = {Orientation::Portrait, "TRICK EVENT SHEET", kJudge, -1, {}, 0, {}};
       break;
   }
   return f;
@@ -236,8 +241,8 @@ class FormPainter {
     y += titleStep;
     p_.SetFont(kFont, kBodyPoints);
     const int step = p_.TextHeight("X") * 5 / 4;
-    if (f_.divisionLine) {
-      p_.TextOut(page_.HeadingX(), y, "Division: " + DivisionCode(t_.CurDivision));
+    if (f_.division >= 0) {
+      p_.TextOut(page_.HeadingX(), y, "Division: " + DivisionCode(f_.division));
       y += step;
     }
     for (const auto& line : headLines) {
@@ -329,10 +334,9 @@ bool Begin(Printer& printer, const FormLayout& f) {
   return true;
 }
 
-std::vector<std::string> TrickSkierLines(const Tournament& t, const TSkier* s) {
+std::vector<std::string> TrickSkierLines(int division, const TSkier* s) {
   const std::string name = s ? TrimRight(s->FirstName.view()) + " " + TrimRight(s->Surname.view()) : "";
-  return {DivisionCode(t.CurDivision) + "   Tricks    SKIER: " + name,
-          "     Bib# " + (s ? s->Bib.str() : "")};
+  return {DivisionCode(division) + "   Tricks    SKIER: " + name, "     Bib# " + (s ? s->Bib.str() : "")};
 }
 
 }  // namespace
@@ -397,19 +401,21 @@ bool PrintBlankForm(Printer& printer, const Tournament& t, JudgingForm form) {
 
 bool PrintSeededForm(Printer& printer, const Tournament& t, const Services& p, JudgingForm form) {
   const char event = JudgingFormEvent(form);
-  if (t.CurEvent != event) {
+  const Selection sel = t.Selected();
+  if (sel.event != event) {
     p.prompt.Show(WrongEventMessage(event));
     return false;
   }
-  const std::vector<TSkier> list = ListStartOrder(t, p.prompt, t.Selected()).skiers;
-  const FormLayout f = SeededLayout(t, form);
+  const std::vector<TSkier> list = ListStartOrder(t, p.prompt, sel).skiers;
+  const FormLayout f = SeededLayout(t, sel.division, form);
   if (!Begin(printer, f)) return false;
   FormPainter painter(printer, t, f);
   const int count = std::min(static_cast<int>(list.size()), MostSkiers(form));
   if (form == JudgingForm::Trick) {
     for (int i = 1; i <= std::max(count, 1); ++i) {
       if (i > 1) printer.NewPage();
-      painter.EmptyForm(TrickSkierLines(t, count > 0 ? &list[static_cast<std::size_t>(i - 1)] : nullptr));
+      painter.EmptyForm(
+          TrickSkierLines(sel.division, count > 0 ? &list[static_cast<std::size_t>(i - 1)] : nullptr));
     }
   } else {
     const int perPage = SkiersPerPage(form);

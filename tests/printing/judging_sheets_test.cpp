@@ -140,6 +140,8 @@ TEST_F(JudgingSheets, SpeedGuidesOnlyUnderTheNationalRules) {
     t.CurEvent = c.form == JudgingForm::JumpBoat ? 'J' : 'S';
     ASSERT_TRUE(c.blank ? PrintBlankForm(printer, t, c.form) : PrintSeededForm(printer, t, p, c.form));
     EXPECT_EQ(FindText(Pages()[0], c.guide) != nullptr, c.shown);
+    // Only a form seeded for a division names it.
+    EXPECT_EQ(TextsStarting(Pages()[0], "Division: ").empty(), c.blank);
   }
 }
 
