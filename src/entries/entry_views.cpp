@@ -38,7 +38,7 @@ bool HasSkierIn(const Tournament& t, int division) {
 
 }  // namespace
 
-std::vector<std::string> EntryViewLines(const Tournament& t, EntryListKind kind) {
+std::vector<std::string> EntryViewLines(const Tournament& t, EntryListKind kind, int division) {
   std::vector<std::string> out;
   switch (kind) {
     case EntryListKind::Alphabetical:
@@ -57,7 +57,7 @@ std::vector<std::string> EntryViewLines(const Tournament& t, EntryListKind kind)
       break;
     case EntryListKind::CurrentDivision:
       out = {"COMPETITOR ENTRY LIST - CURRENT DIVISION", kDivisionColumns, std::string(57, '-')};
-      AddDivision(t, t.CurDivision, out);
+      AddDivision(t, division, out);
       break;
   }
   return out;

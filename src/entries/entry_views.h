@@ -9,5 +9,6 @@
 // The three selections of the entry lists, in the order the dialog offers them.
 enum class EntryListKind { Alphabetical, ByDivision, CurrentDivision };
 
-// The screen lines of one selection, heading included. Skiers come in list (surname) order.
-std::vector<std::string> EntryViewLines(const Tournament& t, EntryListKind kind);
+// The screen lines of one selection, heading included (`division` is the current division's list).
+// Skiers come in list (surname) order.
+std::vector<std::string> EntryViewLines(const Tournament& t, EntryListKind kind, int division);

@@ -88,32 +88,31 @@ void ByDivision(const Tournament& t, PageWriter& w) {
   }
 }
 
-void CurrentDivision(const Tournament& t, PageWriter& w) {
-  Heading(w, {"                 COMPETITOR ENTRY LIST FOR DIVISION: " +
-                  RightAlign(DivisionCode(t.CurDivision), 2),
+void CurrentDivision(const Tournament& t, int division, PageWriter& w) {
+  Heading(w, {"                 COMPETITOR ENTRY LIST FOR DIVISION: " + RightAlign(DivisionCode(division), 2),
               "                 --------------------------------------", "",
               "        COMPETITOR  NAME            ID     BIB  TEAM    EVENTS      PAID",
               "  " + std::string(69, '-')});
   ListPage page(w);
   t.skiers.ForEach([&](const TSkier& s) {
-    if (s.Division == t.CurDivision) page.Skier(DivisionLine(s));
+    if (s.Division == division) page.Skier(DivisionLine(s));
   });
 }
 
 ReportDocument Printed(ReportContext& c, EntryListKind kind) {
-  return EntryListDocument(c.t, c.p.clock.Now(), kind);
+  return EntryListDocument(c.t, c.p.clock.Now(), kind, c.selection.division);
 }
 
 ReportDocument Viewed(ReportContext& c, EntryListKind kind) {
   ReportDocument doc;
   doc.title = "View Entry";
-  doc.lines = EntryViewLines(c.t, kind);
+  doc.lines = EntryViewLines(c.t, kind, c.selection.division);
   return doc;
 }
 
 }  // namespace
 
-ReportDocument EntryListDocument(const Tournament& t, const DateTime& now, EntryListKind kind) {
+ReportDocument EntryListDocument(const Tournament& t, const DateTime& now, EntryListKind kind, int division) {
   ReportDocument doc;
   doc.title = "Competitor Entry List";
   doc.orientation = Orientation::Portrait;
@@ -128,7 +127,7 @@ ReportDocument EntryListDocument(const Tournament& t, const DateTime& now, Entry
       ByDivision(t, w);
       break;
     case EntryListKind::CurrentDivision:
-      CurrentDivision(t, w);
+      CurrentDivision(t, division, w);
       break;
   }
   return doc;

@@ -7,7 +7,8 @@
 
 // The printed list: the standard heading, the list's title and column heading, then one line per
 // skier (and a banner per division), with a form feed wherever the line counter fills a page.
-ReportDocument EntryListDocument(const Tournament& t, const DateTime& now, EntryListKind kind);
+// `division` is the current division's list.
+ReportDocument EntryListDocument(const Tournament& t, const DateTime& now, EntryListKind kind, int division);
 // The catalogue name of each printed list ("entry-list-alphabetical" …).
 const char* EntryListReportName(EntryListKind kind);
 

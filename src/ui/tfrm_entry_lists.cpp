@@ -45,7 +45,7 @@ void TfrmEntryLists::btnPrintClick() {
 }
 
 void TfrmEntryLists::btnViewClick() {
-  if (auto kind = chosen()) view.EntryViews.lines = EntryViewLines(t_, *kind);
+  if (auto kind = chosen()) view.EntryViews.lines = EntryViewLines(t_, *kind, t_.CurDivision);
   p_.dialogs.ShowModal(view);
 }
 
