@@ -15,19 +15,19 @@ TfrmTrickRslt::TfrmTrickRslt(Tournament& t, Platform& p) : ResultDialog("Trick R
 
 void TfrmTrickRslt::Prepare() {
   const TSkier& s = Record();
-  ShowSkier(s.TrickClass[R()], s.TrickBoat[R()]);
-  const int place = RunoffPlaceOf(s.TrickScore[R()]);
+  ShowSkier(s.TrickClass[Round()], s.TrickBoat[Round()]);
+  const int place = RunoffPlaceOf(s.TrickScore[Round()]);
   edTie.text = place ? std::to_string(place) : "";
   ShowPasses();
   // The total field shows the total before the runoff adjustment, which Save applies again.
-  if (place) edTrickTotal.text = Shortest(WithoutRunoff(s.TrickScore[R()]));
+  if (place) edTrickTotal.text = Shortest(WithoutRunoff(s.TrickScore[Round()]));
 }
 
 void TfrmTrickRslt::ShowPasses() {
   const TSkier& s = Record();
-  edPass1Total.text = Shortest(s.TrickPass1[R()]);
-  edPass2Total.text = Shortest(s.TrickPass2[R()]);
-  edTrickTotal.text = Shortest(s.TrickScore[R()]);
+  edPass1Total.text = Shortest(s.TrickPass1[Round()]);
+  edPass2Total.text = Shortest(s.TrickPass2[Round()]);
+  edTrickTotal.text = Shortest(s.TrickScore[Round()]);
 }
 
 void TfrmTrickRslt::Describe(FormLayout& form) {
@@ -50,16 +50,16 @@ void TfrmTrickRslt::FormShow() { edPass1Total.focus = true; }
 
 void TfrmTrickRslt::edPass1TotalExit() {
   TSkier& s = Record();
-  s.TrickPass1[R()] = ToNumber(edPass1Total.text);
-  s.TrickScore[R()] = s.TrickPass1[R()] + s.TrickPass2[R()];
-  edTrickTotal.text = Shortest(s.TrickScore[R()]);
+  s.TrickPass1[Round()] = ToNumber(edPass1Total.text);
+  s.TrickScore[Round()] = s.TrickPass1[Round()] + s.TrickPass2[Round()];
+  edTrickTotal.text = Shortest(s.TrickScore[Round()]);
 }
 
 void TfrmTrickRslt::edPass2TotalExit() {
   TSkier& s = Record();
-  s.TrickPass2[R()] = ToNumber(edPass2Total.text);
-  s.TrickScore[R()] = s.TrickPass1[R()] + s.TrickPass2[R()];
-  edTrickTotal.text = Shortest(s.TrickScore[R()]);
+  s.TrickPass2[Round()] = ToNumber(edPass2Total.text);
+  s.TrickScore[Round()] = s.TrickPass1[Round()] + s.TrickPass2[Round()];
+  edTrickTotal.text = Shortest(s.TrickScore[Round()]);
 }
 
 void TfrmTrickRslt::EditPass(int pass) {
@@ -68,7 +68,7 @@ void TfrmTrickRslt::EditPass(int pass) {
   dlg.SetSkierKey(TrickSkierKey(Record()));
   p_.dialogs.ShowModal(dlg);
   TSkier& s = Record();
-  s.TrickScore[R()] = s.TrickPass1[R()] + s.TrickPass2[R()];
+  s.TrickScore[Round()] = s.TrickPass1[Round()] + s.TrickPass2[Round()];
   ShowPasses();
 }
 
@@ -77,7 +77,7 @@ void TfrmTrickRslt::btnPass2Click() { EditPass(2); }
 
 void TfrmTrickRslt::btnSaveClick() {
   TSkier& s = Record();
-  const std::size_t r = R();
+  const int r = Round();
   s.TrickPass1[r] = ToNumber(edPass1Total.text);
   s.TrickPass2[r] = ToNumber(edPass2Total.text);
   s.TrickScore[r] = ToNumber(edTrickTotal.text);

@@ -28,7 +28,6 @@ class TfrmTrickRslt : public ResultDialog {
   void btnSaveClick() override;
 
  private:
-  std::size_t R() const { return static_cast<std::size_t>(Round()); }
   void ShowPasses();
   void EditPass(int pass);
 };
