@@ -66,17 +66,12 @@ void WireProgramDialogs(TForm1& form, Tournament& t, Platform& p) {
   h.showScoreFormOptions = [&t, &p] { Show<TScoreFormOptions>(p, t, p); };
   h.showResultList = [&t, &p] { Show<TfrmResultList>(p, t, p); };
   h.showQuickEntry = [&t, &p](char event) {
-    switch (event) {
-      case 'J':
-        Show<TfrmBasicJump>(p, t, p);
-        break;
-      case 'T':
-        Show<TfrmBasicTrick>(p, t, p);
-        break;
-      default:
-        Show<TBasicSlalomForm>(p, t, p);
-        break;
-    }
+    if (event == 'J')
+      Show<TfrmBasicJump>(p, t, p);
+    else if (event == 'T')
+      Show<TfrmBasicTrick>(p, t, p);
+    else
+      Show<TBasicSlalomForm>(p, t, p);
   };
   h.showResultView = [&t, &p] { Show<TfrmRsltView>(p, t, p); };
   h.showResultPrint = [&t, &p] { Show<TfrmRsltPrint>(p, t, p); };

@@ -1,5 +1,7 @@
 #include "ui/tfrm_event_ofc.h"
 
+#include <memory>
+
 #include "core/divisions.h"
 #include "core/errors.h"
 #include "help/help_topics.h"
@@ -83,23 +85,9 @@ TfrmJumpOfc::TfrmJumpOfc(Tournament& t, Platform& p) : TfrmEventOfc("Jump Event 
 }
 
 void ShowOfficialsDialog(Tournament& t, Platform& p, char event) {
-  switch (event) {
-    case 'S': {
-      TfrmSlalomOfc d(t, p);
-      p.dialogs.ShowModal(d);
-      break;
-    }
-    case 'T': {
-      TfrmTrickOfc d(t, p);
-      p.dialogs.ShowModal(d);
-      break;
-    }
-    case 'J': {
-      TfrmJumpOfc d(t, p);
-      p.dialogs.ShowModal(d);
-      break;
-    }
-    default:
-      break;
-  }
+  std::unique_ptr<TfrmEventOfc> d;
+  if (event == 'S') d = std::make_unique<TfrmSlalomOfc>(t, p);
+  if (event == 'T') d = std::make_unique<TfrmTrickOfc>(t, p);
+  if (event == 'J') d = std::make_unique<TfrmJumpOfc>(t, p);
+  if (d) p.dialogs.ShowModal(*d);
 }
